@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/editorstate.h"
+
+namespace tavrolin::model {
+
+// Paints the 4 × 4 interior of cell (x, y) on the canvas from the picture and leaves
+// the drawing colour at the cell's colour. Grid pixels are never touched.
+void paintCell(EditorState& state, int x, int y);
+
+// The black grid: a line right of and below every cell but the last column and row.
+void drawGrid(EditorState& state);
+
+// Redraws the canvas from the picture, grid included, brings the preview up to date
+// and sets the drawing colour back to the current colour.
+void repaintCanvas(EditorState& state);
+
+// Makes the preview show the picture, one pixel a cell.
+void refreshPreview(EditorState& state);
+
+// Keeps the picture as it is now for "Naspäť".
+void takeUndoCopy(EditorState& state);
+
+// Sets the current colour and the drawing colour together.
+void setCurrentColor(EditorState& state, ColorCode code);
+
+}  // namespace tavrolin::model

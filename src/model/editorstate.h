@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "model/picturebox.h"
+#include "model/picturegrid.h"
+
+namespace tavrolin::model {
+
+inline constexpr int kCellSize = 5;
+inline constexpr int kCanvasWidth = kColumns * kCellSize;
+inline constexpr int kCanvasHeight = kRows * kCellSize;
+// An outline moved to this y lies below the canvas and is out of sight.
+inline constexpr float kHiddenOutlineY = 500;
+
+enum Tool : std::int16_t { kPen = 1, kLineTool = 2, kRectangleTool = 3, kCircleTool = 4 };
+
+// The rubber band of the line tool, in canvas pixels.
+struct LineOutline {
+    float x1 = 0;
+    float y1 = kHiddenOutlineY;
+    float x2 = 0;
+    float y2 = kHiddenOutlineY;
+};
+
+// The rubber band of the rectangle or circle tool, in canvas pixels.
+struct BoxOutline {
+    float left = 0;
+    float top = kHiddenOutlineY;
+    float width = 1;
+    float height = 1;
+};
+
+// Everything the main window keeps between events. The window owns one and hands it
+// by reference to the operations, so each of them can be tested without a window.
+struct EditorState {
+    PictureGrid picture;
+    PictureGrid undoPicture;
+    PictureGrid flipBuffer;
+
+    std::int16_t currentTool = kPen;
+    std::int16_t lineStarted = 0;
+    std::int16_t rectStarted = 0;
+    std::int16_t circleStarted = 0;
+    ColorCode currentColor = kBlack;
+    std::int16_t penWidth = 1;
+    bool undoAvailable = false;
+    QString fileName;
+
+    // The cell shown in the coordinate display: the cell of the last pointer move,
+    // where a click on the canvas acts.
+    int pointerCellX = 0;
+    int pointerCellY = 0;
+
+    LineOutline pen2;
+    BoxOutline pen3;
+    BoxOutline pen4;
+
+    // The enlarged canvas (5 × 5 pixels a cell) and the 1:1 preview. The canvas's
+    // drawing colour is the editor's drawing colour.
+    PictureBox canvas{kCanvasWidth, kCanvasHeight};
+    PictureBox preview{kColumns, kRows};
+    // The text stamp's work box, the hedgehog box and the import box.
+    PictureBox textBox{kColumns, kRows};
+    PictureBox hedgehogBox{kColumns, kRows};
+    PictureBox importBox{kColumns, kRows};
+
+    std::int16_t textX = 0;
+    std::int16_t textY = 0;
+
+    std::int16_t hedgehogDrawing = 0;
+    float hedgehogAnchorX = 0;
+    std::int16_t hedgehogAnchorY = 0;
+
+    ColorCode replaceFrom = kWhite;
+    ColorCode replaceTo = kWhite;
+};
+
+}  // namespace tavrolin::model

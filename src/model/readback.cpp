@@ -1,0 +1,36 @@
+#include "model/readback.h"
+
+#include "model/canvas.h"
+
+namespace tavrolin::model {
+
+void readPictureFromBox(EditorState& state, const PictureBox& box) {
+    state.picture.clearUsedCells();
+    for (int y = 1; y <= kRows; ++y) {
+        for (int x = 1; x <= kColumns; ++x) {
+            if (const std::optional<ColorCode> code = colorCodeFromRgb(box.pixel(x - 1, y - 1))) {
+                state.picture.at(x, y) = *code;
+            }
+        }
+    }
+}
+
+void copyPreviewInto(EditorState& state, PictureBox& box) {
+    // The preview is refreshed only twice a second; taking it as it stands could
+    // lose the latest pen strokes.
+    refreshPreview(state);
+    box.editImage([&](QImage& image) {
+        for (int y = 1; y <= kRows; ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y - 1));
+            for (int x = 1; x <= kColumns; ++x) {
+                const std::optional<ColorCode> code =
+                    colorCodeFromRgb(state.preview.pixel(x - 1, y - 1));
+                if (code) {
+                    row[x - 1] = toQRgb(*paletteRgb(*code));
+                }
+            }
+        }
+    });
+}
+
+}  // namespace tavrolin::model

@@ -1,0 +1,167 @@
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QTest>
+#include <set>
+
+#include "model/canvas.h"
+#include "model/readback.h"
+
+using namespace tavrolin::model;
+
+namespace {
+
+QRgb canvasPixel(const EditorState& state, int px, int py) {
+    return state.canvas.image().pixel(px, py);
+}
+
+// The slow way the canvas is defined: clear, grid, then every cell's four lines.
+QImage referenceCanvas(EditorState& state) {
+    state.canvas.clear();
+    drawGrid(state);
+    PictureGrid::forEachUsedCell([&](int x, int y) {
+        state.canvas.setDrawingColor(*paletteRgb(state.picture.at(x, y)));
+        for (int r = 5 * y - 5; r <= 5 * y - 2; ++r) {
+            state.canvas.line(5 * x - 5, r, 5 * x - 1, r);
+        }
+    });
+    return state.canvas.image().copy();
+}
+
+}  // namespace
+
+class TestModel : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void gridLinesSitRightOfAndBelowCells_data() {
+        QTest::addColumn<int>("px");
+        QTest::addColumn<int>("py");
+        QTest::addColumn<bool>("black");
+        QTest::newRow("first vertical line") << 4 << 2 << true;
+        QTest::newRow("first horizontal line") << 2 << 4 << true;
+        QTest::newRow("no line along the left edge") << 0 << 2 << false;
+        QTest::newRow("no line along the top edge") << 2 << 0 << false;
+        QTest::newRow("last vertical line") << 634 << 100 << true;
+        QTest::newRow("none at column 639") << 639 << 100 << false;
+        QTest::newRow("last horizontal line") << 100 << 314 << true;
+        QTest::newRow("none at row 319") << 100 << 319 << false;
+        QTest::newRow("crossing reaches the bottom") << 4 << 319 << true;
+        QTest::newRow("crossing reaches the right") << 639 << 4 << true;
+        QTest::newRow("cell interior") << 7 << 7 << false;
+    }
+    void gridLinesSitRightOfAndBelowCells() {
+        QFETCH(int, px);
+        QFETCH(int, py);
+        QFETCH(bool, black);
+        EditorState state;
+        drawGrid(state);
+        QCOMPARE(canvasPixel(state, px, py) == qRgb(0, 0, 0), black);
+    }
+
+    void paintCellFillsOnlyTheInterior() {
+        EditorState state;
+        drawGrid(state);
+        state.picture.at(2, 3) = kRed;
+        paintCell(state, 2, 3);
+        for (int px = 4; px <= 10; ++px) {
+            for (int py = 9; py <= 15; ++py) {
+                const bool interior = px >= 5 && px <= 8 && py >= 10 && py <= 13;
+                const bool grid = px == 4 || px == 9 || py == 9 || py == 14;
+                const QRgb expected =
+                    interior ? qRgb(255, 0, 0) : (grid ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+                QCOMPARE(canvasPixel(state, px, py), expected);
+            }
+        }
+        state.picture.at(2, 3) = kWhite;
+        paintCell(state, 2, 3);
+        QCOMPARE(canvasPixel(state, 5, 10), qRgb(255, 255, 255));
+        QCOMPARE(canvasPixel(state, 9, 10), qRgb(0, 0, 0));
+    }
+
+    void repaintMatchesCellByCellPainting() {
+        EditorState state;
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            state.picture.at(x, y) = static_cast<ColorCode>((x * 7 + y) % 5);
+        });
+        state.currentColor = kBlue;
+        repaintCanvas(state);
+        const QImage fast = state.canvas.image().copy();
+        QCOMPARE(state.canvas.drawingColor(), kBlueRgb);
+        QCOMPARE(fast, referenceCanvas(state));
+        // The preview is brought up to date at once, never left blank.
+        QCOMPARE(state.preview.pixel(0, 0), *paletteRgb(state.picture.at(1, 1)));
+        QCOMPARE(state.preview.pixel(127, 63), *paletteRgb(state.picture.at(128, 64)));
+    }
+
+    void readBackRoundTripsThroughTheBoxes() {
+        EditorState state;
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            state.picture.at(x, y) = static_cast<ColorCode>((x + 3 * y) % 5);
+        });
+        const PictureGrid original = state.picture;
+        PictureBox box(kColumns, kRows, Rgb{240, 240, 240});
+        copyPreviewInto(state, box);
+        state.picture.clearUsedCells();
+        readPictureFromBox(state, box);
+        QVERIFY(state.picture.usedCellsEqual(original));
+    }
+
+    void readBackTurnsStrangeColoursWhite() {
+        EditorState state;
+        state.picture.at(5, 5) = kBlack;
+        PictureBox box(kColumns, kRows, Rgb{240, 240, 240});
+        box.setPixel(0, 0, Rgb{0, 132, 0});
+        box.setPixel(1, 0, Rgb{0, 255, 0});
+        box.setPixel(2, 0, Rgb{255, 0, 0});
+        readPictureFromBox(state, box);
+        QCOMPARE(state.picture.at(1, 1), kGreen);
+        QCOMPARE(state.picture.at(2, 1), kWhite);
+        QCOMPARE(state.picture.at(3, 1), kRed);
+        QCOMPARE(state.picture.at(5, 5), kWhite);
+    }
+
+    void copyPreviewSeesTheLatestCells() {
+        EditorState state;
+        state.picture.at(10, 20) = kGreen;  // as a pen stroke leaves it, preview not yet refreshed
+        PictureBox box(kColumns, kRows);
+        copyPreviewInto(state, box);
+        QCOMPARE(box.pixel(9, 19), (Rgb{0, 128, 0}));
+    }
+
+    void printedTextIsPureDrawingColour() {
+        PictureBox box(kColumns, kRows);
+        box.setFontName(QStringLiteral("DejaVu Sans"));
+        box.setFontSize(14);
+        box.setDrawingColor(Rgb{255, 0, 0});
+        box.setPrintPosition(3, 2);
+        box.print(QStringLiteral("Ježko 42"));
+        std::set<QRgb> colours;
+        int topmost = kRows;
+        for (int y = 0; y < kRows; ++y) {
+            for (int x = 0; x < kColumns; ++x) {
+                colours.insert(box.image().pixel(x, y));
+                if (box.image().pixel(x, y) == qRgb(255, 0, 0)) {
+                    topmost = std::min(topmost, y);
+                }
+            }
+        }
+        QCOMPARE(colours, (std::set<QRgb>{qRgb(255, 255, 255), qRgb(255, 0, 0)}));
+        // The top of the line is at the print position: the accent of "ž" sits near it.
+        QVERIFY(topmost >= 2 && topmost <= 6);
+    }
+
+    void savedBmpHasPaletteColours() {
+        PictureBox box(kColumns, kRows);
+        box.setPixel(0, 0, Rgb{0, 128, 0});
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(box.saveBmp(buffer));
+        const QImage saved = QImage::fromData(buffer.data(), "BMP");
+        QCOMPARE(saved.size(), QSize(128, 64));
+        QCOMPARE(saved.pixel(0, 0), qRgb(0, 128, 0));
+        QCOMPARE(saved.pixel(1, 0), qRgb(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(TestModel)
+#include "test_model.moc"
