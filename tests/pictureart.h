@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "model/picturegrid.h"
+
+// Pictures in tests as small ASCII art, one text line per row of cells:
+// '.' white, '#' black, 'r' red, 'b' blue, 'g' green, '?' anything else.
+namespace pictureart {
+
+inline QChar letter(std::int16_t code) {
+    static const QString kLetters = QStringLiteral(".#rbg");
+    return code >= 0 && code < kLetters.size() ? kLetters[code] : QLatin1Char('?');
+}
+
+inline std::int16_t code(QChar letter) {
+    return static_cast<std::int16_t>(QStringLiteral(".#rbg").indexOf(letter));
+}
+
+// The cells of columns left..right and rows top..bottom.
+inline QString art(const tavrolin::model::PictureGrid& grid, int left, int top, int right,
+                   int bottom) {
+    QStringList rows;
+    for (int y = top; y <= bottom; ++y) {
+        QString row;
+        for (int x = left; x <= right; ++x) {
+            row += letter(grid.at(x, y));
+        }
+        rows << row;
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+// Writes the rows of art into the grid with their first letter at cell (left, top).
+inline void draw(tavrolin::model::PictureGrid& grid, int left, int top, const QStringList& rows) {
+    for (int dy = 0; dy < rows.size(); ++dy) {
+        for (int dx = 0; dx < rows[dy].size(); ++dx) {
+            grid.at(left + dx, top + dy) = code(rows[dy][dx]);
+        }
+    }
+}
+
+}  // namespace pictureart
