@@ -1,0 +1,340 @@
+#include <QTest>
+
+#include "model/canvas.h"
+#include "stamps/hedgehogstamp.h"
+#include "stamps/textstamp.h"
+
+using namespace tavrolin::model;
+using namespace tavrolin::stamps;
+
+namespace {
+
+const QString kMono = QStringLiteral("DejaVu Sans Mono");
+
+// Cells as text, one string a row: '.' white, '#' black, 'r' red, 'b' blue, 'g' green.
+QStringList cells(const PictureGrid& grid, int left, int top, int width, int height) {
+    QStringList rows;
+    for (int y = top; y < top + height; ++y) {
+        QString row;
+        for (int x = left; x < left + width; ++x) {
+            row += QStringLiteral(".#rbg").at(grid.at(x, y));
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+// The same for a 128 × 64 box, whose pixel (px, py) is cell (px + 1, py + 1).
+QStringList pixels(const PictureBox& box, int left, int top, int width, int height) {
+    PictureGrid grid;
+    for (int y = 1; y <= kRows; ++y) {
+        for (int x = 1; x <= kColumns; ++x) {
+            grid.at(x, y) = colorCodeFromRgb(box.pixel(x - 1, y - 1)).value_or(kBlue);
+        }
+    }
+    return cells(grid, left, top, width, height);
+}
+
+int cellsOf(const PictureGrid& grid, ColorCode code) {
+    int count = 0;
+    PictureGrid::forEachUsedCell([&](int x, int y) { count += grid.at(x, y) == code; });
+    return count;
+}
+
+// Every cell outside the top-left width × height block holds the code.
+bool restIs(const PictureGrid& grid, int width, int height, ColorCode code) {
+    bool same = true;
+    PictureGrid::forEachUsedCell([&](int x, int y) {
+        same = same && (x <= width && y <= height ? true : grid.at(x, y) == code);
+    });
+    return same;
+}
+
+QStringList art(std::initializer_list<const char*> rows) {
+    QStringList list;
+    for (const char* row : rows) {
+        list << QString::fromLatin1(row);
+    }
+    return list;
+}
+
+void fill(PictureGrid& grid, ColorCode code) {
+    PictureGrid::forEachUsedCell([&](int x, int y) { grid.at(x, y) = code; });
+}
+
+// "H" in 8-point DejaVu Sans Mono printed at box pixel (0, 0): cells 1..8 by 1..11.
+const QString kEight = QStringLiteral("8");
+
+const QStringList kH8 = art({"........", "........", ".#....#.", ".#....#.", ".#....#.", ".######.",
+                             ".#....#.", ".#....#.", ".#....#.", ".#....#.", "........"});
+
+}  // namespace
+
+class TestStamps : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void textLandsWhereTheGlyphsAre_data() {
+        QTest::addColumn<int>("textX");
+        QTest::addColumn<int>("textY");
+        QTest::addColumn<ColorCode>("colour");
+        QTest::addColumn<ColorCode>("ground");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QStringList>("expected");  // the top-left cells
+        QTest::newRow("black at the corner") << 0 << 0 << kBlack << kWhite << kEight << kH8;
+        QTest::newRow("red one cell down")
+            << 0 << 1 << kRed << kWhite << kEight
+            << art({"........", "........", "........", ".r....r.", ".r....r.", ".r....r.",
+                    ".rrrrrr.", ".r....r.", ".r....r.", ".r....r.", ".r....r."});
+        QTest::newRow("white erases under the glyphs")
+            << 0 << 0 << kWhite << kBlack << kEight
+            << art({"########", "########", "#.####.#", "#.####.#", "#.####.#", "#......#",
+                    "#.####.#", "#.####.#", "#.####.#", "#.####.#", "########"});
+        QTest::newRow("three columns cut off on the left")
+            << -3 << 0 << kBlack << kWhite << kEight
+            << art({"........", "........", "...#....", "...#....", "...#....", "####....",
+                    "...#....", "...#....", "...#....", "...#....", "........"});
+        QTest::newRow("twelve points")
+            << 0 << 0 << kBlack << kWhite << QStringLiteral("12")
+            << art({"..........", "..........", "..........", ".#......#.", ".#......#.",
+                    ".#......#.", ".#......#.", ".#......#.", ".########.", ".#......#.",
+                    ".#......#.", ".#......#.", ".#......#.", ".#......#.", ".#......#.",
+                    ".........."});
+    }
+    void textLandsWhereTheGlyphsAre() {
+        QFETCH(int, textX);
+        QFETCH(int, textY);
+        QFETCH(ColorCode, colour);
+        QFETCH(ColorCode, ground);
+        QFETCH(QString, size);
+        QFETCH(QStringList, expected);
+        const int width = int(expected.first().size());
+        const int height = int(expected.size());
+        EditorState state;
+        fill(state.picture, ground);
+        setCurrentColor(state, colour);
+        state.textX = static_cast<std::int16_t>(textX);
+        state.textY = static_cast<std::int16_t>(textY);
+        const TextInput input{QStringLiteral("H"), kMono, size};
+
+        showText(state, input);
+        QCOMPARE(pixels(state.textBox, 1, 1, width, height), expected);
+        QCOMPARE(cellsOf(state.picture, ground), kColumns * kRows);
+
+        insertText(state, input);
+        QCOMPARE(cells(state.picture, 1, 1, width, height), expected);
+        QVERIFY(restIs(state.picture, width, height, ground));
+        QVERIFY(state.undoAvailable);
+        QCOMPARE(cellsOf(state.undoPicture, ground), kColumns * kRows);
+        QCOMPARE(state.canvas.drawingColor(), *paletteRgb(colour));
+    }
+
+    void emptyTextStillTakesTheUndoCopy() {
+        EditorState state;
+        state.picture.at(7, 9) = kGreen;
+        insertText(state, TextInput{QString(), kMono, QStringLiteral("8")});
+        QVERIFY(state.undoAvailable);
+        QCOMPARE(state.undoPicture.at(7, 9), kGreen);
+        QCOMPARE(state.picture.at(7, 9), kGreen);
+        QCOMPARE(cellsOf(state.picture, kWhite), kColumns * kRows - 1);
+    }
+
+    void insertTwiceStampsTheSameCellsAndTakesANewCopy() {
+        EditorState state;
+        const TextInput input{QStringLiteral("H"), kMono, QStringLiteral("8")};
+        insertText(state, input);
+        const PictureGrid once = state.picture;
+        insertText(state, input);
+        QVERIFY(state.picture.usedCellsEqual(once));
+        QVERIFY(state.undoPicture.usedCellsEqual(once));
+    }
+
+    void latestPenCellsSurviveTheInsert() {
+        EditorState state;
+        state.picture.at(100, 50) = kRed;  // not yet in the preview
+        insertText(state, TextInput{QStringLiteral("H"), kMono, QStringLiteral("8")});
+        QCOMPARE(state.picture.at(100, 50), kRed);
+    }
+
+    void fontSizeText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("size");  // 0: no size
+        QTest::newRow("list item") << QStringLiteral("12") << 12.0f;
+        QTest::newRow("typed with blanks and a fraction") << QStringLiteral(" 9.5 ") << 9.5f;
+        QTest::newRow("word") << QStringLiteral("veľké") << 0.0f;
+        QTest::newRow("empty") << QString() << 0.0f;
+        QTest::newRow("zero") << QStringLiteral("0") << 0.0f;
+        QTest::newRow("negative") << QStringLiteral("-4") << 0.0f;
+        QTest::newRow("not a number") << QStringLiteral("nan") << 0.0f;
+        QTest::newRow("infinite") << QStringLiteral("inf") << 0.0f;
+    }
+    void fontSizeText() {
+        QFETCH(QString, text);
+        QFETCH(float, size);
+        QCOMPARE(parseFontSize(text).value_or(0.0f), size);
+    }
+
+    void aSizeThatIsNoNumberKeepsTheLastOne() {
+        EditorState twelve;
+        insertText(twelve, TextInput{QStringLiteral("H"), kMono, QStringLiteral("12")});
+        EditorState state;
+        applyTextFont(state, TextInput{QString(), kMono, QStringLiteral("12")});
+        insertText(state, TextInput{QStringLiteral("H"), kMono, QStringLiteral("dvanásť")});
+        QVERIFY(state.picture.usedCellsEqual(twelve.picture));
+        QCOMPARE(state.textBox.font().pointSizeF(), 12.0);
+        QCOMPARE(state.preview.font().pointSizeF(), 12.0);
+        QCOMPARE(state.preview.font().family(), kMono);
+    }
+
+    void arrows_data() {
+        QTest::addColumn<TextDirection>("direction");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::newRow("left below zero") << TextDirection::kLeft << 0 << -1 << 0;
+        QTest::newRow("up below zero") << TextDirection::kUp << 0 << 0 << -1;
+        QTest::newRow("right past the box") << TextDirection::kRight << 127 << 128 << 127;
+        QTest::newRow("down") << TextDirection::kDown << 5 << 5 << 6;
+        QTest::newRow("right stops at the top end")
+            << TextDirection::kRight << 32767 << 32767 << 32767;
+        QTest::newRow("down stops at the top end")
+            << TextDirection::kDown << 32767 << 32767 << 32767;
+        QTest::newRow("left stops at the bottom end")
+            << TextDirection::kLeft << -32768 << -32768 << -32768;
+        QTest::newRow("up stops at the bottom end")
+            << TextDirection::kUp << -32768 << -32768 << -32768;
+    }
+    void arrows() {
+        QFETCH(TextDirection, direction);
+        QFETCH(int, from);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        EditorState state;
+        state.textX = state.textY = static_cast<std::int16_t>(from);
+        moveText(state, direction, TextInput{QStringLiteral("H"), kMono, QStringLiteral("8")});
+        QCOMPARE(state.textX, x);
+        QCOMPARE(state.textY, y);
+    }
+
+    void clearKeepsThePictureAndResetsThePosition() {
+        EditorState state;
+        state.picture.at(100, 40) = kBlue;
+        state.textX = -7;
+        state.textY = 12;
+        const TextInput input{QStringLiteral("H"), kMono, QStringLiteral("8")};
+        showText(state, input);
+        clearText(state, input);
+        QCOMPARE(state.textX, 0);
+        QCOMPARE(state.textY, 0);
+        QCOMPARE(pixels(state.textBox, 1, 1, 4, 4), QStringList(4, QStringLiteral("....")));
+        QCOMPARE(state.picture.at(100, 40), kBlue);
+        QVERIFY(!state.undoAvailable);
+        showText(state, input);
+        QCOMPARE(pixels(state.textBox, 1, 1, 8, 11), kH8);
+    }
+
+    void anchorFollowsThePointerUntilTheClick_data() {
+        QTest::addColumn<float>("y");
+        QTest::addColumn<int>("anchorY");
+        QTest::newRow("half goes down to even") << 2.5f << 2;
+        QTest::newRow("half goes up to even") << 3.5f << 4;
+        QTest::newRow("below half") << 6.49f << 6;
+        QTest::newRow("negative half") << -0.5f << 0;
+        QTest::newRow("far below") << 1e6f << 32767;
+        QTest::newRow("far above") << -1e6f << -32768;
+    }
+    void anchorFollowsThePointerUntilTheClick() {
+        QFETCH(float, y);
+        QFETCH(int, anchorY);
+        EditorState state;
+        trackHedgehog(state, 40, 30);
+        trackHedgehog(state, 3.4f, y);
+        QCOMPARE(state.hedgehogAnchorX, 3.4f);
+        QCOMPARE(state.hedgehogAnchorY, anchorY);
+        QCOMPARE(pixels(state.hedgehogBox, 1, 1, kColumns, kRows),
+                 QStringList(kRows, QString(kColumns, QLatin1Char('.'))));
+    }
+
+    void hedgehogFansOutFromTheClickPoint_data() {
+        QTest::addColumn<ColorCode>("ground");
+        QTest::addColumn<ColorCode>("colour");
+        QTest::addColumn<QStringList>("expected");  // cells 1..9 by 1..7
+        QTest::newRow("black on white") << kWhite << kBlack
+                                        << art({".........", ".........", "...####..", "...##....",
+                                                "...#.#...", "...#..#..", "........."});
+        QTest::newRow("white erases black")
+            << kBlack << kWhite
+            << art({"#########", "#########", "###....##", "###..####", "###.#.###", "###.##.##",
+                    "#########"});
+        QTest::newRow("red on green") << kGreen << kRed
+                                      << art({"ggggggggg", "ggggggggg", "gggrrrrgg", "gggrrgggg",
+                                              "gggrgrggg", "gggrggrgg", "ggggggggg"});
+    }
+    void hedgehogFansOutFromTheClickPoint() {
+        QFETCH(ColorCode, ground);
+        QFETCH(ColorCode, colour);
+        QFETCH(QStringList, expected);
+        EditorState state;
+        fill(state.picture, ground);
+        setCurrentColor(state, colour);
+        trackHedgehog(state, 3.4f, 2.5f);
+        toggleHedgehog(state);
+        QCOMPARE(state.hedgehogDrawing, 1);
+        for (const QPointF end : {QPointF(7, 2), QPointF(3, 6), QPointF(7, 6)}) {
+            trackHedgehog(state, float(end.x()), float(end.y()));
+        }
+        toggleHedgehog(state);
+        QCOMPARE(state.hedgehogDrawing, 0);
+        QCOMPARE(pixels(state.hedgehogBox, 1, 1, 9, 7), expected);
+        const PictureGrid before = state.picture;
+
+        insertHedgehog(state);
+        QCOMPARE(cells(state.picture, 1, 1, 9, 7), expected);
+        QVERIFY(restIs(state.picture, 9, 7, ground));
+        QVERIFY(state.undoAvailable);
+        QVERIFY(state.undoPicture.usedCellsEqual(before));
+        QCOMPARE(pixels(state.hedgehogBox, 1, 1, 9, 7),
+                 QStringList(7, QStringLiteral(".........")));
+    }
+
+    void insertTwiceLeavesAWhitePicture() {
+        EditorState state;
+        fill(state.picture, kBlue);
+        toggleHedgehog(state);
+        trackHedgehog(state, 50, 50);
+        insertHedgehog(state);
+        const PictureGrid first = state.picture;
+        insertHedgehog(state);
+        QCOMPARE(cellsOf(state.picture, kWhite), kColumns * kRows);
+        QVERIFY(state.undoPicture.usedCellsEqual(first));
+        QCOMPARE(state.hedgehogDrawing, 1);
+    }
+
+    void eraseWhileDrawingKeepsOnlyLaterSpines() {
+        EditorState state;
+        fill(state.picture, kRed);
+        trackHedgehog(state, 0, 0);
+        toggleHedgehog(state);
+        trackHedgehog(state, 0, 3);
+        eraseHedgehog(state);
+        QCOMPARE(state.hedgehogDrawing, 1);
+        trackHedgehog(state, 3, 0);
+        insertHedgehog(state);
+        QCOMPARE(cells(state.picture, 1, 1, 4, 4), art({"###.", "....", "....", "...."}));
+        QVERIFY(restIs(state.picture, 4, 4, kWhite));
+    }
+
+    void showStartsAfreshWithoutChangingTheMode() {
+        EditorState state;
+        toggleHedgehog(state);
+        trackHedgehog(state, 20, 20);
+        state.picture.at(100, 60) = kGreen;
+        showHedgehogPicture(state);
+        QCOMPARE(state.hedgehogDrawing, 1);
+        QCOMPARE(pixels(state.hedgehogBox, 1, 1, 3, 3), QStringList(3, QStringLiteral("...")));
+        QCOMPARE(pixels(state.hedgehogBox, 100, 60, 1, 1), QStringList{QStringLiteral("g")});
+    }
+};
+
+QTEST_MAIN(TestStamps)
+#include "test_stamps.moc"
