@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "model/canvas.h"
+#include "pictureart.h"
 #include "stamps/hedgehogstamp.h"
 #include "stamps/textstamp.h"
 
@@ -11,27 +12,18 @@ namespace {
 
 const QString kMono = QStringLiteral("DejaVu Sans Mono");
 
-// Cells as text, one string a row: '.' white, '#' black, 'r' red, 'b' blue, 'g' green.
+// The cells of a block of the picture, one string a row.
 QStringList cells(const PictureGrid& grid, int left, int top, int width, int height) {
-    QStringList rows;
-    for (int y = top; y < top + height; ++y) {
-        QString row;
-        for (int x = left; x < left + width; ++x) {
-            row += QStringLiteral(".#rbg").at(grid.at(x, y));
-        }
-        rows << row;
-    }
-    return rows;
+    return pictureart::art(grid, left, top, left + width - 1, top + height - 1)
+        .split(QLatin1Char('\n'));
 }
 
 // The same for a 128 × 64 box, whose pixel (px, py) is cell (px + 1, py + 1).
 QStringList pixels(const PictureBox& box, int left, int top, int width, int height) {
     PictureGrid grid;
-    for (int y = 1; y <= kRows; ++y) {
-        for (int x = 1; x <= kColumns; ++x) {
-            grid.at(x, y) = colorCodeFromRgb(box.pixel(x - 1, y - 1)).value_or(kBlue);
-        }
-    }
+    PictureGrid::forEachUsedCell([&](int x, int y) {
+        grid.at(x, y) = colorCodeFromRgb(box.pixel(x - 1, y - 1)).value_or(-1);
+    });
     return cells(grid, left, top, width, height);
 }
 
