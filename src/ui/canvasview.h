@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/editorstate.h"
+#include "ui/pictureboxview.h"
+
+namespace tavrolin::ui {
+
+// The enlarged canvas, with the blue rubber bands of the line, rectangle and circle
+// tools drawn over the picture (they never become part of it).
+class CanvasView : public PictureBoxView {
+    Q_OBJECT
+
+  public:
+    CanvasView(model::EditorState& state, QWidget* parent);
+
+  protected:
+    void paintOverlay(QPainter& painter) override;
+
+  private:
+    model::EditorState& state_;
+};
+
+}  // namespace tavrolin::ui

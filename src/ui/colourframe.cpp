@@ -1,0 +1,55 @@
+#include "ui/colourframe.h"
+
+#include "model/canvas.h"
+#include "ui/colourswatch.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+QColor paletteColour(model::ColorCode code) {
+    return QColor(model::toQRgb(*model::paletteRgb(code)));
+}
+
+struct SwatchPlace {
+    const char* name;
+    model::ColorCode code;
+    QPoint position;
+};
+
+constexpr SwatchPlace kSwatches[] = {
+    {"Image1", model::kBlack, {7, 16}},  {"Image2", model::kWhite, {7, 30}},
+    {"Image3", model::kRed, {7, 44}},    {"Image4", model::kBlue, {38, 30}},
+    {"Image5", model::kGreen, {38, 16}},
+};
+
+}  // namespace
+
+ColourFrame::ColourFrame(EditorContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("Farba:"), parent), context_(context) {
+    setObjectName(QStringLiteral("Frame7"));
+    for (const SwatchPlace& place : kSwatches) {
+        auto* swatch = new ColourSwatch(paletteColour(place.code), this);
+        swatch->setObjectName(QString::fromLatin1(place.name));
+        swatch->setGeometry(QRect(place.position, QSize(32, 15)));
+        swatch->setCursor(Qt::PointingHandCursor);
+        const model::ColorCode code = place.code;
+        connect(swatch, &ColourSwatch::clicked, this, [this, code] { chooseColour(code); });
+    }
+    Shape1 = new ColourSwatch(paletteColour(model::kBlack), this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(16, 72, 49, 9);
+    Shape1->setFocusPolicy(Qt::NoFocus);
+    connect(&context_, &EditorContext::stateChanged, this, &ColourFrame::reflect);
+}
+
+void ColourFrame::chooseColour(model::ColorCode code) {
+    model::setCurrentColor(context_.state, code);
+    context_.changed();
+}
+
+void ColourFrame::reflect() {
+    Shape1->setColour(paletteColour(context_.state.currentColor));
+}
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,120 @@
+#include "ui/contactframe.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QLabel>
+
+#include "ui/controls.h"
+#include "ui/icons.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+// Nothing true to show in a contact field: a dash, never made-up details.
+const QString kNothing = QStringLiteral("—");
+
+void setUnderlined(QLabel* label, bool underlined) {
+    QFont font = label->font();
+    if (font.underline() != underlined) {
+        font.setUnderline(underlined);
+        label->setFont(font);
+    }
+}
+
+// A label that opens its web page when clicked and reports pointer moves.
+class LinkLabel : public QLabel {
+  public:
+    LinkLabel(const QString& text, QUrl url, QWidget* parent)
+        : QLabel(text, parent), url_(std::move(url)) {
+        setCursor(Qt::PointingHandCursor);
+        setMouseTracking(true);
+        setToolTip(url_.toString());
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent*) override { QDesktopServices::openUrl(url_); }
+
+  private:
+    QUrl url_;
+};
+
+}  // namespace
+
+QUrl ContactFrame::firstLink() {
+    return QUrl(QStringLiteral("https://edu.casio.com/"));
+}
+QUrl ContactFrame::secondLink() {
+    return QUrl(QStringLiteral("https://support.casio.com/"));
+}
+
+ContactFrame::ContactFrame(QWidget* parent)
+    : QGroupBox(QStringLiteral("Kontakt na autora:"), parent) {
+    setObjectName(QStringLiteral("Frame3"));
+    setMouseTracking(true);
+    auto* photo = new QLabel(this);
+    photo->setObjectName(QStringLiteral("Picture4"));
+    photo->setGeometry(8, 18, 56, 84);
+    photo->setAlignment(Qt::AlignCenter);
+    photo->setPixmap(icons::calculator(56));
+    makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
+    makeLabel(this, "Label6", QStringLiteral("verzia 2.0"), QRect(68, 42, 58, 16));
+    makeLabel(this, "Label7", QStringLiteral("editor obrázkov"), QRect(68, 58, 58, 30));
+    makeLabel(this, "Label12", QStringLiteral("Tel:"), QRect(8, 110, 30, 16));
+    makeLabel(this, "Label13", kNothing, QRect(40, 110, 80, 16));
+    makeLabel(this, "Label15", kNothing, QRect(40, 126, 80, 16));
+    makeLabel(this, "Label10", kNothing, QRect(8, 148, 113, 16));
+    Label11 = new LinkLabel(QStringLiteral("edu.casio.com"), firstLink(), this);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(8, 172, 113, 16);
+    Label14 = new LinkLabel(QStringLiteral("support.casio.com"), secondLink(), this);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    Label14->setGeometry(8, 192, 113, 16);
+    for (QLabel* link : {Label11, Label14}) {
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, kValueColour);
+        link->setPalette(palette);
+        link->installEventFilter(this);
+    }
+    for (QWidget* area : findChildren<QWidget*>()) {
+        if (area != Label11 && area != Label14) {
+            clearUnderlinesOnHover(area);
+        }
+    }
+    clearUnderlinesOnHover(this);
+}
+
+void ContactFrame::clearUnderlinesOnHover(QWidget* area) {
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+}
+
+void ContactFrame::resetLinkUnderlines() {
+    setUnderlined(Label11, false);
+    setUnderlined(Label14, false);
+}
+
+void ContactFrame::Label11_MouseMove() {
+    setUnderlined(Label11, true);
+    setUnderlined(Label14, false);
+}
+
+void ContactFrame::Label14_MouseMove() {
+    setUnderlined(Label14, true);
+    setUnderlined(Label11, false);
+}
+
+bool ContactFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Label11) {
+            Label11_MouseMove();
+        } else if (watched == Label14) {
+            Label14_MouseMove();
+        } else {
+            resetLinkUnderlines();
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace tavrolin::ui

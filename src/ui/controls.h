@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+
+namespace tavrolin::ui {
+
+// Captions of labels and check boxes are dark grey; values stand out in blue.
+inline const QColor kCaptionColour(64, 64, 64);
+inline const QColor kValueColour(0, 0, 255);
+
+// Named controls at fixed places, as the window is laid out: the object name is the
+// control's design name, so tests and assistive tools can find it.
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption,
+                     const QRect& geometry);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  const QColor& colour = kCaptionColour);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry);
+QPushButton* makePictureButton(QWidget* parent, const char* name, const QPixmap& picture,
+                               const QRect& geometry);
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry);
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QLabel;
+
+namespace tavrolin::ui {
+
+// "Súradnice:": the column and row of the cell under the pointer.
+class CoordinatesFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    CoordinatesFrame(EditorContext& context, QWidget* parent);
+
+  private:
+    void reflect();
+
+    EditorContext& context_;
+    QLabel* Label3;  // column
+    QLabel* Label4;  // row
+};
+
+}  // namespace tavrolin::ui

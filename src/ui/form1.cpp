@@ -1,0 +1,95 @@
+#include "ui/form1.h"
+
+#include <QTimer>
+
+#include "model/canvas.h"
+#include "ui/canvasview.h"
+#include "ui/contactframe.h"
+#include "ui/coordinatesframe.h"
+#include "ui/icons.h"
+#include "ui/importframe.h"
+#include "ui/menuframe.h"
+#include "ui/pictureboxview.h"
+#include "ui/replaceframe.h"
+#include "ui/toolboxframe.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+QTimer* makeTimer(QObject* parent, const char* name) {
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    return timer;
+}
+
+}  // namespace
+
+Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tavrolin v. 2.0 – obrázky pre kalkulačky Casio"));
+    setWindowIcon(icons::programIcon());
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    // Narrow letters let the captions fit the window's small, fixed frames.
+    font.setStretch(QFont::SemiCondensed);
+    setFont(font);
+    setFixedSize(794, 575);
+    setMouseTracking(true);
+
+    Picture2 = new PictureBoxView(context_.state.preview, 1, this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->move(8, 8);
+    (new CoordinatesFrame(context_, this))->setGeometry(8, 80, 129, 41);
+    (new MenuFrame(context_, this))->setGeometry(8, 128, 129, 105);
+    (new ImportFrame(context_, this))->setGeometry(8, 240, 129, 169);
+    (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
+    Picture1 = new CanvasView(context_.state, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->move(144, 8);
+    (new ToolboxFrame(context_, this))->setGeometry(144, 336, 505, 233);
+    Frame3 = new ContactFrame(this);
+    Frame3->setGeometry(656, 336, 129, 233);
+
+    Timer1 = makeTimer(this, "Timer1");
+    Timer2 = makeTimer(this, "Timer2");
+    Timer3 = makeTimer(this, "Timer3");
+    Timer1->start(500);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Picture1, &PictureBoxView::mouseMoved, this, &Form1::Picture1_MouseMove);
+    connect(Picture1, &PictureBoxView::clicked, this, &Form1::Picture1_Click);
+    connect(&context_, &EditorContext::stateChanged, Picture1, qOverload<>(&QWidget::update));
+    clearLinkUnderlinesOverTheirAreas();
+    Form_Load();
+}
+
+void Form1::Form_Load() {
+    model::drawGrid(context_.state);
+    model::refreshPreview(context_.state);
+    context_.changed();
+}
+
+void Form1::clearLinkUnderlinesOverTheirAreas() {
+    Frame3->clearUnderlinesOnHover(this);
+    for (const char* name :
+         {"Frame5", "Label9", "Frame6", "Frame9", "Command11", "Frame11", "Command12", "Command14",
+          "Command25", "Label17", "Picture6", "Picture1", "pomocnaobr"}) {
+        if (auto* area = findChild<QWidget*>(QString::fromLatin1(name))) {
+            Frame3->clearUnderlinesOnHover(area);
+        }
+    }
+}
+
+void Form1::Picture1_MouseMove(int, QPointF) {
+    // Pointer tracking, the pen and the rubber bands come with the drawing tools.
+}
+
+void Form1::Picture1_Click() {
+    // Starting and finishing shapes comes with the drawing tools.
+}
+
+void Form1::Timer1_Timer() {
+    model::refreshPreview(context_.state);
+}
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QPushButton;
+
+namespace tavrolin::ui {
+
+class PictureBoxView;
+
+// "Ježko:": a fan of lines from one point, drawn in its box and stamped into the picture.
+class HedgehogFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    HedgehogFrame(EditorContext& context, QWidget* parent);
+
+  private:
+    EditorContext& context_;
+    PictureBoxView* Picture6;
+    QPushButton* Command25;  // "Ukáž"
+    QPushButton* Command14;  // "Vymaž"
+    QPushButton* Command12;  // "Vlož"
+};
+
+}  // namespace tavrolin::ui

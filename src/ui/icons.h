@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace tavrolin::ui::icons {
+
+// The pictures of the picture buttons, drawn pixel by pixel at their own sizes so
+// they stay crisp.
+QPixmap brush();                         // 24 × 23, the pen tool
+QPixmap line();                          // 16 × 16
+QPixmap rectangle();                     // 16 × 16
+QPixmap ellipse();                       // 16 × 16
+QPixmap minus();                         // 13 × 13
+QPixmap plus();                          // 13 × 13
+QPixmap arrow(Qt::ArrowType direction);  // 8 × 8
+QPixmap undoArrow();                     // 24 × 23
+
+// The program's own picture: a calculator whose screen shows a small drawing.
+QPixmap calculator(int size);
+QIcon programIcon();
+
+// The splash window's title picture, 400 × 300.
+QPixmap titlePicture();
+
+}  // namespace tavrolin::ui::icons

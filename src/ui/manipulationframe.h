@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QPushButton;
+
+namespace tavrolin::ui {
+
+// "Manipulácia s obrázkom:": the two flips and "Naspäť".
+class ManipulationFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    ManipulationFrame(EditorContext& context, QWidget* parent);
+
+  private:
+    void reflect();
+
+    EditorContext& context_;
+    QPushButton* Command13;  // "Preklop vodorovne"
+    QPushButton* Command24;  // "Preklop zvislo"
+    QPushButton* Command11;  // "Naspäť"
+};
+
+}  // namespace tavrolin::ui

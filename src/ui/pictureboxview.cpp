@@ -1,0 +1,73 @@
+#include "ui/pictureboxview.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tavrolin::ui {
+
+namespace {
+
+int buttonMask(Qt::MouseButtons buttons) {
+    int mask = 0;
+    if (buttons & Qt::LeftButton) {
+        mask |= 1;
+    }
+    if (buttons & Qt::RightButton) {
+        mask |= 2;
+    }
+    if (buttons & Qt::MiddleButton) {
+        mask |= 4;
+    }
+    return mask;
+}
+
+}  // namespace
+
+PictureBoxView::PictureBoxView(model::PictureBox& box, int border, QWidget* parent)
+    : QWidget(parent), box_(box), border_(border) {
+    setFixedSize(box.width() + 2 * border, box.height() + 2 * border);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    box_.setChangeListener([this](const QRect& area) {
+        update(area.translated(border_, border_).adjusted(-1, -1, 1, 1));
+    });
+}
+
+QRect PictureBoxView::drawingArea() const {
+    return QRect(border_, border_, box_.width(), box_.height());
+}
+
+void PictureBoxView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (border_ > 0) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    // Drawn 1:1 in logical pixels; on a scaled screen each pixel becomes a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(drawingArea().topLeft(), box_.image());
+    painter.setClipRect(drawingArea());
+    painter.translate(drawingArea().topLeft());
+    paintOverlay(painter);
+}
+
+void PictureBoxView::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(buttonMask(event->buttons()), event->position() - QPointF(border_, border_));
+}
+
+void PictureBoxView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        leftPressedHere_ = true;
+    }
+}
+
+void PictureBoxView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && leftPressedHere_) {
+        leftPressedHere_ = false;
+        if (rect().contains(event->position().toPoint())) {
+            emit clicked();
+        }
+    }
+}
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrolin::ui {
+
+// What a file dialog is asked: a title and a filter of description and pattern
+// pairs separated by vertical bars, "(súbory *.cat)|*.cat|(všetky súbory)|*.*".
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+};
+
+// The editor's file dialogs and message boxes. The window asks through this seam so
+// that tests can answer with prepared file names and see the messages shown.
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+
+    // The chosen path of an existing file, or "" when the user cancelled.
+    virtual QString openFileName(const FileDialogRequest& request) = 0;
+    // The chosen path, replacing a file only after the user confirmed; "" when cancelled.
+    virtual QString saveFileName(const FileDialogRequest& request) = 0;
+    // A message box with an OK button only and no icon; returns when it is closed.
+    virtual void message(const QString& text) = 0;
+};
+
+}  // namespace tavrolin::ui

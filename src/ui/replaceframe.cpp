@@ -1,0 +1,38 @@
+#include "ui/replaceframe.h"
+
+#include <QComboBox>
+
+#include "ui/controls.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+QComboBox* makeColourList(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(geometry);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems({QStringLiteral("čiernu"), QStringLiteral("bielu"), QStringLiteral("červenú"),
+                    QStringLiteral("zelenú"), QStringLiteral("modrú")});
+    list->setCurrentText(QStringLiteral("čiernu"));
+    return list;
+}
+
+}  // namespace
+
+ReplaceFrame::ReplaceFrame(EditorContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("Invertuj farby:"), parent), context_(context) {
+    setObjectName(QStringLiteral("Frame5"));
+    makeLabel(this, "Label9", QStringLiteral("Vyberte si, ktorá farba sa má zmeniť na inú."),
+              QRect(8, 16, 113, 30));
+    Combo3 = makeColourList(this, "Combo3", QRect(8, 48, 113, 22));
+    makeLabel(this, "Label20", QStringLiteral("na"), QRect(8, 75, 22, 16));
+    Combo4 = makeColourList(this, "Combo4", QRect(32, 72, 89, 22));
+    Check6 = makeCheckBox(this, "Check6", QStringLiteral("a aj opačne"), QRect(8, 93, 113, 18));
+    Command16 =
+        makeButton(this, "Command16", QStringLiteral("Invertuj farby"), QRect(16, 120, 97, 25));
+}
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace tavrolin::ui {
+
+// "Invertuj farby:": turns one colour into another, or swaps the two.
+class ReplaceFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    ReplaceFrame(EditorContext& context, QWidget* parent);
+
+  private:
+    EditorContext& context_;
+    QComboBox* Combo3;       // the colour to change
+    QComboBox* Combo4;       // the colour it becomes
+    QCheckBox* Check6;       // "a aj opačne"
+    QPushButton* Command16;  // "Invertuj farby"
+};
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,64 @@
+#include "ui/textframe.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+
+#include "ui/controls.h"
+#include "ui/icons.h"
+#include "ui/pictureboxview.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(geometry);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    return list;
+}
+
+QStringList fontSizes() {
+    QStringList sizes{QStringLiteral("6"), QStringLiteral("8")};
+    for (int size = 10; size <= 72; size += 2) {
+        sizes << QString::number(size);
+    }
+    return sizes;
+}
+
+}  // namespace
+
+TextFrame::TextFrame(EditorContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("Text:"), parent), context_(context) {
+    setObjectName(QStringLiteral("Frame10"));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(8, 16, 129, 21);
+    Combo1 = makeList(this, "Combo1", QRect(8, 40, 129, 22));
+    Combo1->addItems(QFontDatabase::families());
+    if (Combo1->count() > 0) {
+        Combo1->setCurrentIndex(0);
+    }
+    Combo2 = makeList(this, "Combo2", QRect(8, 64, 57, 22));
+    Combo2->addItems(fontSizes());
+    Combo2->setCurrentText(QStringLiteral("8"));
+    Command15 =
+        makePictureButton(this, "Command15", icons::arrow(Qt::LeftArrow), QRect(72, 64, 16, 22));
+    Command30 =
+        makePictureButton(this, "Command30", icons::arrow(Qt::UpArrow), QRect(88, 64, 16, 11));
+    Command31 =
+        makePictureButton(this, "Command31", icons::arrow(Qt::DownArrow), QRect(88, 75, 16, 11));
+    Command32 =
+        makePictureButton(this, "Command32", icons::arrow(Qt::RightArrow), QRect(104, 64, 16, 22));
+    Picture5 = new PictureBoxView(context_.state.textBox, 1, this);
+    Picture5->setObjectName(QStringLiteral("Picture5"));
+    Picture5->move(7, 92);
+    Command9 = makeButton(this, "Command9", QStringLiteral("Ukáž"), QRect(8, 164, 41, 25));
+    Command10 = makeButton(this, "Command10", QStringLiteral("Vlož"), QRect(52, 164, 41, 25));
+    Command8 = makeButton(this, "Command8", QStringLiteral("Zmaž"), QRect(96, 164, 41, 25));
+}
+
+}  // namespace tavrolin::ui

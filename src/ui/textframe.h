@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tavrolin::ui {
+
+class PictureBoxView;
+
+// "Text:": a line of text in any screen font and size, placed pixel by pixel in the
+// work box and then stamped into the picture.
+class TextFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    TextFrame(EditorContext& context, QWidget* parent);
+
+  private:
+    EditorContext& context_;
+    QLineEdit* Text1;
+    QComboBox* Combo1;  // font
+    QComboBox* Combo2;  // size in points
+    PictureBoxView* Picture5;
+    QPushButton* Command8;   // "Zmaž"
+    QPushButton* Command9;   // "Ukáž"
+    QPushButton* Command10;  // "Vlož"
+    QPushButton* Command15;  // left
+    QPushButton* Command32;  // right
+    QPushButton* Command30;  // up
+    QPushButton* Command31;  // down
+};
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,73 @@
+#include "ui/thicknessframe.h"
+
+#include <QPainter>
+
+#include "ui/controls.h"
+#include "ui/icons.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+constexpr int kMarkerTops[] = {52, 69, 89};
+constexpr int kSamplesTop = 48;
+
+// Picture3: the three sample lines, 1, 2 and 3 pixels thick, each level with the
+// marker position of its thickness.
+class ThicknessSamples : public QWidget {
+  public:
+    explicit ThicknessSamples(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("Picture3"));
+        setGeometry(22, kSamplesTop, 47, 60);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        for (int width = 1; width <= 3; ++width) {
+            const int middle = kMarkerTops[width - 1] - kSamplesTop + 6;
+            painter.fillRect(QRect(5, middle - width / 2, 37, width), Qt::black);
+        }
+    }
+};
+
+}  // namespace
+
+int ThicknessFrame::markerTop(int penWidth) {
+    return kMarkerTops[penWidth - 1];
+}
+
+ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("Hrúbka:"), parent), context_(context) {
+    setObjectName(QStringLiteral("Frame8"));
+    Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
+    Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
+    new ThicknessSamples(this);
+    Label16 = makeLabel(this, "Label16", QStringLiteral(">"), QRect(10, markerTop(1), 10, 13));
+    connect(Command6, &QPushButton::clicked, this, &ThicknessFrame::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &ThicknessFrame::Command7_Click);
+    connect(&context_, &EditorContext::stateChanged, this, &ThicknessFrame::reflect);
+}
+
+void ThicknessFrame::Command6_Click() {
+    if (context_.state.penWidth > 1) {
+        --context_.state.penWidth;
+    }
+    context_.changed();
+}
+
+void ThicknessFrame::Command7_Click() {
+    if (context_.state.penWidth < 3) {
+        ++context_.state.penWidth;
+    }
+    context_.changed();
+}
+
+void ThicknessFrame::reflect() {
+    Label16->move(Label16->x(), markerTop(context_.state.penWidth));
+}
+
+}  // namespace tavrolin::ui

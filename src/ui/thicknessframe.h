@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tavrolin::ui {
+
+// "Hrúbka:": the pen's thickness, 1 to 3 cells, with the marker at its sample line.
+class ThicknessFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    ThicknessFrame(EditorContext& context, QWidget* parent);
+
+    // The marker's top in the frame for each thickness.
+    static int markerTop(int penWidth);
+
+  private:
+    void Command6_Click();
+    void Command7_Click();
+    void reflect();
+
+    EditorContext& context_;
+    QPushButton* Command6;  // thinner
+    QPushButton* Command7;  // thicker
+    QLabel* Label16;        // ">" beside the current thickness
+};
+
+}  // namespace tavrolin::ui

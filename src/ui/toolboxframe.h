@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/editorcontext.h"
+
+class QRadioButton;
+
+namespace tavrolin::ui {
+
+// The frame below the canvas: colour, thickness, text, tools, hedgehog and picture
+// frames, and the choice of calculator that saving writes for.
+class ToolboxFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    ToolboxFrame(EditorContext& context, QWidget* parent);
+
+  private:
+    QRadioButton* Option1;  // "Algebra FX 2.0", black and white
+    QRadioButton* Option2;  // "CFX 9850", colour
+};
+
+}  // namespace tavrolin::ui
