@@ -1,0 +1,89 @@
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+#include "model/canvas.h"
+#include "ops/colourreplacement.h"
+#include "ops/flips.h"
+#include "ops/undo.h"
+#include "tools/pointermove.h"
+#include "tools/shapetools.h"
+
+using namespace tavrolin;
+
+namespace {
+
+// A picture with every colour in every row, so no path is the all-white shortcut.
+void fillWithCheckers(model::EditorState& state) {
+    model::PictureGrid::forEachUsedCell([&](int x, int y) {
+        state.picture.at(x, y) = static_cast<model::ColorCode>((x / 4 + y / 4) % 5);
+    });
+    model::repaintCanvas(state);
+}
+
+void fullRepaint(benchmark::State& run) {
+    model::EditorState state;
+    fillWithCheckers(state);
+    for (auto _ : run) {
+        model::repaintCanvas(state);
+    }
+}
+BENCHMARK(fullRepaint)->Unit(benchmark::kMicrosecond);
+
+// One pointer move with the left button held and the widest pen, alternating
+// between two places so every move writes and paints.
+void penMoveWidth3(benchmark::State& run) {
+    model::EditorState state;
+    state.penWidth = 3;
+    float x = 100;
+    for (auto _ : run) {
+        tools::pointerMoved(state, tools::kLeftButton, x, 150);
+        x = x == 100 ? 300 : 100;
+    }
+}
+BENCHMARK(penMoveWidth3)->Unit(benchmark::kMicrosecond);
+
+// The second click of a rectangle across most of the picture.
+void rectangleCommit(benchmark::State& run) {
+    model::EditorState state;
+    fillWithCheckers(state);
+    state.currentTool = model::kRectangleTool;
+    for (auto _ : run) {
+        state.rectStarted = 1;
+        state.pen3 = model::BoxOutline{11, 11, 600, 280};
+        tools::commitShape(state);
+    }
+}
+BENCHMARK(rectangleCommit)->Unit(benchmark::kMicrosecond);
+
+void flip(benchmark::State& run) {
+    model::EditorState state;
+    fillWithCheckers(state);
+    for (auto _ : run) {
+        ops::flipHorizontally(state);
+    }
+}
+BENCHMARK(flip)->Unit(benchmark::kMicrosecond);
+
+void undo(benchmark::State& run) {
+    model::EditorState state;
+    fillWithCheckers(state);
+    model::takeUndoCopy(state);
+    for (auto _ : run) {
+        ops::undoLastOperation(state);
+    }
+}
+BENCHMARK(undo)->Unit(benchmark::kMicrosecond);
+
+void colourSwap(benchmark::State& run) {
+    model::EditorState state;
+    fillWithCheckers(state);
+    const QString black = QStringLiteral("čiernu");
+    const QString white = QStringLiteral("bielu");
+    for (auto _ : run) {
+        ops::replaceColours(state, black, white, true);
+    }
+}
+BENCHMARK(colourSwap)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
