@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "ui/controls.h"
 #include "ui/icons.h"
@@ -85,6 +86,7 @@ ContactFrame::ContactFrame(QWidget* parent)
 }
 
 void ContactFrame::clearUnderlinesOnHover(QWidget* area) {
+    areas_.insert(area);
     area->setMouseTracking(true);
     area->installEventFilter(this);
 }
@@ -104,13 +106,20 @@ void ContactFrame::Label14_MouseMove() {
     setUnderlined(Label11, false);
 }
 
+bool ContactFrame::pointerIsOnAreaItself(QObject* watched, const QMouseEvent* event) const {
+    // A move that a child did not take reaches its parents too; only the area under
+    // the pointer counts (or a child that is such an area, disabled buttons included).
+    const QWidget* child = static_cast<QWidget*>(watched)->childAt(event->position().toPoint());
+    return child == nullptr || areas_.contains(child);
+}
+
 bool ContactFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (watched == Label11) {
             Label11_MouseMove();
         } else if (watched == Label14) {
             Label14_MouseMove();
-        } else {
+        } else if (pointerIsOnAreaItself(watched, static_cast<QMouseEvent*>(event))) {
             resetLinkUnderlines();
         }
     }

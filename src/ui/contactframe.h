@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QSet>
 #include <QUrl>
 
 class QLabel;
+class QMouseEvent;
 
 namespace tavrolin::ui {
 
@@ -27,11 +29,13 @@ class ContactFrame : public QGroupBox {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool pointerIsOnAreaItself(QObject* watched, const QMouseEvent* event) const;
     void Label11_MouseMove();
     void Label14_MouseMove();
 
     QLabel* Label11;  // first web page
     QLabel* Label14;  // second web page
+    QSet<const QObject*> areas_;
 };
 
 }  // namespace tavrolin::ui
