@@ -57,7 +57,7 @@ ContactFrame::ContactFrame(QWidget* parent)
     photo->setObjectName(QStringLiteral("Picture4"));
     photo->setGeometry(8, 18, 56, 84);
     photo->setAlignment(Qt::AlignCenter);
-    photo->setPixmap(icons::calculator(56));
+    photo->setPixmap(QPixmap::fromImage(icons::calculator(56)));
     makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
     makeLabel(this, "Label6", QStringLiteral("verzia 2.0"), QRect(68, 42, 58, 16));
     makeLabel(this, "Label7", QStringLiteral("editor obrázkov"), QRect(68, 58, 58, 30));

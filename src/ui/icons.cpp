@@ -141,7 +141,7 @@ QPixmap undoArrow() {
         QColor(0, 0, 140), QColor(90, 140, 255));
 }
 
-QPixmap calculator(int size) {
+QImage calculator(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -167,13 +167,13 @@ QPixmap calculator(int size) {
         }
     }
     p.end();
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(calculator(size));
+        icon.addPixmap(QPixmap::fromImage(calculator(size)));
     }
     return icon;
 }
@@ -188,7 +188,7 @@ QPixmap titlePicture() {
     p.fillRect(image.rect(), sky);
     // The faded calculator behind the name.
     p.setOpacity(0.25);
-    p.drawPixmap(170, 20, calculator(260));
+    p.drawImage(170, 20, calculator(260));
     p.setOpacity(1);
     QFont name(QStringLiteral("DejaVu Sans"));
     name.setPixelSize(64);

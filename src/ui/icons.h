@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace tavrolin::ui::icons {
@@ -16,8 +17,9 @@ QPixmap plus();                          // 13 × 13
 QPixmap arrow(Qt::ArrowType direction);  // 8 × 8
 QPixmap undoArrow();                     // 24 × 23
 
-// The program's own picture: a calculator whose screen shows a small drawing.
-QPixmap calculator(int size);
+// The program's own picture: a calculator whose screen shows a small drawing. An
+// image, not a pixmap, so the installer can draw it without a display.
+QImage calculator(int size);
 QIcon programIcon();
 
 // The splash window's title picture, 400 × 300.
