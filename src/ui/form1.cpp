@@ -3,6 +3,8 @@
 #include <QTimer>
 
 #include "model/canvas.h"
+#include "tools/pointermove.h"
+#include "tools/shapetools.h"
 #include "ui/canvasview.h"
 #include "ui/contactframe.h"
 #include "ui/coordinatesframe.h"
@@ -80,12 +82,15 @@ void Form1::clearLinkUnderlinesOverTheirAreas() {
     }
 }
 
-void Form1::Picture1_MouseMove(int, QPointF) {
-    // Pointer tracking, the pen and the rubber bands come with the drawing tools.
+void Form1::Picture1_MouseMove(int buttons, QPointF position) {
+    tools::pointerMoved(context_.state, buttons, static_cast<float>(position.x()),
+                        static_cast<float>(position.y()));
+    context_.changed();
 }
 
 void Form1::Picture1_Click() {
-    // Starting and finishing shapes comes with the drawing tools.
+    tools::canvasClicked(context_.state);
+    context_.changed();
 }
 
 void Form1::Timer1_Timer() {

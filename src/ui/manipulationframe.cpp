@@ -1,5 +1,7 @@
 #include "ui/manipulationframe.h"
 
+#include "ops/flips.h"
+#include "ops/undo.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
 
@@ -16,7 +18,25 @@ ManipulationFrame::ManipulationFrame(EditorContext& context, QWidget* parent)
     Command11->setIcon(QIcon(icons::undoArrow()));
     Command11->setIconSize(QSize(24, 23));
     Command11->setEnabled(false);
+    connect(Command13, &QPushButton::clicked, this, &ManipulationFrame::Command13_Click);
+    connect(Command24, &QPushButton::clicked, this, &ManipulationFrame::Command24_Click);
+    connect(Command11, &QPushButton::clicked, this, &ManipulationFrame::Command11_Click);
     connect(&context_, &EditorContext::stateChanged, this, &ManipulationFrame::reflect);
+}
+
+void ManipulationFrame::Command13_Click() {
+    ops::flipHorizontally(context_.state);
+    context_.changed();
+}
+
+void ManipulationFrame::Command24_Click() {
+    ops::flipVertically(context_.state);
+    context_.changed();
+}
+
+void ManipulationFrame::Command11_Click() {
+    ops::undoLastOperation(context_.state);
+    context_.changed();
 }
 
 void ManipulationFrame::reflect() {

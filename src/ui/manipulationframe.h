@@ -16,6 +16,9 @@ class ManipulationFrame : public QGroupBox {
     ManipulationFrame(EditorContext& context, QWidget* parent);
 
   private:
+    void Command13_Click();
+    void Command24_Click();
+    void Command11_Click();
     void reflect();
 
     EditorContext& context_;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "ops/colourreplacement.h"
 #include "ui/controls.h"
 
 namespace tavrolin::ui {
@@ -33,6 +34,13 @@ ReplaceFrame::ReplaceFrame(EditorContext& context, QWidget* parent)
     Check6 = makeCheckBox(this, "Check6", QStringLiteral("a aj opačne"), QRect(8, 93, 113, 18));
     Command16 =
         makeButton(this, "Command16", QStringLiteral("Invertuj farby"), QRect(16, 120, 97, 25));
+    connect(Command16, &QPushButton::clicked, this, &ReplaceFrame::Command16_Click);
+}
+
+void ReplaceFrame::Command16_Click() {
+    ops::replaceColours(context_.state, Combo3->currentText(), Combo4->currentText(),
+                        Check6->isChecked());
+    context_.changed();
 }
 
 }  // namespace tavrolin::ui

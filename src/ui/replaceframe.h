@@ -18,6 +18,8 @@ class ReplaceFrame : public QGroupBox {
     ReplaceFrame(EditorContext& context, QWidget* parent);
 
   private:
+    void Command16_Click();
+
     EditorContext& context_;
     QComboBox* Combo3;       // the colour to change
     QComboBox* Combo4;       // the colour it becomes
