@@ -232,58 +232,6 @@ class TestTools : public QObject {
         QCOMPARE(box.height, 14.0f);
     }
 
-    void shapes_data() {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<QList<QPoint>>("moves");  // first click, moves, second click
-        QTest::addColumn<QString>("expected");     // cells 1..8 × 1..9
-        QTest::newRow("line along the first row")
-            << int(kLineTool) << QList<QPoint>{{1, 1}, {5, 1}}
-            << QStringLiteral(
-                   "####....\n........\n........\n........\n........\n"
-                   "........\n........\n........\n........");
-        QTest::newRow("line ending in its first cell")
-            << int(kLineTool) << QList<QPoint>{{3, 3}, {7, 7}, {3, 3}}
-            << QStringLiteral(
-                   "........\n........\n........\n........\n........\n"
-                   "........\n........\n........\n........");
-        QTest::newRow("rectangle with four corners")
-            << int(kRectangleTool) << QList<QPoint>{{2, 3}, {6, 8}}
-            << QStringLiteral(
-                   "........\n........\n.#####..\n.#...#..\n.#...#..\n"
-                   ".#...#..\n.#...#..\n.#####..\n........");
-        QTest::newRow("rectangle keeps its last positive width")
-            << int(kRectangleTool) << QList<QPoint>{{2, 3}, {6, 8}, {1, 8}, {1, 8}}
-            << QStringLiteral(
-                   "........\n........\n.#####..\n.#...#..\n.#...#..\n"
-                   ".#...#..\n.#...#..\n.#####..\n........");
-        QTest::newRow("rectangle in one cell")
-            << int(kRectangleTool) << QList<QPoint>{{2, 3}, {2, 3}}
-            << QStringLiteral(
-                   "........\n........\n.#......\n........\n........\n"
-                   "........\n........\n........\n........");
-    }
-    void shapes() {
-        QFETCH(int, tool);
-        QFETCH(QList<QPoint>, moves);
-        QFETCH(QString, expected);
-        EditorState state;
-        state.currentTool = static_cast<std::int16_t>(tool);
-        clickAt(state, moves.first().x(), moves.first().y());
-        for (QPoint cell : moves.mid(1)) {
-            moveTo(state, cell.x(), cell.y());
-        }
-        canvasClicked(state);
-        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 9), expected);
-        QCOMPARE(changedCells(state.undoPicture, state.picture).size(),
-                 expected.count(QLatin1Char('#')));
-        QVERIFY(state.undoAvailable);
-        QCOMPARE(state.canvas.image(), repaintedCanvas(state));
-        QCOMPARE(state.lineStarted + state.rectStarted + state.circleStarted, 0);
-        QCOMPARE(state.pen2.y1, kHiddenOutlineY);
-        QCOMPARE(state.pen3.top, kHiddenOutlineY);
-        QCOMPARE(state.pen4.top, kHiddenOutlineY);
-    }
-
     void circleGeometry_data() {
         QTest::addColumn<float>("width");
         QTest::addColumn<float>("height");
@@ -306,35 +254,6 @@ class TestTools : public QObject {
         QCOMPARE(circle.circleRadius, radius);
         QCOMPARE(circle.circleCenterX, centreX);
         QCOMPARE(circle.circleCenterY, centreY);
-    }
-
-    void circleIsDrawnWhereItsOutlineIs() {
-        EditorState state;
-        state.currentTool = kCircleTool;
-        setCurrentColor(state, kBlue);
-        clickAt(state, 3, 3);
-        pointerMoved(state, 0, 71, 51);  // a 60 × 40 box
-        canvasClicked(state);
-        // Radius 4 around cell (9, 7): two cells right of the box's first column.
-        for (QPoint cell : {QPoint(5, 7), QPoint(13, 7), QPoint(9, 3), QPoint(9, 11)}) {
-            QCOMPARE(state.picture.at(cell.x(), cell.y()), kBlue);
-        }
-        QCOMPARE(state.picture.at(9, 7), kWhite);
-        QCOMPARE(state.picture.at(4, 7), kWhite);
-        QCOMPARE(state.picture.at(14, 7), kWhite);
-        QCOMPARE(state.picture.at(9, 12), kWhite);
-    }
-
-    void whiteRectangleClearsOnlyItsOutline() {
-        EditorState state;
-        PictureGrid::forEachUsedCell([&](int x, int y) { state.picture.at(x, y) = kBlack; });
-        state.currentTool = kRectangleTool;
-        setCurrentColor(state, kWhite);
-        clickAt(state, 2, 2);
-        moveTo(state, 5, 4);
-        canvasClicked(state);
-        QCOMPARE(pictureart::art(state.picture, 1, 1, 6, 5),
-                 QStringLiteral("######\n#....#\n#.##.#\n#....#\n######"));
     }
 
     void commitKeepsStrokesThePreviewHasNotShown() {
