@@ -1,5 +1,6 @@
 #include "ui/hedgehogframe.h"
 
+#include "stamps/hedgehogstamp.h"
 #include "ui/controls.h"
 #include "ui/pictureboxview.h"
 
@@ -16,6 +17,39 @@ HedgehogFrame::HedgehogFrame(EditorContext& context, QWidget* parent)
     Command25 = makeButton(this, "Command25", QStringLiteral("Ukáž"), QRect(8, 104, 41, 25));
     Command14 = makeButton(this, "Command14", QStringLiteral("Vymaž"), QRect(52, 104, 41, 25));
     Command12 = makeButton(this, "Command12", QStringLiteral("Vlož"), QRect(96, 104, 41, 25));
+
+    connect(Picture6, &PictureBoxView::clicked, this, &HedgehogFrame::Picture6_Click);
+    connect(Picture6, &PictureBoxView::mouseMoved, this, &HedgehogFrame::Picture6_MouseMove);
+    connect(Command25, &QPushButton::clicked, this, &HedgehogFrame::Command25_Click);
+    connect(Command14, &QPushButton::clicked, this, &HedgehogFrame::Command14_Click);
+    connect(Command12, &QPushButton::clicked, this, &HedgehogFrame::Command12_Click);
+}
+
+void HedgehogFrame::Picture6_Click() {
+    stamps::toggleHedgehog(context_.state);
+    context_.changed();
+}
+
+// The buttons held make no difference: the anchor follows the pointer, or a spine is
+// drawn, either way. The link underlines are cleared by the window for this box.
+void HedgehogFrame::Picture6_MouseMove(int, QPointF position) {
+    stamps::trackHedgehog(context_.state, float(position.x()), float(position.y()));
+    context_.changed();
+}
+
+void HedgehogFrame::Command25_Click() {
+    stamps::showHedgehogPicture(context_.state);
+    context_.changed();
+}
+
+void HedgehogFrame::Command14_Click() {
+    stamps::eraseHedgehog(context_.state);
+    context_.changed();
+}
+
+void HedgehogFrame::Command12_Click() {
+    stamps::insertHedgehog(context_.state);
+    context_.changed();
 }
 
 }  // namespace tavrolin::ui

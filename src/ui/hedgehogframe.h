@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QPointF>
 
 #include "ui/editorcontext.h"
 
@@ -18,6 +19,12 @@ class HedgehogFrame : public QGroupBox {
     HedgehogFrame(EditorContext& context, QWidget* parent);
 
   private:
+    void Picture6_Click();
+    void Picture6_MouseMove(int buttons, QPointF position);
+    void Command25_Click();
+    void Command14_Click();
+    void Command12_Click();
+
     EditorContext& context_;
     PictureBoxView* Picture6;
     QPushButton* Command25;  // "Ukáž"

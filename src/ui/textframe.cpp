@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 
+#include "stamps/textstamp.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
 #include "ui/pictureboxview.h"
@@ -59,6 +60,62 @@ TextFrame::TextFrame(EditorContext& context, QWidget* parent)
     Command9 = makeButton(this, "Command9", QStringLiteral("Ukáž"), QRect(8, 164, 41, 25));
     Command10 = makeButton(this, "Command10", QStringLiteral("Vlož"), QRect(52, 164, 41, 25));
     Command8 = makeButton(this, "Command8", QStringLiteral("Zmaž"), QRect(96, 164, 41, 25));
+    // Until another size is chosen, the one the list starts with stands in for any
+    // size text that is no number.
+    stamps::applyTextFont(context_.state, input());
+
+    connect(Command9, &QPushButton::clicked, this, &TextFrame::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &TextFrame::Command10_Click);
+    connect(Command8, &QPushButton::clicked, this, &TextFrame::Command8_Click);
+    connect(Command15, &QPushButton::clicked, this, &TextFrame::Command15_Click);
+    connect(Command32, &QPushButton::clicked, this, &TextFrame::Command32_Click);
+    connect(Command30, &QPushButton::clicked, this, &TextFrame::Command30_Click);
+    connect(Command31, &QPushButton::clicked, this, &TextFrame::Command31_Click);
+    connect(Combo1, &QComboBox::editTextChanged, this, &TextFrame::Combo1_Change);
+}
+
+stamps::TextInput TextFrame::input() const {
+    return {Text1->text(), Combo1->currentText(), Combo2->currentText()};
+}
+
+void TextFrame::Command9_Click() {
+    stamps::showText(context_.state, input());
+    context_.changed();
+}
+
+void TextFrame::Command10_Click() {
+    stamps::insertText(context_.state, input());
+    context_.changed();
+}
+
+void TextFrame::Command8_Click() {
+    Text1->clear();
+    stamps::clearText(context_.state, input());
+    context_.changed();
+}
+
+void TextFrame::Command15_Click() {
+    stamps::moveText(context_.state, stamps::TextDirection::kLeft, input());
+    context_.changed();
+}
+
+void TextFrame::Command32_Click() {
+    stamps::moveText(context_.state, stamps::TextDirection::kRight, input());
+    context_.changed();
+}
+
+void TextFrame::Command30_Click() {
+    stamps::moveText(context_.state, stamps::TextDirection::kUp, input());
+    context_.changed();
+}
+
+void TextFrame::Command31_Click() {
+    stamps::moveText(context_.state, stamps::TextDirection::kDown, input());
+    context_.changed();
+}
+
+void TextFrame::Combo1_Change() {
+    stamps::applyTextFont(context_.state, input());
 }
 
 }  // namespace tavrolin::ui

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "stamps/textstamp.h"
 #include "ui/editorcontext.h"
 
 class QComboBox;
@@ -21,6 +22,17 @@ class TextFrame : public QGroupBox {
     TextFrame(EditorContext& context, QWidget* parent);
 
   private:
+    void Command9_Click();
+    void Command10_Click();
+    void Command8_Click();
+    void Command15_Click();
+    void Command32_Click();
+    void Command30_Click();
+    void Command31_Click();
+    void Combo1_Change();
+    // The text, font and size as the controls hold them now.
+    stamps::TextInput input() const;
+
     EditorContext& context_;
     QLineEdit* Text1;
     QComboBox* Combo1;  // font
