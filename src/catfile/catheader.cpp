@@ -1,0 +1,79 @@
+#include "catfile/catheader.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "catfile/asciitext.h"
+
+namespace tavrolin::catfile {
+
+namespace {
+
+// The header lines after line 2, in file order; an empty key is a line that is taken
+// but not examined.
+constexpr std::array<std::string_view, 7> kMonochromeKeys = {
+    "", "", "OPTION NAME:", "", "", "", "%DATA RECORD",  // lines 3..9
+};
+
+constexpr std::array<std::string_view, 19> kColourKeys = {
+    "",                   // 3
+    "",                   // 4
+    "HEIGHT:64",          // 5
+    "WIDTH:128",          // 6
+    "",                   // 7
+    "",                   // 8
+    "START POSITION:DR",  // 9
+    "DIRECTION:U",        // 10
+    "BYTE DIRECTION:W",   // 11
+    "BIT WEIGHT:F",       // 12
+    "",                   // 13
+    "",                   // 14
+    "",                   // 15
+    "",                   // 16
+    "",                   // 17
+    "",                   // 18
+    "%DATA RECORD",       // 19
+    "",                   // 20, "Sheet:1"
+    "",                   // 21, "Color:1"
+};
+
+bool itemHasKey(const std::optional<std::string_view>& item, std::string_view key) {
+    return item && startsWithKey(*item, key);
+}
+
+}  // namespace
+
+CatHeader checkCatHeader(CatItemReader& reader) {
+    CatHeader header;
+    header.loadValid = itemHasKey(reader.next(), "%HEADER RECORD");
+
+    // Monochrome is tested first.
+    const std::optional<std::string_view> format = reader.next();
+    std::span<const std::string_view> keys;
+    if (itemHasKey(format, "FORMAT:MCS1")) {
+        header.loadFormat = LoadFormat::Monochrome;
+        keys = kMonochromeKeys;
+    } else if (itemHasKey(format, "FORMAT:IMG")) {
+        header.loadFormat = LoadFormat::Colour;
+        keys = kColourKeys;
+    } else {
+        // No variant, so no layout to check the rest against.
+        header.loadValid = false;
+        return header;
+    }
+
+    for (const std::string_view key : keys) {
+        const std::optional<std::string_view> item = reader.next();
+        if (!item) {
+            header.loadValid = false;
+            break;
+        }
+        if (!key.empty() && !startsWithKey(*item, key)) {
+            header.loadValid = false;
+        }
+    }
+    return header;
+}
+
+}  // namespace tavrolin::catfile

@@ -1,0 +1,576 @@
+#include <QList>
+#include <QMap>
+#include <QTest>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "catfile/catheader.h"
+#include "catfile/catitemreader.h"
+#include "catfile/catlayout.h"
+#include "catfile/catwriter.h"
+#include "catfile/decodedcatfile.h"
+#include "catfile/planeapplier.h"
+#include "catfile/planedecoder.h"
+#include "catfile/planeencoder.h"
+
+using namespace tavrolin::catfile;
+using tavrolin::model::PictureGrid;
+
+struct Cell {
+    int x = 0;
+    int y = 0;
+    int code = 1;
+};
+using Cells = QList<Cell>;
+using LineTexts = QMap<int, QByteArray>;
+using Items = QList<QByteArray>;
+Q_DECLARE_METATYPE(Cells)
+Q_DECLARE_METATYPE(LineTexts)
+
+namespace {
+
+const std::string kZeros(kZeroLine);
+const QByteArray kEnd = "<end>";  // no item left
+
+std::string_view view(const QByteArray& bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+// Lines of a text whose every line ends in CR LF; fails on a bare CR or LF.
+std::vector<std::string> crLfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+        if (lines.back().find_first_of("\r\n") != std::string::npos) {
+            return {};
+        }
+    }
+    return start == text.size() ? lines : std::vector<std::string>{};
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// Edits 1-based lines of a CR LF text.
+template <typename Edit>
+QByteArray edited(const std::string& text, Edit edit) {
+    std::vector<std::string> lines = crLfLines(text);
+    edit(lines);
+    return QByteArray::fromStdString(joinCrLf(lines));
+}
+
+QByteArray withLine(const std::string& text, int line, const std::string& content) {
+    return edited(text, [&](auto& lines) { lines[line - 1] = content; });
+}
+
+QByteArray caseFolded(const std::string& text, int lastLine, bool upper) {
+    return edited(text, [&](auto& lines) {
+        for (int i = 0; i < lastLine; ++i) {
+            const QByteArray line = QByteArray::fromStdString(lines[i]);
+            lines[i] = (upper ? line.toUpper() : line.toLower()).toStdString();
+        }
+    });
+}
+
+PictureGrid pictureOf(const Cells& cells) {
+    PictureGrid picture;
+    for (const Cell& cell : cells) {
+        picture.at(cell.x, cell.y) = static_cast<std::int16_t>(cell.code);
+    }
+    return picture;
+}
+
+// Every code in every shape of neighbourhood, so a shifted bit shows.
+PictureGrid patternPicture() {
+    PictureGrid picture;
+    PictureGrid::forEachUsedCell([&](int x, int y) {
+        picture.at(x, y) = static_cast<std::int16_t>((3 * x + 7 * y + x * y) % 5);
+    });
+    return picture;
+}
+
+std::vector<int> dataLines(bool colour) {
+    std::vector<int> lines;
+    for (int plane = 0; plane < (colour ? 4 : 2); ++plane) {
+        const int first = colour ? 22 + 66 * plane : 10 + 65 * plane;
+        for (int n = 0; n < kPlaneLines; ++n) {
+            lines.push_back(first + n);
+        }
+    }
+    return lines;
+}
+
+SaveColours saveColours(int mask) {
+    return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0};
+}
+LoadColours loadColours(int mask) {
+    return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
+}
+
+const std::string kMono = monochromeFile(PictureGrid{});
+const std::string kColour = colourFile(PictureGrid{}, {});
+
+}  // namespace
+
+class TestCatFile : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void writtenDataLines_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<Cells>("cells");
+        QTest::addColumn<int>("saved");           // colours chosen: 1 red, 2 blue, 4 green
+        QTest::addColumn<LineTexts>("expected");  // data lines not listed are zero
+        const QByteArray z30(30, '0');
+        LineTexts row1;
+        Cells row1Cells;
+        for (int x = 1; x <= 128; ++x) {
+            row1Cells.append({x, 1, 1});
+        }
+        for (int n = 4; n <= 64; n += 4) {
+            row1.insert(74 + n, z30 + "FF");
+        }
+        QTest::newRow("(1,1)") << false << Cells{{1, 1}} << 7 << LineTexts{{138, z30 + "80"}};
+        QTest::newRow("(128,64)") << false << Cells{{128, 64}} << 7 << LineTexts{{75, "01" + z30}};
+        QTest::newRow("(9,64)") << false << Cells{{9, 64}} << 7 << LineTexts{{131, "80" + z30}};
+        QTest::newRow("(8,64)") << false << Cells{{8, 64}} << 7 << LineTexts{{135, "01" + z30}};
+        QTest::newRow("(5,1)") << false << Cells{{5, 1}} << 7 << LineTexts{{138, z30 + "08"}};
+        QTest::newRow("(128,1)") << false << Cells{{128, 1}} << 7 << LineTexts{{78, z30 + "01"}};
+        QTest::newRow("(121,48)") << false << Cells{{121, 48}} << 7 << LineTexts{{76, "80" + z30}};
+        QTest::newRow("row 1") << false << row1Cells << 7 << row1;
+        QTest::newRow("mono: colours")
+            << false << Cells{{1, 1, 2}, {2, 1, 3}, {3, 1, 4}} << 7 << LineTexts{};
+        QTest::newRow("red (1,1)") << true << Cells{{1, 1, 2}} << 7 << LineTexts{{85, z30 + "80"}};
+        QTest::newRow("colour: black") << true << Cells{{1, 1, 1}} << 7 << LineTexts{};
+        QTest::newRow("blue, green") << true << Cells{{1, 1, 3}, {128, 64, 4}} << 7
+                                     << LineTexts{{151, z30 + "80"}, {154, "01" + z30}};
+        QTest::newRow("only blue chosen")
+            << true << Cells{{1, 1, 2}, {2, 1, 3}, {3, 1, 4}} << 2 << LineTexts{{151, z30 + "40"}};
+        QTest::newRow("none chosen")
+            << true << Cells{{1, 1, 2}, {2, 1, 3}, {3, 1, 4}} << 0 << LineTexts{};
+    }
+    void writtenDataLines() {
+        QFETCH(bool, colour);
+        QFETCH(Cells, cells);
+        QFETCH(int, saved);
+        QFETCH(LineTexts, expected);
+        const PictureGrid picture = pictureOf(cells);
+        const auto lines =
+            crLfLines(colour ? colourFile(picture, saveColours(saved)) : monochromeFile(picture));
+        QCOMPARE(int(lines.size()), colour ? kColourFileLines : kMonochromeFileLines);
+        for (const int line : dataLines(colour)) {
+            QCOMPARE(QByteArray::fromStdString(lines[line - 1]),
+                     expected.value(line, QByteArray::fromStdString(kZeros)));
+        }
+    }
+
+    void fileLayout_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<LineTexts>("fixed");
+        const QByteArray note = "Tento subor bol vytvoreny programom Tavrolin.";
+        const QList<QByteArray> mono = {"%Header Record",  "Format:MCS1",  "Type Number:7",
+                                        "File Name:PICT1", "Option Name:", "Communication SW:0",
+                                        "Capacity:2048",   "Data Type:PC", "%Data Record"};
+        LineTexts monoLines{{74, ""}, {139, "%End"}, {140, note}};
+        for (int i = 0; i < mono.size(); ++i) {
+            monoLines.insert(i + 1, mono[i]);
+        }
+        const QList<QByteArray> colour = {
+            "%Header Record",    "Format:IMG",  "Communication SW:0", "Data Type:PC",
+            "Height:64",         "Width:128",   "Data Name:Picture6", "Group Name:",
+            "Start Position:DR", "Direction:U", "Byte Direction:W",   "Bit Weight:F",
+            "Colors:4",          "Sheets:1",    "Option1:",           "Option2:",
+            "Option3:",          "Option4:",    "%Data Record"};
+        LineTexts colourLines{{284, "%End"}, {285, note}};
+        for (int i = 0; i < colour.size(); ++i) {
+            colourLines.insert(i + 1, colour[i]);
+        }
+        for (int k = 0; k < 4; ++k) {
+            colourLines.insert(20 + 66 * k, "Sheet:1");
+            colourLines.insert(21 + 66 * k, "Color:" + QByteArray::number(k + 1));
+        }
+        QTest::newRow("monochrome") << false << monoLines;
+        QTest::newRow("colour") << true << colourLines;
+    }
+    void fileLayout() {
+        QFETCH(bool, colour);
+        QFETCH(LineTexts, fixed);
+        const PictureGrid picture = patternPicture();
+        // The editor writes in stages; the stages must add up to the converter's file.
+        const std::vector<std::pair<std::string, int>> pieces =
+            colour ? std::vector<std::pair<std::string, int>>{{colourHeader(), 19},
+                                                              {colourSheets(picture, {}), 264},
+                                                              {fileTrailer(), 2}}
+                   : std::vector<std::pair<std::string, int>>{{monochromeBody(picture), 138},
+                                                              {fileTrailer(), 2}};
+        std::string joined;
+        for (const auto& [text, lineCount] : pieces) {
+            QCOMPARE(int(crLfLines(text).size()), lineCount);
+            joined += text;
+        }
+        const std::string file = colour ? colourFile(picture, {}) : monochromeFile(picture);
+        QVERIFY(joined == file);
+        for (const char c : file) {
+            QVERIFY(c > 0);  // 7-bit ASCII
+        }
+        const auto lines = crLfLines(file);
+        QCOMPARE(int(lines.size()), colour ? 285 : 140);
+        for (auto it = fixed.cbegin(); it != fixed.cend(); ++it) {
+            QCOMPARE(QByteArray::fromStdString(lines[it.key() - 1]), it.value());
+        }
+        QVERIFY(encodePlane(PictureGrid{}, 1) == zeroPlane());
+    }
+
+    void itemReader_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Items>("items");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << Items{"a", "b"};
+        QTest::newRow("bare LF") << QByteArray("a\nb\n") << Items{"a", "b"};
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << Items{"a", "b"};
+        QTest::newRow("no last line end") << QByteArray("a\r\nb") << Items{"a", "b"};
+        QTest::newRow("empty lines") << QByteArray("\r\n\n\r") << Items{"", "", ""};
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << Items{"a", "", "b"};
+        QTest::newRow("comma") << QByteArray("a,b\r\nc") << Items{"a", "b", "c"};
+        QTest::newRow("commas") << QByteArray(",a,,b,\r\n") << Items{"", "a", "", "b", ""};
+        QTest::newRow("NUL kept") << QByteArray("a\0b\nc", 5) << Items{QByteArray("a\0b", 3), "c"};
+        QTest::newRow("empty") << QByteArray() << Items{};
+    }
+    void itemReader() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Items, items);
+        CatItemReader reader(view(bytes));
+        for (const QByteArray& item : items) {
+            const auto taken = reader.next();
+            QVERIFY(taken);
+            QCOMPARE(QByteArray(taken->data(), qsizetype(taken->size())), item);
+        }
+        QVERIFY(reader.atEnd());
+        QVERIFY(!reader.next());
+        QVERIFY(!reader.next());
+        QVERIFY(!CatItemReader(view(bytes)).skip(int(items.size()) + 1));
+    }
+
+    void headerCheck_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QByteArray>("nextItem");  // the reader's item after the check
+        const std::string mono = withLine(kMono, 10, "FIRST PLANE").toStdString();
+        const std::string colour = withLine(kColour, 22, "FIRST PLANE").toStdString();
+        const QByteArray plane = "FIRST PLANE";
+        auto row = [](const char* name, const QByteArray& file, int format, bool valid,
+                      const QByteArray& next) {
+            QTest::newRow(name) << file << format << valid << next;
+        };
+        auto cut = [](const std::string& text, int lines) {
+            return edited(text, [&](auto& all) { all.resize(std::size_t(lines)); });
+        };
+        auto mono1 = [&](int line, const std::string& text) { return withLine(mono, line, text); };
+        auto colour1 = [&](int line, const std::string& text) {
+            return withLine(colour, line, text);
+        };
+        const QByteArray monoBytes = QByteArray::fromStdString(mono);
+        const QByteArray colourBytes = QByteArray::fromStdString(colour);
+
+        row("mono as written", monoBytes, 1, true, plane);
+        row("colour as written", colourBytes, 2, true, plane);
+        row("mono upper case", caseFolded(mono, 9, true), 1, true, plane);
+        row("mono lower case", caseFolded(mono, 9, false), 1, true, plane);
+        row("colour upper case", caseFolded(colour, 21, true), 2, true, plane);
+        row("colour lower case", caseFolded(colour, 21, false), 2, true, plane);
+        row("mono bare LF", QByteArray(monoBytes).replace("\r\n", "\n"), 1, true, plane);
+        row("colour lone CR", QByteArray(colourBytes).replace("\r\n", "\r"), 2, true, plane);
+        row("comma joins lines 3, 4",
+            edited(mono,
+                   [](auto& l) {
+                       l[2] += "," + l[3];
+                       l.erase(l.begin() + 3);
+                   }),
+            1, true, plane);
+        row("comma splits line 3", mono1(3, "Type,Number:7"), 1, false, "%Data Record");
+        row("comma splits line 7", colour1(7, "Data Name:Picture,6"), 2, false, "Color:1");
+        row("HEIGHT:640", colour1(5, "HEIGHT:640"), 2, true, plane);
+        row("Width:1280", colour1(6, "Width:1280"), 2, true, plane);
+        row("Format:MCS12", mono1(2, "Format:MCS12"), 1, true, plane);
+        row("Format:IMGX", colour1(2, "Format:IMGX"), 2, true, plane);
+        row("text after keys",
+            edited(mono,
+                   [](auto& l) {
+                       for (const int i : {0, 4, 8}) {
+                           l[std::size_t(i)] += "s";
+                       }
+                   }),
+            1, true, plane);
+        row("NUL after a key", mono1(1, std::string("%Header Record\0\xff", 16)), 1, true, plane);
+        row("unexamined mono lines",
+            edited(mono,
+                   [](auto& l) {
+                       for (const int i : {3, 4, 6, 7, 8}) {
+                           l[std::size_t(i - 1)] = "?";
+                       }
+                   }),
+            1, true, plane);
+        row("unexamined colour lines",
+            edited(colour,
+                   [](auto& l) {
+                       for (int i : {3, 4, 7, 8, 13, 14, 15, 16, 17, 18, 20, 21}) {
+                           l[std::size_t(i - 1)] = "\x80?";
+                       }
+                   }),
+            2, true, plane);
+        row("mono: line 1", mono1(1, "%Header Recor"), 1, false, plane);
+        row("mono: line 1 not ASCII", mono1(1, "\xff%Header Record"), 1, false, plane);
+        row("mono: line 5", mono1(5, "Option Nam:"), 1, false, plane);
+        row("mono: line 9", mono1(9, "%Data"), 1, false, plane);
+        row("mono: colour key on line 5", mono1(5, "Height:64"), 1, false, plane);
+        row("colour: line 1", colour1(1, "Header Record"), 2, false, plane);
+        row("colour: HEIGHT:63", colour1(5, "Height:63"), 2, false, plane);
+        row("colour: HEIGHT:6", colour1(5, "Height:6"), 2, false, plane);
+        row("colour: WIDTH:127", colour1(6, "Width:127"), 2, false, plane);
+        row("colour: line 9", colour1(9, "Start Position:DL"), 2, false, plane);
+        row("colour: line 10", colour1(10, "Direction:D"), 2, false, plane);
+        row("colour: line 11", colour1(11, "Byte Direction:B"), 2, false, plane);
+        row("colour: line 12", colour1(12, "Bit Weight:8"), 2, false, plane);
+        row("colour: line 19", colour1(19, "%Data Recor"), 2, false, plane);
+        row("Format:MCS", mono1(2, "Format:MCS"), 0, false, "Type Number:7");
+        row("Format:IM", colour1(2, "Format:IM"), 0, false, "Communication SW:0");
+        row("Format: IMG", colour1(2, "Format: IMG"), 0, false, "Communication SW:0");
+        row("empty line 2", mono1(2, ""), 0, false, "Type Number:7");
+        row("empty file", QByteArray(), 0, false, kEnd);
+        row("one line", cut(mono, 1), 0, false, kEnd);
+        row("mono cut at 8", cut(mono, 8), 1, false, kEnd);
+        row("mono cut at 9", cut(mono, 9), 1, true, kEnd);
+        row("colour cut at 20", cut(colour, 20), 2, false, kEnd);
+        row("colour cut at 21", cut(colour, 21), 2, true, kEnd);
+    }
+    void headerCheck() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, format);
+        QFETCH(bool, valid);
+        QFETCH(QByteArray, nextItem);
+        CatItemReader reader(view(file));
+        const CatHeader header = checkCatHeader(reader);
+        QCOMPARE(int(header.loadFormat), format);
+        QCOMPARE(header.loadValid, valid);
+        const auto next = reader.next();
+        QCOMPARE(next ? QByteArray(next->data(), qsizetype(next->size())) : kEnd, nextItem);
+    }
+
+    void decodeLine_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<Cells>("set");        // cells given a set bit, among others
+        QTest::addColumn<int>("setCount");     // how many cells in all
+        QTest::addColumn<int>("touched");      // cells given a value
+        QTest::addColumn<Cells>("untouched");  // cells of the line given none
+        const QByteArray z30(30, '0');
+        QTest::newRow("(9,64)") << "80" + z30 << 57 << Cells{{9, 64}} << 1 << 128 << Cells{};
+        QTest::newRow("(128,64)") << "01" + z30 << 1 << Cells{{128, 64}} << 1 << 128 << Cells{};
+        QTest::newRow("(121,48)") << "80" + z30 << 2 << Cells{{121, 48}} << 1 << 128 << Cells{};
+        QTest::newRow("(1,1)") << z30 + "80" << 64 << Cells{{1, 1}} << 1 << 128 << Cells{};
+        QTest::newRow("(5,1)") << z30 + "08" << 64 << Cells{{5, 1}} << 1 << 128 << Cells{};
+        QTest::newRow("(128,1)") << z30 + "01" << 4 << Cells{{128, 1}} << 1 << 128 << Cells{};
+        QTest::newRow("a5 lower case")
+            << "00a5" + QByteArray(28, '0') << 64 << Cells{{1, 15}, {3, 15}, {6, 15}, {8, 15}} << 4
+            << 128 << Cells{};
+        QTest::newRow("31 digits") << QByteArray(31, '0') << 64 << Cells{} << 0 << 124
+                                   << Cells{{5, 1}, {6, 1}, {7, 1}, {8, 1}};
+        QTest::newRow("31 digits, n=1") << QByteArray(31, 'F') << 1 << Cells{{121, 64}} << 124
+                                        << 124 << Cells{{125, 49}, {126, 49}, {127, 49}, {128, 49}};
+        QTest::newRow("G first") << "G1" + z30 << 1 << Cells{{128, 64}} << 1 << 124
+                                 << Cells{{121, 64}, {122, 64}, {123, 64}, {124, 64}};
+        QTest::newRow("byte 0xFF") << "0\xff" + z30 << 1 << Cells{} << 0 << 124
+                                   << Cells{{125, 64}, {126, 64}, {127, 64}, {128, 64}};
+        QTest::newRow("NUL last") << z30 + QByteArray("8\0", 2) << 64 << Cells{{1, 1}} << 1 << 124
+                                  << Cells{{5, 1}, {6, 1}, {7, 1}, {8, 1}};
+        QTest::newRow("after 32 ignored") << z30 + "00FFFF" << 64 << Cells{} << 0 << 128 << Cells{};
+        QTest::newRow("all set") << QByteArray(32, 'f') << 35 << Cells{{57, 32}, {64, 17}} << 128
+                                 << 128 << Cells{};
+        QTest::newRow("empty") << QByteArray() << 64 << Cells{} << 0 << 0 << Cells{{1, 1}};
+        QTest::newRow("n=0") << z30 + "FF" << 0 << Cells{} << 0 << 0 << Cells{};
+        QTest::newRow("n=65") << z30 + "FF" << 65 << Cells{} << 0 << 0 << Cells{};
+    }
+    void decodeLine() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, n);
+        QFETCH(Cells, set);
+        QFETCH(int, setCount);
+        QFETCH(int, touched);
+        QFETCH(Cells, untouched);
+        std::set<std::pair<int, int>> visited;
+        std::set<std::pair<int, int>> setBits;
+        bool inRange = true;
+        decodePlaneLine(view(text), n).forEachCell([&](int x, int y, bool bit) {
+            inRange = inRange && x >= 1 && x <= 128 && y >= 1 && y <= 64;
+            visited.insert({x, y});
+            if (bit) {
+                setBits.insert({x, y});
+            }
+        });
+        QVERIFY(inRange);
+        QCOMPARE(int(visited.size()), touched);  // no cell visited twice
+        QCOMPARE(int(setBits.size()), setCount);
+        for (const Cell& cell : set) {
+            QVERIFY(setBits.contains({cell.x, cell.y}));
+        }
+        for (const Cell& cell : untouched) {
+            QVERIFY(!visited.contains({cell.x, cell.y}));
+        }
+    }
+
+    void monochromePlanes_data() {
+        QTest::addColumn<char>("first");    // digit of cells (1..4, 1) in the first plane
+        QTest::addColumn<char>("picture");  // the same digit in the picture plane
+        QTest::addColumn<QByteArray>("line74");
+        QTest::addColumn<QByteArray>("cells");  // codes of (1..4, 1)
+        QTest::newRow("picture plane") << '0' << '8' << QByteArray() << QByteArray("1000");
+        QTest::newRow("first overwritten") << '8' << '0' << QByteArray() << QByteArray("0000");
+        QTest::newRow("non-hex keeps first") << 'F' << 'X' << QByteArray() << QByteArray("1111");
+        QTest::newRow("non-hex in both") << 'x' << ' ' << QByteArray() << QByteArray("0000");
+        QTest::newRow("lower case") << '0' << 'a' << QByteArray() << QByteArray("1010");
+        QTest::newRow("line 74 unread") << '0' << '0' << QByteArray(32, 'F') << QByteArray("0000");
+    }
+    void monochromePlanes() {
+        QFETCH(char, first);
+        QFETCH(char, picture);
+        QFETCH(QByteArray, line74);
+        QFETCH(QByteArray, cells);
+        const QByteArray file = edited(kMono, [&](auto& lines) {
+            lines[72][30] = first;
+            lines[137][30] = picture;
+            lines[73] = line74.toStdString();
+            lines.resize(138);  // nothing after the picture plane is needed
+        });
+        const DecodedCatFile decoded = decodeCatFile(view(file), {});
+        QVERIFY(decoded.valid);
+        int black = 0;
+        PictureGrid::forEachUsedCell([&](int x, int y) { black += decoded.picture.at(x, y); });
+        QCOMPARE(black, int(cells.count('1')));
+        for (int x = 1; x <= 4; ++x) {
+            QCOMPARE(decoded.picture.at(x, 1), cells[x - 1] - '0');
+        }
+    }
+
+    void colourPlanes_data() {
+        QTest::addColumn<int>("planes");     // bit of (1,1) set in Color:1 (1) ... Color:4 (8)
+        QTest::addColumn<int>("ticks");      // 1 red, 2 blue, 4 green, 8 white
+        QTest::addColumn<int>("before");     // code of (1,1) and (2,1) before loading
+        QTest::addColumn<int>("cell");       // (1,1) after
+        QTest::addColumn<int>("neighbour");  // (2,1) after: clear in every plane
+        QTest::newRow("red clears to white") << 0 << 15 << 1 << 0 << 0;
+        QTest::newRow("red unticked keeps") << 0 << 14 << 1 << 1 << 1;
+        QTest::newRow("red") << 1 << 15 << 0 << 2 << 0;
+        QTest::newRow("red, blue: blue") << 3 << 15 << 0 << 3 << 0;
+        QTest::newRow("red, blue, green: green") << 7 << 15 << 0 << 4 << 0;
+        QTest::newRow("green, white: white") << 12 << 15 << 1 << 0 << 0;
+        QTest::newRow("blue only ticked") << 3 << 2 << 1 << 3 << 1;
+        QTest::newRow("red unticked, set") << 1 << 14 << 1 << 1 << 1;
+        QTest::newRow("white only ticked") << 15 << 8 << 4 << 0 << 4;
+        QTest::newRow("green only ticked") << 5 << 4 << 3 << 4 << 3;
+        QTest::newRow("nothing ticked") << 15 << 0 << 3 << 3 << 3;
+    }
+    void colourPlanes() {
+        QFETCH(int, planes);
+        QFETCH(int, ticks);
+        QFETCH(int, before);
+        QFETCH(int, cell);
+        QFETCH(int, neighbour);
+        const QByteArray file = edited(kColour, [&](auto& lines) {
+            for (int k = 0; k < 4; ++k) {
+                if (planes & (1 << k)) {
+                    lines[84 + 66 * k][30] = '8';
+                }
+            }
+        });
+        PictureGrid picture = pictureOf({{1, 1, before}, {2, 1, before}});
+        CatItemReader reader(view(file));
+        QVERIFY(checkCatHeader(reader).loadValid);
+        QVERIFY(applyColourPlanes(reader, picture, loadColours(ticks)));
+        QCOMPARE(int(picture.at(1, 1)), cell);
+        QCOMPARE(int(picture.at(2, 1)), neighbour);
+    }
+
+    void truncatedPlanes_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("keep");      // lines kept
+        QTest::addColumn<bool>("lastEnd");  // last kept line ends in CR LF
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("mono, header only") << false << 9 << true << false;
+        QTest::newRow("mono, 137") << false << 137 << true << false;
+        QTest::newRow("mono, 138") << false << 138 << true << true;
+        QTest::newRow("mono, 138 unended") << false << 138 << false << true;
+        QTest::newRow("colour, first plane") << true << 85 << true << false;
+        QTest::newRow("colour, 282") << true << 282 << true << false;
+        QTest::newRow("colour, 283 unended") << true << 283 << false << true;
+    }
+    void truncatedPlanes() {
+        QFETCH(bool, colour);
+        QFETCH(int, keep);
+        QFETCH(bool, lastEnd);
+        QFETCH(bool, valid);
+        QByteArray file = edited(colour ? kColour : kMono, [&](auto& lines) {
+            for (const int line : dataLines(colour)) {
+                lines[std::size_t(line - 1)] = std::string(32, 'F');
+            }
+            lines.resize(std::size_t(keep));
+        });
+        if (!lastEnd) {
+            file.chop(2);
+        }
+        PictureGrid picture;
+        PictureGrid::forEachUsedCell([&](int x, int y) { picture.at(x, y) = 9; });
+        CatItemReader reader(view(file));
+        QVERIFY(checkCatHeader(reader).loadValid);
+        const bool applied = colour ? applyColourPlanes(reader, picture, loadColours(7))
+                                    : applyMonochromePlanes(reader, picture);
+        QCOMPARE(applied, valid);
+        QCOMPARE(int(picture.at(64, 32)), valid ? (colour ? 4 : 1) : 9);
+        const DecodedCatFile decoded = decodeCatFile(view(file), loadColours(7));
+        QCOMPARE(decoded.valid, valid);
+        QCOMPARE(int(decoded.loadFormat), colour ? 2 : 1);
+        QCOMPARE(decoded.picture.usedCellsEqual(PictureGrid{}), !valid);
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<QByteArray>("from");  // line ends or case rewritten on the way
+        QTest::addColumn<QByteArray>("to");
+        QTest::newRow("mono") << false << QByteArray() << QByteArray();
+        QTest::newRow("mono, LF") << false << QByteArray("\r\n") << QByteArray("\n");
+        QTest::newRow("mono, lower case") << false << QByteArray("lower") << QByteArray();
+        QTest::newRow("colour") << true << QByteArray() << QByteArray();
+        QTest::newRow("colour, LF") << true << QByteArray("\r\n") << QByteArray("\n");
+        QTest::newRow("colour, lower case") << true << QByteArray("lower") << QByteArray();
+    }
+    void roundTrip() {
+        QFETCH(bool, colour);
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        const PictureGrid picture = patternPicture();
+        QByteArray file =
+            QByteArray::fromStdString(colour ? colourFile(picture, {}) : monochromeFile(picture));
+        file = from == "lower" ? file.toLower() : from.isEmpty() ? file : file.replace(from, to);
+        const DecodedCatFile decoded = decodeCatFile(view(file), {});
+        QCOMPARE(int(decoded.loadFormat), colour ? 2 : 1);
+        QVERIFY(decoded.valid);
+        int lost = 0;
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            const int code = picture.at(x, y);
+            const int kept = colour ? (code >= 2 ? code : 0) : (code == 1 ? 1 : 0);
+            lost += decoded.picture.at(x, y) == kept ? 0 : 1;
+        });
+        QCOMPARE(lost, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCatFile)
+#include "test_catfile.moc"
