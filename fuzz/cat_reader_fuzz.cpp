@@ -1,0 +1,55 @@
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "catfile/catlayout.h"
+#include "catfile/catwriter.h"
+#include "catfile/decodedcatfile.h"
+#include "catfile/loadformat.h"
+#include "model/picturegrid.h"
+
+// Input: one byte whose low four bits tick the colours to load (red, blue, green,
+// white), then the file. Besides not crashing, the reader must keep its promises:
+// codes only of the variant, a blank picture when unreadable, and a readable file's
+// picture written back and read again must come back unchanged.
+
+using namespace tavrolin::catfile;
+using tavrolin::model::PictureGrid;
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0 || size > kMaxCatFileBytes) {
+        return 0;
+    }
+    const LoadColours colours{(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0,
+                              (data[0] & 8) != 0};
+    const std::string_view file(reinterpret_cast<const char*>(data + 1), size - 1);
+    const DecodedCatFile decoded = decodeCatFile(file, colours);
+
+    require(decoded.loadFormat != LoadFormat::None || !decoded.valid);
+    if (!decoded.valid) {
+        require(decoded.picture.usedCellsEqual(PictureGrid{}));
+        return 0;
+    }
+    const bool colour = decoded.loadFormat == LoadFormat::Colour;
+    PictureGrid::forEachUsedCell([&](int x, int y) {
+        const int code = decoded.picture.at(x, y);
+        require(colour ? (code == 0 || (code >= 2 && code <= 4)) : (code == 0 || code == 1));
+    });
+    const std::string again =
+        colour ? colourFile(decoded.picture, {}) : monochromeFile(decoded.picture);
+    const DecodedCatFile reread = decodeCatFile(again, {});
+    require(reread.valid && reread.loadFormat == decoded.loadFormat);
+    require(reread.picture.usedCellsEqual(decoded.picture));
+    return 0;
+}
