@@ -1,12 +1,15 @@
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "catfile/catitemreader.h"
 #include "catfile/catlayout.h"
 #include "catfile/catwriter.h"
 #include "catfile/decodedcatfile.h"
 #include "catfile/loadformat.h"
+#include "catfile/planedecoder.h"
 #include "model/picturegrid.h"
 
 // Input: one byte whose low four bits tick the colours to load (red, blue, green,
@@ -34,6 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LoadColours colours{(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0,
                               (data[0] & 8) != 0};
     const std::string_view file(reinterpret_cast<const char*>(data + 1), size - 1);
+    // Every item as a plane line too: the last one ends where the input does, so a
+    // read past a short line shows at once, without a whole valid file around it.
+    CatItemReader items(file);
+    for (int n = 1; n <= 300; ++n) {
+        const std::optional<std::string_view> item = items.next();
+        if (!item) {
+            break;
+        }
+        decodePlaneLine(*item, n % 66).forEachCell([](int x, int y, bool) {
+            require(x >= 1 && x <= tavrolin::model::kColumns && y >= 1 &&
+                    y <= tavrolin::model::kRows);
+        });
+    }
+
     const DecodedCatFile decoded = decodeCatFile(file, colours);
 
     require(decoded.loadFormat != LoadFormat::None || !decoded.valid);

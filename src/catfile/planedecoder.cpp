@@ -31,9 +31,13 @@ PlaneLineBits decodePlaneLine(std::string_view text, int n) {
     line.firstX = 8 * (16 - (n - 1) / 4) - 7;
     line.firstRow = 64 - 16 * ((n - 1) % 4);
     // A short line reads as if padded with characters that give no value.
-    std::array<char, kDigitsPerLine> digits;
-    digits.fill(' ');
-    text.copy(digits.data(), digits.size());
+    std::array<char, kDigitsPerLine> padded;
+    const char* digits = text.data();
+    if (text.size() < kDigitsPerLine) {
+        padded.fill(' ');
+        text.copy(padded.data(), padded.size());
+        digits = padded.data();
+    }
     for (std::size_t j = 0; j < line.set.size(); ++j) {
         const unsigned high = kDigitBits[static_cast<unsigned char>(digits[2 * j])];
         const unsigned low = kDigitBits[static_cast<unsigned char>(digits[2 * j + 1])];
