@@ -43,8 +43,9 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->move(8, 8);
     (new CoordinatesFrame(context_, this))->setGeometry(8, 80, 129, 41);
-    (new MenuFrame(context_, this))->setGeometry(8, 128, 129, 105);
-    (new ImportFrame(context_, this))->setGeometry(8, 240, 129, 169);
+    auto* importFrame = new ImportFrame(context_, this);
+    importFrame->setGeometry(8, 240, 129, 169);
+    (new MenuFrame(context_, *importFrame, this))->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     Picture1 = new CanvasView(context_.state, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

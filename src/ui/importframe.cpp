@@ -20,4 +20,12 @@ ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
     pomocnaobr->move(0, 104);
 }
 
+exchange::ImportColours ImportFrame::importColours() const {
+    return {.white = Check1->isChecked(),
+            .blue = Check2->isChecked(),
+            .green = Check3->isChecked(),
+            .red = Check4->isChecked(),
+            .black = Check5->isChecked()};
+}
+
 }  // namespace tavrolin::ui

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "exchange/imagescan.h"
 #include "ui/editorcontext.h"
 
 class QCheckBox;
@@ -16,6 +17,9 @@ class ImportFrame : public QGroupBox {
 
   public:
     ImportFrame(EditorContext& context, QWidget* parent);
+
+    // The colours an import keeps, as ticked now.
+    exchange::ImportColours importColours() const;
 
   private:
     EditorContext& context_;

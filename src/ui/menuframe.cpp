@@ -1,12 +1,15 @@
 #include "ui/menuframe.h"
 
+#include "exchange/bmpexport.h"
+#include "exchange/imageimport.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
+#include "ui/importframe.h"
 
 namespace tavrolin::ui {
 
-MenuFrame::MenuFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Menu:"), parent), context_(context) {
+MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame, QWidget* parent)
+    : QGroupBox(QStringLiteral("Menu:"), parent), context_(context), importFrame_(importFrame) {
     setObjectName(QStringLiteral("Frame2"));
     Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
     Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
@@ -16,10 +19,46 @@ MenuFrame::MenuFrame(EditorContext& context, QWidget* parent)
     Command5 =
         makeButton(this, "Command5", QStringLiteral("Importuj obrázok"), QRect(64, 64, 57, 33));
     connect(Command3, &QPushButton::clicked, this, &MenuFrame::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &MenuFrame::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &MenuFrame::Command5_Click);
 }
 
 void MenuFrame::Command3_Click() {
     model::newPicture(context_.state);
+    context_.changed();
+}
+
+void MenuFrame::Command4_Click() {
+    model::EditorState& state = context_.state;
+    state.fileName = context_.prompts.saveFileName(
+        {QStringLiteral("Exportuj obrázok"), QStringLiteral("(obrázky *.bmp)|*.bmp")});
+    if (state.fileName.isEmpty()) {
+        return;
+    }
+    if (!exchange::exportBmp(state, state.fileName)) {
+        context_.prompts.message(
+            QStringLiteral("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
+                           "priečinok existuje a či doň možno zapisovať.")
+                .arg(state.fileName));
+    }
+    context_.changed();
+}
+
+void MenuFrame::Command5_Click() {
+    model::EditorState& state = context_.state;
+    state.fileName = context_.prompts.openFileName(
+        {QStringLiteral("Importovať obrázok"),
+         QStringLiteral("(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|"
+                        "(súbory *.png)|*.png")});
+    if (state.fileName.isEmpty()) {
+        return;
+    }
+    if (!exchange::importImage(state, state.fileName, importFrame_.importColours())) {
+        context_.prompts.message(
+            QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok! Skontrolujte prosím, či je "
+                           "to obrázok bmp, jpg, gif alebo png.")
+                .arg(state.fileName));
+    }
     context_.changed();
 }
 

@@ -8,17 +8,23 @@ class QPushButton;
 
 namespace tavrolin::ui {
 
+class ImportFrame;
+
 // "Menu:": opening, saving, a new picture, bitmap export and image import.
 class MenuFrame : public QGroupBox {
     Q_OBJECT
 
   public:
-    MenuFrame(EditorContext& context, QWidget* parent);
+    // The import keeps the colours ticked in importFrame.
+    MenuFrame(EditorContext& context, const ImportFrame& importFrame, QWidget* parent);
 
   private:
     void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
 
     EditorContext& context_;
+    const ImportFrame& importFrame_;
     QPushButton* Command1;  // "Otvor"
     QPushButton* Command2;  // "Ulož"
     QPushButton* Command3;  // "Nový"

@@ -1,0 +1,411 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+#include "exchange/imagescan.h"
+#include "model/canvas.h"
+#include "scriptedprompts.h"
+#include "ui/colourswatch.h"
+#include "ui/form1.h"
+
+using namespace tavrolin;
+using model::PictureGrid;
+
+namespace {
+
+template <typename Control = QWidget>
+Control* control(QWidget& window, const char* name) {
+    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+    if (!found) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+QRgb paletteQRgb(int code) {
+    return model::toQRgb(*model::paletteRgb(code));
+}
+
+// Every colour in every column and row, so a lost or shifted cell shows.
+model::ColorCode patternCode(int x, int y) {
+    return static_cast<model::ColorCode>((3 * x + 7 * y + x * y) % 5);
+}
+
+PictureGrid gridOf(const std::function<int(int, int)>& code) {
+    PictureGrid grid;
+    PictureGrid::forEachUsedCell(
+        [&](int x, int y) { grid.at(x, y) = model::ColorCode(code(x, y)); });
+    return grid;
+}
+
+QImage patternImage() {
+    QImage image(model::kColumns, model::kRows, QImage::Format_RGB32);
+    for (int y = 1; y <= model::kRows; ++y) {
+        for (int x = 1; x <= model::kColumns; ++x) {
+            image.setPixel(x - 1, y - 1, paletteQRgb(patternCode(x, y)));
+        }
+    }
+    return image;
+}
+
+QImage filled(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// Qt reads gif but does not write it: an uncompressed gif of up to eight colours.
+// Clearing the code table every four pixels keeps every code four bits wide.
+QByteArray gifOf(const QImage& image, const QList<QRgb>& colours) {
+    QByteArray gif("GIF89a");
+    auto word = [&gif](int value) { gif.append(char(value & 0xff)).append(char(value >> 8)); };
+    word(image.width());
+    word(image.height());
+    gif.append(char(0x82)).append(2, '\0');  // a global table of eight colours
+    for (int i = 0; i < 8; ++i) {
+        const QRgb colour = i < colours.size() ? colours[i] : 0;
+        gif.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
+    }
+    gif.append(',');
+    word(0);
+    word(0);
+    word(image.width());
+    word(image.height());
+    gif.append('\0').append(char(3));  // no local table; three-bit minimum code size
+    QByteArray codes;
+    quint32 bits = 0;
+    int count = 0;
+    auto put = [&](int code) {
+        bits |= quint32(code) << count;
+        for (count += 4; count >= 8; count -= 8, bits >>= 8) {
+            codes.append(char(bits & 0xff));
+        }
+    };
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        if (i % 4 == 0) {
+            put(8);
+        }
+        put(int(colours.indexOf(image.pixel(i % image.width(), i / image.width()))));
+    }
+    put(9);
+    put(0);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        gif.append(char(block.size())).append(block);
+    }
+    return gif.append('\0').append(';');
+}
+
+}  // namespace
+
+class TestImageExchange : public QObject {
+    Q_OBJECT
+
+    model::EditorState& state() { return window_->context().state; }
+    void click(const char* name) { QTest::mouseClick(control(*window_, name), Qt::LeftButton); }
+    QString path(const QString& name) { return folder_.filePath(name); }
+    QString save(const QImage& image, const QString& name, int quality = -1) {
+        if (!image.save(path(name), nullptr, quality)) {
+            qFatal("cannot write the test image");
+        }
+        return path(name);
+    }
+    void importFile(const QString& file) {
+        prompts_.fileNames << file;
+        click("Command5");
+    }
+    QImage exportFile(const QString& file) {
+        prompts_.fileNames << file;
+        click("Command4");
+        return QImage(file);
+    }
+    void drawPattern() {
+        PictureGrid::forEachUsedCell(
+            [&](int x, int y) { state().picture.at(x, y) = patternCode(x, y); });
+        model::repaintCanvas(state());
+    }
+    void verifyPattern() {
+        QVERIFY(state().picture.usedCellsEqual(gridOf(patternCode)));
+        int wrongCells = 0;
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            const QRgb colour = paletteQRgb(patternCode(x, y));
+            wrongCells += state().canvas.image().pixel(5 * x - 3, 5 * y - 2) != colour;
+        });
+        QCOMPARE(wrongCells, 0);
+        QCOMPARE(state().preview.image(), patternImage());
+    }
+
+  private slots:
+    void init() {
+        QVERIFY(folder_.isValid());
+        window_ = std::make_unique<ui::Form1>(prompts_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() {
+        window_.reset();
+        prompts_ = ScriptedPrompts();
+    }
+
+    void importsAPaletteBmpCellForCell() {
+        click("Command27");
+        click("Image3");
+        importFile(save(
+            patternImage().convertToFormat(
+                QImage::Format_Indexed8,
+                {paletteQRgb(0), paletteQRgb(1), paletteQRgb(2), paletteQRgb(3), paletteQRgb(4)}),
+            QStringLiteral("palette.bmp")));
+        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
+        QCOMPARE(prompts_.dialogs[0].title, QStringLiteral("Importovať obrázok"));
+        QCOMPARE(prompts_.dialogs[0].filter,
+                 QStringLiteral("(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|"
+                                "(súbory *.png)|*.png"));
+        verifyPattern();
+        QCOMPARE(state().importBox.image(), patternImage());
+        QCOMPARE(state().currentTool, model::kPen);
+        QCOMPARE(control<QLabel>(*window_, "Label18")->text(), QStringLiteral("aktívne: pero"));
+        QCOMPARE(state().currentColor, model::kBlack);
+        QCOMPARE(state().canvas.drawingColor(), model::kBlackRgb);
+        QCOMPARE(control<ui::ColourSwatch>(*window_, "Shape1")->colour(), QColor(Qt::black));
+        QCOMPARE(state().canvas.image().pixel(4, 0), qRgb(0, 0, 0));  // the grid
+        QVERIFY(control(*window_, "Command11")->isEnabled());
+        QVERIFY(prompts_.messages.isEmpty());
+    }
+
+    void untickedColourImportsWhite_data() {
+        QTest::addColumn<QString>("checkBox");
+        QTest::addColumn<int>("code");
+        QTest::newRow("biela") << "Check1" << 0;
+        QTest::newRow("modrá") << "Check2" << 3;
+        QTest::newRow("zelená") << "Check3" << 4;
+        QTest::newRow("červená") << "Check4" << 2;
+        QTest::newRow("čierna") << "Check5" << 1;
+    }
+    void untickedColourImportsWhite() {
+        QFETCH(QString, checkBox);
+        QFETCH(int, code);
+        // The colour dialogs have check boxes of the same names.
+        auto* tick =
+            control<QCheckBox>(*control(*window_, "Frame4"), checkBox.toLatin1().constData());
+        QTest::mouseClick(tick, Qt::LeftButton);
+        QVERIFY(!tick->isChecked());
+        importFile(save(patternImage(), QStringLiteral("pattern.png")));
+        QVERIFY(state().picture.usedCellsEqual(gridOf([&](int x, int y) {
+            const int pattern = patternCode(x, y);
+            return pattern == code ? model::kWhite : pattern;
+        })));
+    }
+
+    // Through the converter's entry, which shares the editor's scan.
+    void onlyPaletteColoursAndTwoNearOnesImport_data() {
+        QTest::addColumn<QColor>("pixel");
+        QTest::addColumn<bool>("greenTicked");
+        QTest::addColumn<int>("code");
+        QTest::newRow("near green") << QColor(0, 132, 0) << true << 4;
+        QTest::newRow("near green, green unticked") << QColor(0, 132, 0) << false << 0;
+        QTest::newRow("near white") << QColor(255, 252, 255) << true << 0;
+        QTest::newRow("bright green") << QColor(0, 255, 0) << true << 0;
+        QTest::newRow("grey") << QColor(128, 128, 128) << true << 0;
+        QTest::newRow("nearly blue") << QColor(0, 0, 254) << true << 0;
+        QTest::newRow("blue, green unticked") << QColor(0, 0, 255) << false << 3;
+    }
+    void onlyPaletteColoursAndTwoNearOnesImport() {
+        QFETCH(QColor, pixel);
+        QFETCH(bool, greenTicked);
+        QFETCH(int, code);
+        exchange::ImportColours colours;
+        colours.green = greenTicked;
+        const std::optional<PictureGrid> picture = exchange::scanImageFile(
+            save(filled(128, 64, pixel.rgb()), QStringLiteral("one.png")), colours);
+        QVERIFY(picture);
+        QVERIFY(picture->usedCellsEqual(gridOf([&](int, int) { return code; })));
+    }
+
+    void importKeepsTheTopLeftCorner_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger") << QSize(300, 100);
+        QTest::newRow("smaller") << QSize(100, 50);
+        QTest::newRow("one pixel") << QSize(1, 1);
+    }
+    void importKeepsTheTopLeftCorner() {
+        QFETCH(QSize, size);
+        QImage image = filled(size.width(), size.height(), paletteQRgb(model::kRed));
+        image.setPixel(0, 0, paletteQRgb(model::kBlue));
+        for (int x = 128; x < size.width(); ++x) {
+            image.setPixel(x, 0, paletteQRgb(model::kBlack));
+        }
+        importFile(save(image, QStringLiteral("sized.bmp")));
+        QVERIFY(state().picture.usedCellsEqual(gridOf([&](int x, int y) {
+            const bool inside = x <= size.width() && y <= size.height();
+            return x == 1 && y == 1 ? model::kBlue : inside ? model::kRed : model::kWhite;
+        })));
+    }
+
+    void importsGif() {
+        const QList<QRgb> colours{paletteQRgb(0), paletteQRgb(1), paletteQRgb(2), paletteQRgb(3),
+                                  paletteQRgb(4)};
+        QFile gif(path(QStringLiteral("pattern.gif")));
+        QVERIFY(gif.open(QIODevice::WriteOnly));
+        gif.write(gifOf(patternImage(), colours));
+        gif.close();
+        importFile(gif.fileName());
+        QVERIFY(prompts_.messages.isEmpty());
+        verifyPattern();
+    }
+
+    // Jpg is lossy: only the middle of large plain areas is sure to keep its colour.
+    void importsJpg() {
+        QImage image = filled(128, 64, paletteQRgb(model::kWhite));
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                image.setPixel(x, y, paletteQRgb(model::kBlack));
+            }
+        }
+        importFile(save(image, QStringLiteral("halves.jpg"), 100));
+        QVERIFY(prompts_.messages.isEmpty());
+        for (int y = 8; y <= 56; ++y) {
+            for (int x = 8; x <= 56; ++x) {
+                QCOMPARE(state().picture.at(x, y), model::kBlack);
+                QCOMPARE(state().picture.at(x + 64, y), model::kWhite);
+            }
+        }
+    }
+
+    void exportsANewPictureAllWhite() {
+        const QImage exported = exportFile(path(QStringLiteral("new.bmp")));
+        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
+        QCOMPARE(prompts_.dialogs[0].title, QStringLiteral("Exportuj obrázok"));
+        QCOMPARE(prompts_.dialogs[0].filter, QStringLiteral("(obrázky *.bmp)|*.bmp"));
+        QCOMPARE(exported.convertToFormat(QImage::Format_RGB32),
+                 filled(128, 64, paletteQRgb(model::kWhite)));
+        QFile file(path(QStringLiteral("new.bmp")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(2), QByteArray("BM"));
+        QVERIFY(file.seek(28));
+        QCOMPARE(file.read(2), QByteArray("\x18\x00", 2));  // 24 bits a pixel
+        QCOMPARE(state().fileName, file.fileName());
+    }
+
+    // Drawn with the pen and exported at once: the preview has not been refreshed yet.
+    void exportsRedDrawingAndResetsTheColour() {
+        control<QTimer>(*window_, "Timer1")->stop();
+        click("Image3");
+        QWindow* handle = window_->windowHandle();
+        const QPoint canvas = control(*window_, "Picture1")->mapTo(window_.get(), QPoint(0, 0));
+        QTest::mousePress(handle, Qt::LeftButton, {}, canvas + QPoint(47, 47));
+        for (int x = 48; x <= 300; x += 4) {
+            QTest::mouseMove(handle, canvas + QPoint(x, x / 3));
+        }
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, canvas + QPoint(300, 100));
+        const QImage exported =
+            exportFile(path(QStringLiteral("red.bmp"))).convertToFormat(QImage::Format_RGB32);
+        int redCells = 0;
+        int wrongPixels = 0;
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            redCells += state().picture.at(x, y) == model::kRed;
+            wrongPixels += exported.pixel(x - 1, y - 1) != paletteQRgb(state().picture.at(x, y));
+        });
+        QCOMPARE(wrongPixels, 0);
+        QVERIFY(redCells > 40);
+        QCOMPARE(state().currentColor, model::kBlack);
+        QCOMPARE(state().canvas.drawingColor(), model::kBlackRgb);
+        QCOMPARE(control<ui::ColourSwatch>(*window_, "Shape1")->colour(), QColor(Qt::black));
+        QVERIFY(!control(*window_, "Command11")->isEnabled());
+    }
+
+    void exportedBmpImportsBackCellForCell() {
+        drawPattern();
+        exportFile(path(QStringLiteral("round.bmp")));
+        click("Command3");
+        importFile(path(QStringLiteral("round.bmp")));
+        verifyPattern();
+    }
+
+    void undoAfterImportBringsThePictureBack() {
+        state().picture.at(7, 9) = model::kGreen;
+        model::repaintCanvas(state());
+        click("Command27");
+        importFile(save(patternImage(), QStringLiteral("pattern.png")));
+        click("Command11");
+        QVERIFY(state().picture.usedCellsEqual(
+            gridOf([](int x, int y) { return x == 7 && y == 9 ? model::kGreen : model::kWhite; })));
+        QCOMPARE(state().currentTool, model::kPen);
+    }
+
+    void unreadableImportChangesNothing() {
+        importFile(save(patternImage(), QStringLiteral("pattern.png")));
+        state().picture.at(7, 9) = model::kGreen;
+        model::repaintCanvas(state());
+        click("Command28");
+        click("Image4");
+        const model::EditorState before = state();
+        QFile text(path(QStringLiteral("notes.bmp")));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture\r\n");
+        text.close();
+        importFile(text.fileName());
+        QCOMPARE(prompts_.messages.size(), 1);
+        QVERIFY(prompts_.messages[0].contains(text.fileName()));
+        QVERIFY(state().picture.usedCellsEqual(before.picture));
+        QVERIFY(state().undoPicture.usedCellsEqual(before.undoPicture));
+        QCOMPARE(state().currentTool, model::kRectangleTool);
+        QCOMPARE(state().currentColor, model::kBlue);
+        QCOMPARE(state().canvas.image(), before.canvas.image());
+        QCOMPARE(state().importBox.image(), patternImage());
+    }
+
+    void unwritableExportChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("folder gone") << "gone/picture.bmp" << false;
+        QTest::newRow("read-only folder") << "locked/picture.bmp" << true;
+    }
+    void unwritableExportChangesNothing() {
+        QFETCH(QString, name);
+        QFETCH(bool, readOnlyFolder);
+        const QString target = path(name);
+        const QByteArray old("an older picture");
+        if (readOnlyFolder) {
+            QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("locked")));
+            QFile existing(target);
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write(old);
+            existing.close();
+            QVERIFY(QFile::setPermissions(path(QStringLiteral("locked")),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+            QFile probe(path(QStringLiteral("locked/probe")));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QSKIP("this user may write into a read-only folder");
+            }
+        }
+        click("Image4");
+        exportFile(target);
+        QFile::setPermissions(path(QStringLiteral("locked")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(prompts_.messages.size(), 1);
+        QVERIFY(prompts_.messages[0].contains(target));
+        QCOMPARE(state().currentColor, model::kBlue);
+        const QDir folder = QFileInfo(target).dir();
+        QCOMPARE(folder.entryList(QDir::Files),
+                 readOnlyFolder ? QStringList{QStringLiteral("picture.bmp")} : QStringList{});
+        if (readOnlyFolder) {
+            QFile existing(target);
+            QVERIFY(existing.open(QIODevice::ReadOnly));
+            QCOMPARE(existing.readAll(), old);
+        }
+    }
+
+  private:
+    QTemporaryDir folder_;
+    ScriptedPrompts prompts_;
+    std::unique_ptr<ui::Form1> window_;
+};
+
+QTEST_MAIN(TestImageExchange)
+#include "test_image_exchange.moc"
