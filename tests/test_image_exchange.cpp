@@ -226,6 +226,30 @@ class TestImageExchange : public QObject {
         QVERIFY(picture->usedCellsEqual(gridOf([&](int, int) { return code; })));
     }
 
+    // The converter reads files through scanImageFile: it must see what the editor sees,
+    // transparency and near colours included.
+    void converterAgreesWithTheEditor() {
+        QImage image(150, 80, QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb near[] = {qRgb(0, 132, 0), qRgb(255, 252, 255), qRgba(0, 0, 0, 0),
+                                     qRgba(255, 0, 0, 128), qRgb(0, 255, 0)};
+                image.setPixel(x, y, (x + y) % 3 ? paletteQRgb((x * y) % 5) : near[(x + y) % 5]);
+            }
+        }
+        const QString file = save(image, QStringLiteral("mixed.png"));
+        QTest::mouseClick(control(*control(*window_, "Frame4"), "Check4"), Qt::LeftButton);
+        importFile(file);
+        exchange::ImportColours colours;
+        colours.red = false;
+        const std::optional<PictureGrid> converted = exchange::scanImageFile(file, colours);
+        QVERIFY(converted);
+        QVERIFY(state().picture.usedCellsEqual(*converted));
+        QCOMPARE(state().picture.at(1, 1), model::kGreen);  // near green
+        QCOMPARE(state().picture.at(2, 2), model::kBlack);
+        QCOMPARE(state().picture.at(2, 8), model::kWhite);  // red, not ticked
+    }
+
     void importKeepsTheTopLeftCorner_data() {
         QTest::addColumn<QSize>("size");
         QTest::newRow("larger") << QSize(300, 100);
