@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "catfile/savecolours.h"
+#include "model/picturegrid.h"
+
+class QSaveFile;
+
+namespace tavrolin::exchange {
+
+// The calculator a picture file is written for: "Algebra FX 2.0" or "CFX 9850".
+enum class SaveVariant { Monochrome, Colour };
+
+// Where a save failed: making the temporary file, writing it, or putting it in place.
+enum class SaveStep { Create, Write, Replace };
+
+// "Ulož": one picture file being written. It goes to a temporary file beside the
+// chosen one and replaces it only when finished, so a save that fails or is abandoned
+// leaves any file of that name as it was. Every step gives false on failure, with the
+// step in failedStep() and the system's reason, if it gave one, in errorString(); the
+// save is then over and nothing has been replaced.
+class PictureFileSave {
+  public:
+    PictureFileSave();
+    ~PictureFileSave();
+
+    // The command: creates the file and writes the monochrome body (lines 1..138) or the
+    // colour header (lines 1..19). The variant stays the one chosen here to the end.
+    bool start(const QString& path, SaveVariant variant, const model::PictureGrid& picture);
+
+    // Monochrome, after the warning: "%End" and the note line.
+    bool writeMonochromeTrailer();
+
+    // The completion: for a colour file the sheets from the picture as it is now, with
+    // the chosen colours, and the trailer; then the file replaces any of its name.
+    bool finish(const model::PictureGrid& picture, catfile::SaveColours colours);
+
+    // Drops the file; whatever had the chosen name keeps it.
+    void abandon();
+
+    bool pending() const { return file_ != nullptr; }
+    SaveVariant variant() const { return variant_; }
+    SaveStep failedStep() const { return failedStep_; }
+    QString errorString() const { return error_; }
+
+  private:
+    bool write(const std::string& text);
+    bool fail(SaveStep step);
+
+    std::unique_ptr<QSaveFile> file_;
+    SaveVariant variant_ = SaveVariant::Monochrome;
+    SaveStep failedStep_ = SaveStep::Create;
+    QString error_;
+};
+
+}  // namespace tavrolin::exchange
