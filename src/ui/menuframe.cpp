@@ -5,11 +5,16 @@
 #include "model/newpicture.h"
 #include "ui/controls.h"
 #include "ui/importframe.h"
+#include "ui/picturefilesession.h"
 
 namespace tavrolin::ui {
 
-MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame, QWidget* parent)
-    : QGroupBox(QStringLiteral("Menu:"), parent), context_(context), importFrame_(importFrame) {
+MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
+                     PictureFileSession& pictureFiles, QWidget* parent)
+    : QGroupBox(QStringLiteral("Menu:"), parent),
+      context_(context),
+      importFrame_(importFrame),
+      pictureFiles_(pictureFiles) {
     setObjectName(QStringLiteral("Frame2"));
     Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
     Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
@@ -18,9 +23,19 @@ MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame, QWi
         makeButton(this, "Command4", QStringLiteral("Exportuj obrázok"), QRect(8, 64, 57, 33));
     Command5 =
         makeButton(this, "Command5", QStringLiteral("Importuj obrázok"), QRect(64, 64, 57, 33));
+    connect(Command1, &QPushButton::clicked, this, &MenuFrame::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MenuFrame::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MenuFrame::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &MenuFrame::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &MenuFrame::Command5_Click);
+}
+
+void MenuFrame::Command1_Click() {
+    pictureFiles_.open();
+}
+
+void MenuFrame::Command2_Click() {
+    pictureFiles_.save();
 }
 
 void MenuFrame::Command3_Click() {

@@ -116,6 +116,7 @@ void TextFrame::Command31_Click() {
 
 void TextFrame::Combo1_Change() {
     stamps::applyTextFont(context_.state, input());
+    context_.changed();
 }
 
 }  // namespace tavrolin::ui

@@ -1,0 +1,20 @@
+#include "ui/form3.h"
+
+#include <QCheckBox>
+
+namespace tavrolin::ui {
+
+Form3::Form3(QWidget* parent)
+    : ColourDialog(parent, "Form3", QStringLiteral("V akej farbe uložiť obrázok?"),
+                   QStringLiteral("Obrázok ukladáte vo formáte pre kalkulačky s farebným "
+                                  "displejom. V akej farbe (farbách) mám obrázok uložiť?")) {
+    Check1 = addTick("Check1", QStringLiteral("červená"));
+    Check2 = addTick("Check2", QStringLiteral("modrá"));
+    Check3 = addTick("Check3", QStringLiteral("zelená"));
+}
+
+catfile::SaveColours Form3::colours() const {
+    return {.red = Check1->isChecked(), .blue = Check2->isChecked(), .green = Check3->isChecked()};
+}
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,188 @@
+#include "ui/picturefilesession.h"
+
+#include <QTimer>
+#include <QWindow>
+
+#include "ui/form2.h"
+#include "ui/form3.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+// A completion runs this long after its command or dialog, from the event loop.
+constexpr int kCompletionDelayMs = 100;
+
+QString pictureFileFilter() {
+    return QStringLiteral("(súbory *.cat)|*.cat|(všetky súbory)|*.*");
+}
+
+QString loadErrorMessage() {
+    return QStringLiteral(
+        "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
+        "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
+}
+
+QString monochromeWarning() {
+    return QStringLiteral(
+        "Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V "
+        "prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. "
+        "Uloží sa len čierna a biela farba!");
+}
+
+QString colourWarning() {
+    return QStringLiteral(
+        "Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, "
+        "že ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu "
+        "farbu nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!");
+}
+
+}  // namespace
+
+PictureFileSession::PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
+                                       std::function<bool()> colourCalculator, QWidget* window)
+    : QObject(window),
+      context_(context),
+      Timer2(timer2),
+      Timer3(timer3),
+      colourCalculator_(std::move(colourCalculator)),
+      window_(*window),
+      form2_(std::make_unique<Form2>(nullptr)),
+      form3_(std::make_unique<Form3>(nullptr)) {
+    form2_->setFont(window->font());
+    form3_->setFont(window->font());
+    connect(&Timer2, &QTimer::timeout, this, &PictureFileSession::Timer2_Timer);
+    connect(&Timer3, &QTimer::timeout, this, &PictureFileSession::Timer3_Timer);
+    connect(form2_.get(), &QDialog::accepted, this, [this] { Timer2.start(kCompletionDelayMs); });
+    connect(form2_.get(), &QDialog::rejected, this, &PictureFileSession::loadColoursRefused);
+    connect(form3_.get(), &QDialog::accepted, this, [this] { Timer3.start(kCompletionDelayMs); });
+    connect(form3_.get(), &QDialog::rejected, this, &PictureFileSession::saveColoursRefused);
+}
+
+PictureFileSession::~PictureFileSession() = default;
+
+void PictureFileSession::bringToFront(QWidget& dialog) {
+    if (!dialog.windowHandle()) {
+        // Its first showing: above the main window, in its middle.
+        dialog.winId();
+        dialog.windowHandle()->setTransientParent(window_.windowHandle());
+        dialog.move(window_.geometry().center() - dialog.rect().center());
+    }
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+bool PictureFileSession::fileWaiting() {
+    if (!load_.pending() && !save_.pending()) {
+        return false;
+    }
+    for (QDialog* dialog :
+         {static_cast<QDialog*>(form2_.get()), static_cast<QDialog*>(form3_.get())}) {
+        if (dialog->isVisible()) {
+            bringToFront(*dialog);
+        }
+    }
+    return true;
+}
+
+void PictureFileSession::open() {
+    if (fileWaiting()) {
+        return;
+    }
+    model::EditorState& state = context_.state;
+    state.fileName.clear();
+    state.fileName =
+        context_.prompts.openFileName({QStringLiteral("Otvoriť obrázok"), pictureFileFilter()});
+    if (state.fileName.isEmpty()) {
+        return;
+    }
+    load_.start(state, state.fileName);
+    context_.changed();
+    if (load_.waitsForColours()) {
+        bringToFront(*form2_);
+        return;
+    }
+    if (!load_.loadValid()) {
+        context_.prompts.message(loadErrorMessage());
+    }
+    // Whatever the file held, the completion releases it and shows the picture.
+    Timer2.start(kCompletionDelayMs);
+}
+
+void PictureFileSession::Timer2_Timer() {
+    Timer2.stop();
+    load_.finish(context_.state, form2_->colours());
+    context_.changed();
+}
+
+void PictureFileSession::loadColoursRefused() {
+    load_.finish(context_.state, {.red = false, .blue = false, .green = false, .white = false});
+    context_.changed();
+}
+
+void PictureFileSession::save() {
+    if (fileWaiting()) {
+        return;
+    }
+    model::EditorState& state = context_.state;
+    state.fileName.clear();
+    state.fileName =
+        context_.prompts.saveFileName({QStringLiteral("Uložiť obrázok"), pictureFileFilter()});
+    if (state.fileName.isEmpty()) {
+        return;
+    }
+    const exchange::SaveVariant variant =
+        colourCalculator_() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
+    if (!save_.start(state.fileName, variant, state.picture)) {
+        showSaveFailure();
+        return;
+    }
+    if (variant == exchange::SaveVariant::Colour) {
+        bringToFront(*form3_);
+        return;
+    }
+    context_.prompts.message(monochromeWarning());
+    if (!save_.writeMonochromeTrailer()) {
+        showSaveFailure();
+        return;
+    }
+    Timer3.start(kCompletionDelayMs);
+}
+
+void PictureFileSession::Timer3_Timer() {
+    Timer3.stop();
+    const bool colour = save_.variant() == exchange::SaveVariant::Colour;
+    if (!save_.finish(context_.state.picture, form3_->colours())) {
+        showSaveFailure();
+        return;
+    }
+    if (colour) {
+        context_.prompts.message(colourWarning());
+    }
+}
+
+void PictureFileSession::saveColoursRefused() {
+    save_.abandon();
+}
+
+void PictureFileSession::showSaveFailure() {
+    QString step;
+    switch (save_.failedStep()) {
+        case exchange::SaveStep::Create:
+            step = QStringLiteral("Súbor sa nedá vytvoriť");
+            break;
+        case exchange::SaveStep::Write:
+            step = QStringLiteral("Do súboru sa nedá zapisovať");
+            break;
+        case exchange::SaveStep::Replace:
+            step = QStringLiteral("Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom");
+            break;
+    }
+    context_.prompts.message(
+        QStringLiteral("Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom "
+                       "už existoval, zostal nezmenený.")
+            .arg(context_.state.fileName, step, save_.errorString()));
+}
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "exchange/picturefileload.h"
+#include "exchange/picturefilesave.h"
+#include "ui/editorcontext.h"
+
+class QTimer;
+class QWidget;
+
+namespace tavrolin::ui {
+
+class Form2;
+class Form3;
+
+// "Otvor" and "Ulož" with their colour dialogs and completion timers. The window holds
+// one picture file at a time: while a load or save waits, either command only brings
+// its colour dialog to the front. The dialogs are windows of their own, kept above the
+// main window and closed with it.
+class PictureFileSession : public QObject {
+    Q_OBJECT
+
+  public:
+    // timer2 and timer3 are the window's idle completion timers; colourCalculator tells
+    // whether "CFX 9850" is the calculator chosen.
+    PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
+                       std::function<bool()> colourCalculator, QWidget* window);
+    ~PictureFileSession() override;
+
+    void open();
+    void save();
+
+  private:
+    bool fileWaiting();
+    void bringToFront(QWidget& dialog);
+    void showSaveFailure();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void loadColoursRefused();
+    void saveColoursRefused();
+
+    EditorContext& context_;
+    QTimer& Timer2;  // completes a load
+    QTimer& Timer3;  // completes a save
+    std::function<bool()> colourCalculator_;
+    QWidget& window_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+    exchange::PictureFileLoad load_;
+    exchange::PictureFileSave save_;
+};
+
+}  // namespace tavrolin::ui

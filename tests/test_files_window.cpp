@@ -1,0 +1,427 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <optional>
+
+#include "catfile/catwriter.h"
+#include "model/canvas.h"
+#include "pictureart.h"
+#include "scriptedprompts.h"
+#include "ui/colourswatch.h"
+#include "ui/form1.h"
+#include "withoutroot.h"
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+using model::EditorState;
+
+namespace {
+
+const QString kFilter = u"(súbory *.cat)|*.cat|(všetky súbory)|*.*"_s;
+const QString kLoadError =
+    u"Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je "
+    u"určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850."_s;
+const QString kMonochromeWarning =
+    u"Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, "
+    u"že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len "
+    u"čierna a biela farba!"_s;
+const QString kColourWarning =
+    u"Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že "
+    u"ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu "
+    u"nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!"_s;
+
+template <typename Control = QWidget>
+Control* control(QObject& parent, const char* name) {
+    auto* found = parent.findChild<Control*>(QString::fromLatin1(name));
+    if (!found) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QImage repaintedCanvas(EditorState state) {
+    model::repaintCanvas(state);
+    return state.canvas.image();
+}
+
+// Ticks as bits in the order of the dialog's boxes: Check1 1, Check2 2, Check3 4, Check4 8.
+void setTicks(QDialog& dialog, int ticks, int boxes) {
+    for (int i = 0; i < boxes; ++i) {
+        const QByteArray name = "Check" + QByteArray::number(i + 1);
+        control<QCheckBox>(dialog, name.constData())->setChecked((ticks >> i & 1) != 0);
+    }
+}
+
+}  // namespace
+
+class TestFilesWindow : public QObject {
+    Q_OBJECT
+
+    QPoint cell(int cx, int cy) {
+        return control(*window_, "Picture1")->mapTo(window_.get(), QPoint(5 * cx - 3, 5 * cy - 3));
+    }
+    // One cell with the pen in the given swatch's colour: a press and a short drag.
+    void dab(const char* swatch, int cx, int cy) {
+        click(*window_, swatch);
+        QWindow* handle = window_->windowHandle();
+        QTest::mouseMove(handle, cell(cx, cy));
+        QTest::mousePress(handle, Qt::LeftButton, {}, cell(cx, cy));
+        QTest::mouseMove(handle, cell(cx, cy) + QPoint(1, 1));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, cell(cx, cy) + QPoint(1, 1));
+        QTest::mouseMove(handle, QPoint(2, 570));
+    }
+    void click(QObject& parent, const char* name) {
+        QTest::mouseClick(control(parent, name), Qt::LeftButton);
+    }
+    EditorState& state() { return window_->context().state; }
+    // The colour dialogs are windows of their own.
+    QDialog& form(const char* name) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String(name)) {
+                return *qobject_cast<QDialog*>(window);
+            }
+        }
+        qFatal("no window %s", name);
+    }
+    QTimer& timer(const char* name) { return *control<QTimer>(*window_, name); }
+    QString path(const QString& name) { return folder_->filePath(name); }
+
+    // The colours a user draws in: black, red, blue, green and white cells.
+    void drawEveryColour() {
+        dab("Image1", 1, 1);
+        dab("Image3", 2, 1);
+        dab("Image4", 3, 1);
+        dab("Image5", 4, 1);
+        dab("Image1", 128, 64);
+        dab("Image3", 127, 64);
+    }
+    // "Ulož" into `name`; for a colour save, then OK in Form3 with the given ticks.
+    void save(const QString& name, bool colour, int ticks = 7) {
+        click(*window_, colour ? "Option2" : "Option1");
+        prompts_.fileNames = QStringList{path(name)};
+        click(*window_, "Command2");
+        if (colour) {
+            QVERIFY(form("Form3").isVisible());
+            setTicks(form("Form3"), ticks, 3);
+            click(form("Form3"), "Command1");
+            QVERIFY(!form("Form3").isVisible());
+        }
+        QTRY_VERIFY(!timer("Timer3").isActive());
+    }
+    // "Otvor" on `name`; for a colour file, then OK in Form2 with the given ticks.
+    void open(const QString& name, int ticks = 15) {
+        prompts_.fileNames = QStringList{path(name)};
+        click(*window_, "Command1");
+        if (form("Form2").isVisible()) {
+            setTicks(form("Form2"), ticks, 4);
+            click(form("Form2"), "Command1");
+        }
+        QTRY_VERIFY(!timer("Timer2").isActive());
+    }
+
+  private slots:
+    void init() {
+        folder_.emplace();
+        QVERIFY(folder_->isValid());
+        prompts_ = ScriptedPrompts();
+        window_ = std::make_unique<ui::Form1>(prompts_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QTest::mouseMove(window_->windowHandle(), QPoint(2, 570));
+    }
+    void cleanup() {
+        if (window_) {
+            // Once the files are done with, the canvas shows the picture.
+            QCOMPARE(state().canvas.image(), repaintedCanvas(state()));
+        }
+        window_.reset();
+        folder_.reset();
+    }
+
+    void savedPictureOpensAgain_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("saveTicks");
+        QTest::addColumn<int>("loadTicks");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("expected");  // cells (1..4, 1) and (127..128, 64)
+        QTest::newRow("monochrome") << false << 7 << 15 << 140 << "#...\n.#";
+        QTest::newRow("colour") << true << 7 << 15 << 285 << ".rbg\nr.";
+        QTest::newRow("colour, blue saved") << true << 2 << 15 << 285 << "..b.\n..";
+        QTest::newRow("colour, red not loaded") << true << 7 << 14 << 285 << "..bg\n..";
+    }
+    void savedPictureOpensAgain() {
+        QFETCH(bool, colour);
+        QFETCH(int, saveTicks);
+        QFETCH(int, loadTicks);
+        QFETCH(int, lines);
+        QFETCH(QString, expected);
+        drawEveryColour();
+        const model::PictureGrid drawn = state().picture;
+        save(u"picture.cat"_s, colour, saveTicks);
+        const catfile::SaveColours chosen{(saveTicks & 1) != 0, (saveTicks & 2) != 0,
+                                          (saveTicks & 4) != 0};
+        const QByteArray written = fileBytes(path(u"picture.cat"_s));
+        QCOMPARE(written, QByteArray::fromStdString(colour ? catfile::colourFile(drawn, chosen)
+                                                           : catfile::monochromeFile(drawn)));
+        QCOMPARE(written.count("\r\n"), lines);
+        QCOMPARE(prompts_.messages, QStringList{colour ? kColourWarning : kMonochromeWarning});
+        QCOMPARE(prompts_.dialogs.back().title, u"Uložiť obrázok"_s);
+        QCOMPARE(prompts_.dialogs.back().filter, kFilter);
+        QVERIFY(state().picture.usedCellsEqual(drawn));
+
+        click(*window_, "Command3");
+        click(*window_, "Image4");
+        click(*window_, "Command28");
+        open(u"picture.cat"_s, loadTicks);
+        QCOMPARE(prompts_.dialogs.back().title, u"Otvoriť obrázok"_s);
+        QCOMPARE(prompts_.dialogs.back().filter, kFilter);
+        QCOMPARE(prompts_.messages.size(), 1);
+        QCOMPARE(pictureart::art(state().picture, 1, 1, 4, 1) + u'\n' +
+                     pictureart::art(state().picture, 127, 64, 128, 64),
+                 expected);
+        QCOMPARE(state().fileName, path(u"picture.cat"_s));
+        QCOMPARE(control<QLabel>(*window_, "Label18")->text(), u"aktívne: pero"_s);
+        QCOMPARE(control<ui::ColourSwatch>(*window_, "Shape1")->colour(), QColor(0, 0, 0));
+        QVERIFY(control(*window_, "Command11")->isEnabled());
+    }
+
+    void cancelledDialogsChangeNothing_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("open") << "Command1" << false;
+        QTest::newRow("save mono") << "Command2" << false;
+        QTest::newRow("save colour") << "Command2" << true;
+    }
+    void cancelledDialogsChangeNothing() {
+        QFETCH(QString, command);
+        QFETCH(bool, colour);
+        dab("Image5", 5, 5);
+        click(*window_, "Command27");
+        click(*window_, colour ? "Option2" : "Option1");
+        prompts_.fileNames = QStringList{QString()};
+        click(*window_, command.toLatin1().constData());
+        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
+        QVERIFY(prompts_.messages.isEmpty());
+        QVERIFY(!form("Form2").isVisible() && !form("Form3").isVisible());
+        QVERIFY(!timer("Timer2").isActive() && !timer("Timer3").isActive());
+        QCOMPARE(state().picture.at(5, 5), model::kGreen);
+        QCOMPARE(state().currentTool, model::kLineTool);
+        QCOMPARE(state().currentColor, model::kGreen);
+        QVERIFY(!control(*window_, "Command11")->isEnabled());
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList());
+    }
+
+    // Whatever went wrong, the picture is blank, the canvas shows it and "Naspäť" restores.
+    void unreadableFilesShowTheError_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        model::PictureGrid picture;
+        picture.at(1, 1) = model::kRed;
+        const QByteArray mono = QByteArray::fromStdString(catfile::monochromeFile(picture));
+        const QByteArray colour = QByteArray::fromStdString(catfile::colourFile(picture, {}));
+        QTest::newRow("monochrome cut short") << mono.left(mono.size() / 2);
+        QTest::newRow("colour cut short") << colour.left(colour.size() - 100);
+        QTest::newRow("no variant") << QByteArray("%Header Record\r\nFormat:BMP\r\n");
+        QTest::newRow("binary") << QByteArray("\0\0\xff\xfe", 4);
+        QTest::newRow("missing") << QByteArray();
+    }
+    void unreadableFilesShowTheError() {
+        QFETCH(QByteArray, bytes);
+        if (!bytes.isEmpty()) {
+            writeBytes(path(u"bad.cat"_s), bytes);
+        }
+        dab("Image3", 9, 9);
+        open(u"bad.cat"_s);
+        QCOMPARE(prompts_.messages, QStringList{kLoadError});
+        QVERIFY(!form("Form2").isVisible());
+        QCOMPARE(state().picture.at(9, 9), model::kWhite);
+        click(*window_, "Command11");
+        QCOMPARE(state().picture.at(9, 9), model::kRed);
+    }
+
+    // A save that cannot be written says why and leaves the old file; no warning is shown.
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<bool>("lockedAtOk");  // made read-only only while Form3 waits
+        QTest::newRow("monochrome") << false << false;
+        QTest::newRow("colour") << true << false;
+        QTest::newRow("colour, locked while Form3 waits") << true << true;
+    }
+    void failedSaveKeepsTheOldFile() {
+        QFETCH(bool, colour);
+        QFETCH(bool, lockedAtOk);
+        QVERIFY(QDir(folder_->path()).mkdir(u"locked"_s));
+        const QString old = path(u"locked/picture.cat"_s);
+        writeBytes(old, "old picture");
+        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
+        dab("Image1", 3, 3);
+        click(*window_, colour ? "Option2" : "Option1");
+        prompts_.fileNames = QStringList{old};
+        if (lockedAtOk) {
+            click(*window_, "Command2");
+            QVERIFY(form("Form3").isVisible());
+        }
+        QFile::setPermissions(path(u"locked"_s), readOnly);
+        {
+            const WithoutRoot asUser;
+            if (lockedAtOk) {
+                click(form("Form3"), "Command1");
+                QTRY_VERIFY(!timer("Timer3").isActive());
+            } else {
+                click(*window_, "Command2");
+            }
+        }
+        QFile::setPermissions(path(u"locked"_s), readOnly | QFileDevice::WriteOwner);
+        QVERIFY(!form("Form3").isVisible());
+        QVERIFY(!timer("Timer3").isActive());
+        QCOMPARE(prompts_.messages.size(), 1);
+        QVERIFY2(prompts_.messages[0].startsWith(u"Obrázok nemôžem uložiť do súboru „"_s + old),
+                 qPrintable(prompts_.messages[0]));
+        const QString reason = lockedAtOk ? u"Zapísaný súbor sa nedá dať na miesto"_s
+                                          : u"Súbor sa nedá vytvoriť (Permission denied)"_s;
+        QVERIFY2(prompts_.messages[0].contains(reason), qPrintable(prompts_.messages[0]));
+        QCOMPARE(fileBytes(old), QByteArray("old picture"));
+        // The window's file is free again: the next save goes through.
+        save(u"picture.cat"_s, false);
+        QCOMPARE(prompts_.messages.last(), kMonochromeWarning);
+    }
+
+    void form3ClosedByItsFrameAbandonsTheSave() {
+        writeBytes(path(u"picture.cat"_s), "old picture");
+        dab("Image3", 3, 3);
+        click(*window_, "Option2");
+        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
+        click(*window_, "Command2");
+        QVERIFY(form("Form3").isVisible());
+        form("Form3").close();
+        QTest::qWait(250);
+        QVERIFY(!timer("Timer3").isActive());
+        QVERIFY(prompts_.messages.isEmpty());
+        QCOMPARE(fileBytes(path(u"picture.cat"_s)), QByteArray("old picture"));
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
+        save(u"picture.cat"_s, true);
+        QCOMPARE(fileBytes(path(u"picture.cat"_s)),
+                 QByteArray::fromStdString(catfile::colourFile(state().picture, {})));
+    }
+
+    void form2ClosedByItsFrameLoadsNoColour() {
+        model::PictureGrid saved;
+        saved.at(1, 1) = model::kBlue;
+        writeBytes(path(u"picture.cat"_s),
+                   QByteArray::fromStdString(catfile::colourFile(saved, {})));
+        dab("Image3", 3, 3);
+        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
+        click(*window_, "Command1");
+        QVERIFY(form("Form2").isVisible());
+        // Until the load ends the canvas shows the picture from before.
+        QCOMPARE(state().canvas.image().pixel(12, 12), qRgb(255, 0, 0));
+        form("Form2").close();
+        QVERIFY(!timer("Timer2").isActive());
+        QVERIFY(state().picture.usedCellsEqual(model::PictureGrid()));
+        open(u"picture.cat"_s);
+        QCOMPARE(state().picture.at(1, 1), model::kBlue);
+    }
+
+    // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
+    void commandsWaitForTheOpenDialog_data() {
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("loading, Otvor") << true << "Command1";
+        QTest::newRow("loading, Ulož") << true << "Command2";
+        QTest::newRow("saving, Otvor") << false << "Command1";
+        QTest::newRow("saving, Ulož") << false << "Command2";
+    }
+    void commandsWaitForTheOpenDialog() {
+        QFETCH(bool, loading);
+        QFETCH(QString, command);
+        model::PictureGrid saved;
+        saved.at(2, 2) = model::kGreen;
+        writeBytes(path(u"picture.cat"_s),
+                   QByteArray::fromStdString(catfile::colourFile(saved, {})));
+        click(*window_, "Option2");
+        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
+        click(*window_, loading ? "Command1" : "Command2");
+        QDialog& waiting = form(loading ? "Form2" : "Form3");
+        QVERIFY(waiting.isVisible());
+        prompts_.fileNames = QStringList{path(u"other.cat"_s)};
+        click(*window_, command.toLatin1().constData());
+        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
+        QVERIFY(waiting.isVisible());
+        QVERIFY(!form(loading ? "Form3" : "Form2").isVisible());
+        // Enter confirms the dialog, and the waiting file is finished as usual.
+        QTest::keyClick(&waiting, Qt::Key_Return);
+        QVERIFY(!waiting.isVisible());
+        QTRY_VERIFY(!timer(loading ? "Timer2" : "Timer3").isActive());
+        QCOMPARE(state().picture.at(2, 2), loading ? model::kGreen : model::kWhite);
+        QVERIFY(!QFile::exists(path(u"other.cat"_s)));
+    }
+
+    // Planes go over the picture as it is when the colours are confirmed.
+    void cellsDrawnWhileForm2Waits_data() {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("expected");  // cells (1..3, 1)
+        QTest::newRow("red ticked") << 15 << "rb.";
+        QTest::newRow("red unticked") << 14 << "#b#";
+    }
+    void cellsDrawnWhileForm2Waits() {
+        QFETCH(int, ticks);
+        QFETCH(QString, expected);
+        model::PictureGrid saved;
+        pictureart::draw(saved, 1, 1, {u"rb."_s});
+        writeBytes(path(u"picture.cat"_s),
+                   QByteArray::fromStdString(catfile::colourFile(saved, {})));
+        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
+        click(*window_, "Command1");
+        dab("Image1", 1, 1);
+        dab("Image1", 2, 1);
+        dab("Image1", 3, 1);
+        setTicks(form("Form2"), ticks, 4);
+        click(form("Form2"), "Command1");
+        QTRY_VERIFY(!timer("Timer2").isActive());
+        QCOMPARE(pictureart::art(state().picture, 1, 1, 3, 1), expected);
+        // The ticks stay for the next colour file.
+        QCOMPARE(control<QCheckBox>(form("Form2"), "Check1")->isChecked(), (ticks & 1) != 0);
+    }
+
+    // The sheets hold the picture as it is at OK, in the variant chosen at "Ulož".
+    void colourSaveTakesEditsMadeWhileForm3Waits() {
+        click(*window_, "Option2");
+        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
+        click(*window_, "Command2");
+        dab("Image3", 7, 7);
+        click(*window_, "Option1");
+        click(form("Form3"), "Command1");
+        QTRY_VERIFY(!timer("Timer3").isActive());
+        QCOMPARE(state().picture.at(7, 7), model::kRed);
+        QCOMPARE(fileBytes(path(u"picture.cat"_s)),
+                 QByteArray::fromStdString(catfile::colourFile(state().picture, {})));
+        QCOMPARE(prompts_.messages, QStringList{kColourWarning});
+    }
+
+  private:
+    ScriptedPrompts prompts_;
+    std::unique_ptr<ui::Form1> window_;
+    std::optional<QTemporaryDir> folder_;
+};
+
+QTEST_MAIN(TestFilesWindow)
+#include "test_files_window.moc"
