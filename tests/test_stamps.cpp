@@ -54,11 +54,7 @@ void fill(PictureGrid& grid, ColorCode code) {
     PictureGrid::forEachUsedCell([&](int x, int y) { grid.at(x, y) = code; });
 }
 
-// "H" in 8-point DejaVu Sans Mono printed at box pixel (0, 0): cells 1..8 by 1..11.
 const QString kEight = QStringLiteral("8");
-
-const QStringList kH8 = art({"........", "........", ".#....#.", ".#....#.", ".#....#.", ".######.",
-                             ".#....#.", ".#....#.", ".#....#.", ".#....#.", "........"});
 
 }  // namespace
 
@@ -73,7 +69,10 @@ class TestStamps : public QObject {
         QTest::addColumn<ColorCode>("ground");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QStringList>("expected");  // the top-left cells
-        QTest::newRow("black at the corner") << 0 << 0 << kBlack << kWhite << kEight << kH8;
+        QTest::newRow("black at the corner")
+            << 0 << 0 << kBlack << kWhite << kEight
+            << art({"........", "........", ".#....#.", ".#....#.", ".#....#.", ".######.",
+                    ".#....#.", ".#....#.", ".#....#.", ".#....#.", "........"});
         QTest::newRow("red one cell down")
             << 0 << 1 << kRed << kWhite << kEight
             << art({"........", "........", "........", ".r....r.", ".r....r.", ".r....r.",
@@ -166,18 +165,6 @@ class TestStamps : public QObject {
         QCOMPARE(parseFontSize(text).value_or(0.0f), size);
     }
 
-    void aSizeThatIsNoNumberKeepsTheLastOne() {
-        EditorState twelve;
-        insertText(twelve, TextInput{QStringLiteral("H"), kMono, QStringLiteral("12")});
-        EditorState state;
-        applyTextFont(state, TextInput{QString(), kMono, QStringLiteral("12")});
-        insertText(state, TextInput{QStringLiteral("H"), kMono, QStringLiteral("dvanásť")});
-        QVERIFY(state.picture.usedCellsEqual(twelve.picture));
-        QCOMPARE(state.textBox.font().pointSizeF(), 12.0);
-        QCOMPARE(state.preview.font().pointSizeF(), 12.0);
-        QCOMPARE(state.preview.font().family(), kMono);
-    }
-
     void arrows_data() {
         QTest::addColumn<TextDirection>("direction");
         QTest::addColumn<int>("from");
@@ -206,23 +193,6 @@ class TestStamps : public QObject {
         moveText(state, direction, TextInput{QStringLiteral("H"), kMono, QStringLiteral("8")});
         QCOMPARE(state.textX, x);
         QCOMPARE(state.textY, y);
-    }
-
-    void clearKeepsThePictureAndResetsThePosition() {
-        EditorState state;
-        state.picture.at(100, 40) = kBlue;
-        state.textX = -7;
-        state.textY = 12;
-        const TextInput input{QStringLiteral("H"), kMono, QStringLiteral("8")};
-        showText(state, input);
-        clearText(state, input);
-        QCOMPARE(state.textX, 0);
-        QCOMPARE(state.textY, 0);
-        QCOMPARE(pixels(state.textBox, 1, 1, 4, 4), QStringList(4, QStringLiteral("....")));
-        QCOMPARE(state.picture.at(100, 40), kBlue);
-        QVERIFY(!state.undoAvailable);
-        showText(state, input);
-        QCOMPARE(pixels(state.textBox, 1, 1, 8, 11), kH8);
     }
 
     void anchorFollowsThePointerUntilTheClick_data() {
@@ -287,44 +257,6 @@ class TestStamps : public QObject {
         QVERIFY(state.undoPicture.usedCellsEqual(before));
         QCOMPARE(pixels(state.hedgehogBox, 1, 1, 9, 7),
                  QStringList(7, QStringLiteral(".........")));
-    }
-
-    void insertTwiceLeavesAWhitePicture() {
-        EditorState state;
-        fill(state.picture, kBlue);
-        toggleHedgehog(state);
-        trackHedgehog(state, 50, 50);
-        insertHedgehog(state);
-        const PictureGrid first = state.picture;
-        insertHedgehog(state);
-        QCOMPARE(cellsOf(state.picture, kWhite), kColumns * kRows);
-        QVERIFY(state.undoPicture.usedCellsEqual(first));
-        QCOMPARE(state.hedgehogDrawing, 1);
-    }
-
-    void eraseWhileDrawingKeepsOnlyLaterSpines() {
-        EditorState state;
-        fill(state.picture, kRed);
-        trackHedgehog(state, 0, 0);
-        toggleHedgehog(state);
-        trackHedgehog(state, 0, 3);
-        eraseHedgehog(state);
-        QCOMPARE(state.hedgehogDrawing, 1);
-        trackHedgehog(state, 3, 0);
-        insertHedgehog(state);
-        QCOMPARE(cells(state.picture, 1, 1, 4, 4), art({"###.", "....", "....", "...."}));
-        QVERIFY(restIs(state.picture, 4, 4, kWhite));
-    }
-
-    void showStartsAfreshWithoutChangingTheMode() {
-        EditorState state;
-        toggleHedgehog(state);
-        trackHedgehog(state, 20, 20);
-        state.picture.at(100, 60) = kGreen;
-        showHedgehogPicture(state);
-        QCOMPARE(state.hedgehogDrawing, 1);
-        QCOMPARE(pixels(state.hedgehogBox, 1, 1, 3, 3), QStringList(3, QStringLiteral("...")));
-        QCOMPARE(pixels(state.hedgehogBox, 100, 60, 1, 1), QStringList{QStringLiteral("g")});
     }
 };
 

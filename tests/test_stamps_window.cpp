@@ -56,18 +56,6 @@ void clickHedgehog(QWidget& window, QPoint pixel) {
     QTest::mouseClick(control(window, "Picture6"), Qt::LeftButton, {}, spotOf(pixel));
 }
 
-QString cellsOf(const model::PictureGrid& grid, int left, int top, int right, int bottom) {
-    return pictureart::art(grid, left, top, right, bottom);
-}
-
-QString art(std::initializer_list<const char*> rows) {
-    QStringList list;
-    for (const char* row : rows) {
-        list << QString::fromLatin1(row);
-    }
-    return list.join(QLatin1Char('\n'));
-}
-
 bool allWhite(const model::PictureGrid& grid) {
     bool white = true;
     model::PictureGrid::forEachUsedCell(
@@ -164,6 +152,7 @@ class TestStampsWindow : public QObject {
     void clearEmptiesTheTextAndItsPlace() {
         ui::Form1& window = *window_;
         model::EditorState& state = window.context().state;
+        type(window, "Combo1", kMono);
         type(window, "Text1", QStringLiteral("H"));
         click(window, "Command32");
         click(window, "Command10");
@@ -174,6 +163,10 @@ class TestStampsWindow : public QObject {
         QVERIFY(boxIsBlank(state.textBox));
         QVERIFY(state.picture.usedCellsEqual(stamped));
         QVERIFY(control(window, "Command11")->isEnabled());
+        // The next text starts at the top-left corner: the stem of "H" in pixel column 1.
+        type(window, "Text1", QStringLiteral("H"));
+        click(window, "Command9");
+        QCOMPARE(state.textBox.pixel(1, 2), model::kBlackRgb);
     }
 
     void fontChosenGoesToBothBoxes() {
@@ -200,9 +193,14 @@ class TestStampsWindow : public QObject {
         clickHedgehog(window, {2, 2});
         moveOverHedgehog(window, {40, 2});  // not drawing: no spine
         click(window, "Command12");
-        QCOMPARE(cellsOf(state.picture, 1, 1, 8, 8),
-                 art({"........", "........", "..####..", "..##....", "..#.#...", "..#..#..",
-                      "........", ".......g"}));
+        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 8), QStringLiteral("........\n"
+                                                                            "........\n"
+                                                                            "..####..\n"
+                                                                            "..##....\n"
+                                                                            "..#.#...\n"
+                                                                            "..#..#..\n"
+                                                                            "........\n"
+                                                                            ".......g"));
         QVERIFY(boxIsBlank(state.hedgehogBox));
         QVERIFY(control(window, "Command11")->isEnabled());
         click(window, "Command11");
@@ -216,7 +214,7 @@ class TestStampsWindow : public QObject {
         moveOverHedgehog(window, {10, 0}, Qt::LeftButton);
         click(window, "Command12");
         const model::PictureGrid first = state.picture;
-        QCOMPARE(cellsOf(first, 1, 1, 11, 1), art({"##########."}));
+        QCOMPARE(pictureart::art(first, 1, 1, 11, 1), QStringLiteral("##########."));
         click(window, "Command12");
         QVERIFY(allWhite(state.picture));
         click(window, "Command11");
@@ -229,11 +227,16 @@ class TestStampsWindow : public QObject {
         state.picture.at(100, 50) = model::kRed;
         clickHedgehog(window, {0, 0});
         moveOverHedgehog(window, {0, 3}, Qt::LeftButton);
+        // "Ukáž" lays the picture in afresh, "Vymaž" empties the box: drawing goes on.
+        click(window, "Command25");
+        QCOMPARE(state.hedgehogBox.pixel(0, 1), model::kWhiteRgb);
+        QCOMPARE(state.hedgehogBox.pixel(99, 49), (model::Rgb{255, 0, 0}));
         click(window, "Command14");
         QVERIFY(boxIsBlank(state.hedgehogBox));
+        QCOMPARE(state.hedgehogDrawing, 1);
         moveOverHedgehog(window, {3, 0}, Qt::LeftButton);
         click(window, "Command12");
-        QCOMPARE(cellsOf(state.picture, 1, 1, 4, 4), art({"###.", "....", "....", "...."}));
+        QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 2), QStringLiteral("###.\n...."));
         QCOMPARE(state.picture.at(100, 50), model::kWhite);
     }
 
