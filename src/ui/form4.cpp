@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "ui/accessibility.h"
 #include "ui/icons.h"
 
 namespace tavrolin::ui {
@@ -18,6 +19,7 @@ Form4::Form4(std::function<void()> openMainWindow, QWidget* parent)
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Form4::closeSplash);
     Timer1->start(2000);
+    makeAccessible(*this);
 }
 
 void Form4::mousePressEvent(QMouseEvent*) {

@@ -1,0 +1,368 @@
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "scriptedprompts.h"
+#include "ui/form1.h"
+#include "ui/form4.h"
+
+using namespace tavrolin;
+
+namespace {
+
+template <typename Control = QWidget>
+Control* control(QWidget& window, const QString& name) {
+    auto* found = window.findChild<Control*>(name);
+    if (!found) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return found;
+}
+
+QStringList names(const char* spaced) {
+    return QString::fromLatin1(spaced).split(u' ', Qt::SkipEmptyParts);
+}
+
+QAccessibleInterface* accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+QString accessibleText(QWidget* widget, QAccessible::Text text) {
+    return accessible(widget)->text(text);
+}
+
+// Every control a reader can reach below `node` that it could not name: the path of
+// object names and its role.
+void collectNameless(QAccessibleInterface* node, const QString& path, QStringList& nameless) {
+    const QAccessible::State state = node->state();
+    if (state.invisible) {
+        return;
+    }
+    const QString name = node->object() ? node->object()->objectName() : QStringLiteral("?");
+    const QString here = path + QLatin1Char('/') + name;
+    if (!state.disabled && node->text(QAccessible::Name).trimmed().isEmpty()) {
+        nameless << here + QLatin1Char(' ') + QString::number(node->role(), 16);
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        collectNameless(node->child(i), here, nameless);
+    }
+}
+
+}  // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    QWidget& window() { return *window_; }
+    model::EditorState& state() { return window_->context().state; }
+    void click(const char* name) {
+        QTest::mouseClick(control(window(), QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    QString focusName() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+
+  private slots:
+    void init() {
+        window_ = std::make_unique<ui::Form1>(prompts_);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void everyControlHasAName_data() {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("main window") << "Form1";
+        QTest::newRow("splash") << "Form4";
+    }
+    void everyControlHasAName() {
+        QFETCH(QString, which);
+        std::unique_ptr<QWidget> splash;
+        QWidget* shown = window_.get();
+        if (which == QLatin1String("Form4")) {
+            splash = std::make_unique<ui::Form4>([] {});
+            shown = splash.get();
+            shown->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+        }
+        QStringList nameless;
+        collectNameless(accessible(shown), QString(), nameless);
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1String(", "))));
+    }
+
+    void controlsAreNamedForWhatTheyDo_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("description");
+        const auto row = [](const char* object, const char* name, QAccessible::Role role,
+                            const char* description = "") {
+            QTest::newRow(object) << QString::fromLatin1(object) << QString::fromUtf8(name) << role
+                                  << QString::fromUtf8(description);
+        };
+        row("Form1", "Tavrolin v. 2.0 – obrázky pre kalkulačky Casio", QAccessible::Window);
+        row("Command26", "Pero", QAccessible::Button);
+        row("Command27", "Čiara", QAccessible::Button);
+        row("Command28", "Obdĺžnik", QAccessible::Button);
+        row("Command29", "Kruh", QAccessible::Button);
+        row("Command6", "Tenšie", QAccessible::Button);
+        row("Command7", "Hrubšie", QAccessible::Button);
+        row("Command15", "Doľava", QAccessible::Button);
+        row("Command32", "Doprava", QAccessible::Button);
+        row("Command30", "Hore", QAccessible::Button);
+        row("Command31", "Dole", QAccessible::Button);
+        row("Image1", "čierna", QAccessible::RadioButton);
+        row("Image2", "biela", QAccessible::RadioButton);
+        row("Image3", "červená", QAccessible::RadioButton);
+        row("Image4", "modrá", QAccessible::RadioButton);
+        row("Image5", "zelená", QAccessible::RadioButton);
+        row("Picture1", "Plátno", QAccessible::Canvas, "nástroj: pero, farba: čierna, hrúbka: 1");
+        row("Picture2", "Náhľad", QAccessible::Graphic);
+        row("Picture5", "Text – náhľad", QAccessible::Graphic);
+        row("Picture6", "Ježko", QAccessible::Graphic);
+        row("pomocnaobr", "Importovaný obrázok", QAccessible::Graphic);
+        row("Shape1", "Aktuálna farba", QAccessible::Graphic, "čierna");
+        row("Picture3", "Ukážky hrúbky", QAccessible::Graphic);
+        row("Label16", "vybraná hrúbka: 1", QAccessible::StaticText);
+        row("Label3", "0", QAccessible::StaticText, "stĺpec");
+        row("Label4", "0", QAccessible::StaticText, "riadok");
+        row("Label18", "aktívne: pero", QAccessible::StaticText, "aktívny nástroj");
+        row("Command2", "Ulož", QAccessible::Button);
+        row("Command16", "Invertuj farby", QAccessible::Button);
+        row("Check5", "čierna", QAccessible::CheckBox);
+        row("Check6", "a aj opačne", QAccessible::CheckBox);
+        row("Option2", "CFX 9850", QAccessible::RadioButton);
+        row("Frame7", "Farba:", QAccessible::Grouping);
+        row("Frame12", "Nástroje:", QAccessible::Grouping);
+        row("Text1", "Text", QAccessible::EditableText);
+    }
+    void controlsAreNamedForWhatTheyDo() {
+        QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, description);
+        QWidget* widget = name == window().objectName() ? &window() : control(window(), name);
+        QCOMPARE(accessibleText(widget, QAccessible::Name), accessibleName);
+        QCOMPARE(accessible(widget)->role(), role);
+        if (!description.isEmpty()) {
+            QCOMPARE(accessibleText(widget, QAccessible::Description), description);
+        }
+        // A button that shows only a picture says what it does when pointed at.
+        if (auto* button = qobject_cast<QAbstractButton*>(widget);
+            button && button->text().isEmpty() && role != QAccessible::Graphic) {
+            QCOMPARE(button->toolTip(), accessibleName);
+        }
+    }
+
+    void splashIsNamedByItsCaption() {
+        ui::Form4 splash([] {});
+        QCOMPARE(accessibleText(&splash, QAccessible::Name), QStringLiteral("Tavrolin"));
+        QCOMPARE(accessible(&splash)->role(), QAccessible::Window);
+    }
+
+    // Lists read out their value as their name; what they are for is their own name and
+    // the name of the text field inside them.
+    void listsSayWhatTheyAreFor_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("purpose");
+        QTest::newRow("font") << "Combo1"
+                              << "Písmo";
+        QTest::newRow("size") << "Combo2"
+                              << "Veľkosť písma";
+        QTest::newRow("from") << "Combo3"
+                              << "Farba, ktorá sa zmení";
+        QTest::newRow("to") << "Combo4"
+                            << "Nová farba";
+    }
+    void listsSayWhatTheyAreFor() {
+        QFETCH(QString, name);
+        QFETCH(QString, purpose);
+        auto* list = control<QComboBox>(window(), name);
+        QCOMPARE(list->accessibleName(), purpose);
+        QCOMPARE(accessibleText(list->lineEdit(), QAccessible::Name), purpose);
+        QCOMPARE(accessibleText(list, QAccessible::Value), list->currentText());
+    }
+
+    void valueLabelsReadTheirCurrentValue() {
+        QTest::mouseMove(window_->windowHandle(),
+                         control(window(), QStringLiteral("Picture1"))
+                             ->mapTo(window_.get(), QPoint(5 * 12 - 3, 5 * 7 - 3)));
+        QCOMPARE(state().pointerCellX, 12);
+        QCOMPARE(accessibleText(control(window(), QStringLiteral("Label3")), QAccessible::Name),
+                 QStringLiteral("12"));
+        QCOMPARE(accessibleText(control(window(), QStringLiteral("Label4")), QAccessible::Name),
+                 QStringLiteral("7"));
+        click("Command29");
+        QCOMPARE(accessibleText(control(window(), QStringLiteral("Label18")), QAccessible::Name),
+                 QStringLiteral("aktívne: kruh"));
+    }
+
+    void readersFollowTheDrawingState_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("canvas");
+        QTest::addColumn<QString>("selectedSwatch");
+        QTest::addColumn<QString>("thickness");
+        QTest::newRow("start") << names("") << "nástroj: pero, farba: čierna, hrúbka: 1"
+                               << "Image1"
+                               << "vybraná hrúbka: 1";
+        QTest::newRow("line in white")
+            << names("Command27 Image2") << "nástroj: čiara, farba: biela, hrúbka: 1"
+            << "Image2"
+            << "vybraná hrúbka: 1";
+        QTest::newRow("rectangle, blue, thickest")
+            << names("Command28 Image4 Command7 Command7 Command7")
+            << "nástroj: obdĺžnik, farba: modrá, hrúbka: 3"
+            << "Image4"
+            << "vybraná hrúbka: 3";
+        QTest::newRow("circle in green, thinner") << names("Command7 Command29 Image5 Command6")
+                                                  << "nástroj: kruh, farba: zelená, hrúbka: 1"
+                                                  << "Image5"
+                                                  << "vybraná hrúbka: 1";
+        QTest::newRow("red pen") << names("Command28 Image3 Command26")
+                                 << "nástroj: pero, farba: červená, hrúbka: 1"
+                                 << "Image3"
+                                 << "vybraná hrúbka: 1";
+        // A new picture goes back to the black pen without any swatch being clicked.
+        QTest::newRow("new picture") << names("Command29 Image3 Command7 Command3")
+                                     << "nástroj: pero, farba: čierna, hrúbka: 2"
+                                     << "Image1"
+                                     << "vybraná hrúbka: 2";
+        // Choosing the chosen colour again keeps it marked.
+        QTest::newRow("same swatch twice")
+            << names("Image4 Image4") << "nástroj: pero, farba: modrá, hrúbka: 1"
+            << "Image4"
+            << "vybraná hrúbka: 1";
+    }
+    void readersFollowTheDrawingState() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, canvas);
+        QFETCH(QString, selectedSwatch);
+        QFETCH(QString, thickness);
+        for (const QString& name : clicks) {
+            click(name.toLatin1().constData());
+        }
+        QCOMPARE(
+            accessibleText(control(window(), QStringLiteral("Picture1")), QAccessible::Description),
+            canvas);
+        QCOMPARE(accessibleText(control(window(), QStringLiteral("Label16")), QAccessible::Name),
+                 thickness);
+        const QString colour = canvas.section(QStringLiteral("farba: "), 1).section(u',', 0, 0);
+        QCOMPARE(
+            accessibleText(control(window(), QStringLiteral("Shape1")), QAccessible::Description),
+            colour);
+        for (int i = 1; i <= 5; ++i) {
+            const QString swatch = QStringLiteral("Image%1").arg(i);
+            QWidget* widget = control(window(), swatch);
+            QCOMPARE(accessible(widget)->state().checked, swatch == selectedSwatch);
+        }
+    }
+
+    // A reader's "press" chooses the colour, as a click does; it does not just move the mark.
+    void swatchesAreChosenByTheirAction() {
+        QWidget* red = control(window(), QStringLiteral("Image3"));
+        QAccessibleActionInterface* actions = accessible(red)->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames().constFirst(), QAccessibleActionInterface::pressAction());
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(state().currentColor, model::kRed);
+        QVERIFY(accessible(red)->state().checked);
+        QVERIFY(!accessible(control(window(), QStringLiteral("Image1")))->state().checked);
+    }
+
+    void swatchesAreChosenWithTheSpaceKey_data() {
+        QTest::addColumn<QString>("swatch");
+        QTest::addColumn<int>("code");
+        QTest::newRow("white") << "Image2" << int(model::kWhite);
+        QTest::newRow("red") << "Image3" << int(model::kRed);
+        QTest::newRow("blue") << "Image4" << int(model::kBlue);
+        QTest::newRow("green") << "Image5" << int(model::kGreen);
+    }
+    void swatchesAreChosenWithTheSpaceKey() {
+        QFETCH(QString, swatch);
+        QFETCH(int, code);
+        // Reached by Tab from the first swatch, as a keyboard user would.
+        control(window(), QStringLiteral("Image1"))->setFocus(Qt::TabFocusReason);
+        for (int presses = 0; presses < 5 && focusName() != swatch; ++presses) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(focusName(), swatch);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(state().currentColor, code);
+    }
+
+    void tabFollowsTheLayout_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QStringList>("next");
+        QTest::newRow("menu, then import")
+            << "Command2"
+            << names(
+                   "Command1 Command3 Command4 Command5 Check5 Check3 Check1 Check2 Check4 Combo3");
+        QTest::newRow("colours by rows, then thickness")
+            << "Image1" << names("Image5 Image2 Image4 Image3 Command6 Command7 Text1");
+        QTest::newRow("text frame") << "Text1"
+                                    << names(
+                                           "Combo1 Combo2 Command15 Command30 Command32 Command31 "
+                                           "Command9 Command10 Command8 Command26");
+        QTest::newRow("tools, calculator, picture, hedgehog")
+            << "Command26"
+            << names(
+                   "Command28 Command27 Command29 Option1 Command13 Command24 Command25 Command14 "
+                   "Command12 Command2");
+        QTest::newRow("left column into the toolbox")
+            << "Combo4" << names("Check6 Command16 Image1");
+    }
+    void tabFollowsTheLayout() {
+        QFETCH(QString, from);
+        QFETCH(QStringList, next);
+        control(window(), from)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focusName(), from);
+        QStringList reached;
+        for (qsizetype i = 0; i < next.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << focusName();
+        }
+        QCOMPARE(reached, next);
+    }
+
+    // Tab reaches every control a user can operate; of a pair of options, the selected
+    // one (the arrow keys move between them).
+    void everyControlIsReachableFromTheKeyboard() {
+        click("Command3");  // "Naspäť" becomes available
+        QSet<QString> reached;
+        control(window(), QStringLiteral("Command2"))->setFocus(Qt::TabFocusReason);
+        for (int presses = 0; presses < 100 && !reached.contains(focusName()); ++presses) {
+            reached << focusName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (QWidget* widget : window().findChildren<QWidget*>()) {
+            const bool operable = qobject_cast<QAbstractButton*>(widget) ||
+                                  qobject_cast<QComboBox*>(widget) ||
+                                  (qobject_cast<QLineEdit*>(widget) &&
+                                   !qobject_cast<QComboBox*>(widget->parentWidget()));
+            auto* option = qobject_cast<QRadioButton*>(widget);
+            if (!operable || !widget->isVisible() || !widget->isEnabled() ||
+                widget->focusPolicy() == Qt::NoFocus || (option && !option->isChecked())) {
+                continue;
+            }
+            QVERIFY2(reached.contains(widget->objectName()), qPrintable(widget->objectName()));
+        }
+        QVERIFY(reached.contains(QStringLiteral("Command11")));
+        control(window(), QStringLiteral("Option1"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(focusName(), QStringLiteral("Option2"));
+        QVERIFY(control<QRadioButton>(window(), QStringLiteral("Option2"))->isChecked());
+    }
+
+  private:
+    ScriptedPrompts prompts_;
+    std::unique_ptr<ui::Form1> window_;
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
