@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include <QRadioButton>
 #include <QTimer>
 
 #include "model/canvas.h"
@@ -13,6 +14,7 @@
 #include "ui/importframe.h"
 #include "ui/menuframe.h"
 #include "ui/pictureboxview.h"
+#include "ui/picturefilesession.h"
 #include "ui/replaceframe.h"
 #include "ui/toolboxframe.h"
 
@@ -44,9 +46,15 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->move(8, 8);
     (new CoordinatesFrame(context_, this))->setGeometry(8, 80, 129, 41);
+    Timer1 = makeTimer(this, "Timer1");
+    Timer2 = makeTimer(this, "Timer2");
+    Timer3 = makeTimer(this, "Timer3");
+    auto* pictureFiles = new PictureFileSession(
+        context_, *Timer2, *Timer3,
+        [this] { return findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked(); }, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
-    (new MenuFrame(context_, *importFrame, this))->setGeometry(8, 128, 129, 105);
+    (new MenuFrame(context_, *importFrame, *pictureFiles, this))->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     Picture1 = new CanvasView(context_.state, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -55,9 +63,6 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Frame3 = new ContactFrame(this);
     Frame3->setGeometry(656, 336, 129, 233);
 
-    Timer1 = makeTimer(this, "Timer1");
-    Timer2 = makeTimer(this, "Timer2");
-    Timer3 = makeTimer(this, "Timer3");
     Timer1->start(500);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Picture1, &PictureBoxView::mouseMoved, this, &Form1::Picture1_MouseMove);
