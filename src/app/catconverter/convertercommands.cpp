@@ -1,0 +1,114 @@
+#include "catconverter/convertercommands.h"
+
+#include <QSaveFile>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "catfile/decodedcatfile.h"
+#include "exchange/catfilebytes.h"
+#include "exchange/imagescan.h"
+#include "exchange/picturefilesave.h"
+#include "model/canvas.h"
+
+namespace tavrolin::catconverter {
+
+namespace {
+
+void report(std::FILE* err, const QString& path, const QString& reason) {
+    std::fprintf(err, "tavrolin-cat: %s: %s\n", qUtf8Printable(path), qUtf8Printable(reason));
+}
+
+// The picture of a .cat file as the editor opens it, or nothing when it cannot be read.
+std::optional<model::PictureGrid> readPicture(const QString& path, catfile::LoadColours colours,
+                                              std::FILE* err) {
+    QString reason;
+    const std::optional<std::string> bytes = exchange::readCatFileBytes(path, &reason);
+    if (!bytes) {
+        report(err, path, reason);
+        return std::nullopt;
+    }
+    const catfile::DecodedCatFile decoded = catfile::decodeCatFile(*bytes, colours);
+    if (!decoded.valid) {
+        report(err, path,
+               QStringLiteral("not a picture file for the Algebra FX 2.0 or the CFX-9850"));
+        return std::nullopt;
+    }
+    return decoded.picture;
+}
+
+// Writes the picture one pixel a cell through the editor's preview box, so a BMP is the
+// very file "Exportuj obrázok" writes.
+int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE* err) {
+    model::EditorState state;
+    state.picture = picture;
+    model::refreshPreview(state);
+    QSaveFile file(path);
+    const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !(bmp ? state.preview.saveBmp(file) : state.preview.image().save(&file, "PNG")) ||
+        !file.commit()) {
+        report(err, path, file.errorString());
+        return kFileFailed;
+    }
+    return kDone;
+}
+
+int encode(const ConverterRequest& request, std::FILE* err) {
+    const std::optional<model::PictureGrid> picture =
+        exchange::scanImageFile(request.input, exchange::ImportColours{});
+    if (!picture) {
+        report(err, request.input, QStringLiteral("not an image that can be read"));
+        return kFileFailed;
+    }
+    exchange::PictureFileSave save;
+    const bool written =
+        save.start(request.output, request.variant, *picture) &&
+        (request.variant == exchange::SaveVariant::Colour || save.writeMonochromeTrailer()) &&
+        save.finish(*picture, request.saveColours);
+    if (!written) {
+        report(err, request.output, save.errorString());
+        return kFileFailed;
+    }
+    return kDone;
+}
+
+void show(const model::PictureGrid& picture, std::FILE* out) {
+    static constexpr std::string_view kLetters = ".#RBG";
+    for (int y = 1; y <= model::kRows; ++y) {
+        std::string line;
+        for (int x = 1; x <= model::kColumns; ++x) {
+            const auto code = static_cast<std::size_t>(picture.at(x, y));
+            line += code < kLetters.size() ? kLetters[code] : '?';
+        }
+        line += '\n';
+        std::fputs(line.c_str(), out);
+    }
+}
+
+}  // namespace
+
+int runRequest(const ConverterRequest& request, std::FILE* out, std::FILE* err) {
+    switch (request.command) {
+        case ConverterCommand::Help:
+            std::fprintf(out, "%s", qUtf8Printable(helpText()));
+            return kDone;
+        case ConverterCommand::Encode:
+            return encode(request, err);
+        case ConverterCommand::Decode:
+        case ConverterCommand::Show:
+            break;
+    }
+    const std::optional<model::PictureGrid> picture =
+        readPicture(request.input, request.loadColours, err);
+    if (!picture) {
+        return kFileFailed;
+    }
+    if (request.command == ConverterCommand::Show) {
+        show(*picture, out);
+        return kDone;
+    }
+    return writeImage(*picture, request.output, err);
+}
+
+}  // namespace tavrolin::catconverter

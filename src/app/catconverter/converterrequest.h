@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <variant>
+
+#include "catfile/loadcolours.h"
+#include "catfile/savecolours.h"
+#include "exchange/picturefilesave.h"
+
+namespace tavrolin::catconverter {
+
+enum class ConverterCommand { Help, Decode, Encode, Show };
+
+// What one run of the converter is asked to do.
+struct ConverterRequest {
+    ConverterCommand command = ConverterCommand::Help;
+    QString input;
+    QString output;
+    // decode: the planes applied, as ticked in the editor's open dialog.
+    catfile::LoadColours loadColours;
+    // encode: the variant, and for a colour file the colours written.
+    exchange::SaveVariant variant = exchange::SaveVariant::Monochrome;
+    catfile::SaveColours saveColours;
+};
+
+// The request that the arguments (the program name left out) make, or why they make
+// none.
+std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments);
+
+QString usageLine();
+QString helpText();
+
+}  // namespace tavrolin::catconverter

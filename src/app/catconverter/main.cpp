@@ -1,0 +1,20 @@
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "catconverter/convertercommands.h"
+
+// tavrolin-cat: the editor's picture files in scripts. See --help.
+int main(int argc, char* argv[]) {
+    // Image plugins (gif, jpg) are found through the application object.
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const auto parsed = tavrolin::catconverter::parseArguments(arguments);
+    if (const auto* failure = std::get_if<QString>(&parsed)) {
+        std::fprintf(stderr, "tavrolin-cat: %s\n%s\n", qUtf8Printable(*failure),
+                     qUtf8Printable(tavrolin::catconverter::usageLine()));
+        return tavrolin::catconverter::kWrongArguments;
+    }
+    return tavrolin::catconverter::runRequest(
+        std::get<tavrolin::catconverter::ConverterRequest>(parsed), stdout, stderr);
+}

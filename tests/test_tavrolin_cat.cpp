@@ -1,0 +1,249 @@
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+#include "catfile/catwriter.h"
+#include "exchange/bmpexport.h"
+#include "pictureart.h"
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runConverter(const QStringList& arguments) {
+    QProcess process;
+    process.start(QString::fromUtf8(TAVROLIN_CAT), arguments);
+    if (!process.waitForFinished(30000)) {
+        qFatal("tavrolin-cat did not finish");
+    }
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A 130 × 66 image: a column and a row beyond the screen, and in its corner the palette,
+// the two near colours the editor accepts and two it does not.
+QImage testImage() {
+    QImage image(130, 66, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 255));
+    const QRgb corner[] = {qRgb(0, 0, 0),   qRgb(255, 0, 0),     qRgb(0, 0, 255),
+                           qRgb(0, 128, 0), qRgb(0, 132, 0),     qRgb(255, 252, 255),
+                           qRgb(0, 255, 0), qRgb(128, 128, 128), qRgb(255, 255, 255)};
+    for (int i = 0; i < 9; ++i) {
+        image.setPixel(i, 0, corner[i]);
+    }
+    return image;
+}
+
+// The picture the editor imports from testImage() with every box ticked.
+model::PictureGrid importedPicture() {
+    model::PictureGrid picture;
+    model::PictureGrid::forEachUsedCell([&](int x, int y) { picture.at(x, y) = model::kBlue; });
+    pictureart::draw(picture, 1, 1, {u"#rbgg...."_s});
+    return picture;
+}
+
+}  // namespace
+
+class TestTavrolinCat : public QObject {
+    Q_OBJECT
+
+    QString filePath(const QString& name) const { return folder_->filePath(name); }
+
+  private slots:
+    void init() {
+        folder_.emplace();
+        QVERIFY(folder_->isValid());
+        QVERIFY(testImage().save(filePath(u"in.png"_s)));
+        QVERIFY(testImage().save(filePath(u"in.bmp"_s)));
+    }
+    void cleanup() { folder_.reset(); }
+
+    // The files are the editor's files of the imported picture, byte for byte.
+    void encodeWritesTheEditorsFile_data() {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("ticks");  // red 1, blue 2, green 4
+        QTest::newRow("png mono") << "in.png" << QStringList{u"--mono"_s} << false << 7;
+        QTest::newRow("bmp colour") << "in.bmp" << QStringList{u"--colour"_s} << true << 7;
+        QTest::newRow("red and green")
+            << "in.png" << QStringList{u"--colour"_s, u"--colours"_s, u"green,red"_s} << true << 5;
+        QTest::newRow("none") << "in.png" << QStringList{u"--colours="_s, u"--colour"_s} << true
+                              << 0;
+    }
+    void encodeWritesTheEditorsFile() {
+        QFETCH(QString, image);
+        QFETCH(QStringList, options);
+        QFETCH(bool, colour);
+        QFETCH(int, ticks);
+        const Run run = runConverter(
+            QStringList{u"encode"_s, filePath(image), filePath(u"out.cat"_s)} + options);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        const catfile::SaveColours chosen{(ticks & 1) != 0, (ticks & 2) != 0, (ticks & 4) != 0};
+        QCOMPARE(fileBytes(filePath(u"out.cat"_s)),
+                 QByteArray::fromStdString(colour ? catfile::colourFile(importedPicture(), chosen)
+                                                  : catfile::monochromeFile(importedPicture())));
+    }
+
+    void decodeWritesTheEditorsExport_data() {
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("expected");  // cells (1..5, 1)
+        QTest::newRow("mono") << false << QStringList() << "#....";
+        QTest::newRow("colour, all") << true << QStringList() << ".rbgg";
+        QTest::newRow("colour, blue") << true << QStringList{u"--colours"_s, u"blue"_s} << "..b..";
+        QTest::newRow("colour, none") << true << QStringList{u"--colours="_s} << ".....";
+    }
+    void decodeWritesTheEditorsExport() {
+        QFETCH(bool, colour);
+        QFETCH(QStringList, options);
+        QFETCH(QString, expected);
+        model::PictureGrid picture;
+        pictureart::draw(picture, 1, 1, {u"#rbgg"_s});
+        writeBytes(filePath(u"in.cat"_s),
+                   QByteArray::fromStdString(colour ? catfile::colourFile(picture, {})
+                                                    : catfile::monochromeFile(picture)));
+        QStringList arguments =
+            QStringList{u"decode"_s, filePath(u"in.cat"_s), filePath(u"out.bmp"_s)} + options;
+        QCOMPARE(runConverter(arguments).exitCode, 0);
+        model::EditorState editor;
+        pictureart::draw(editor.picture, 1, 1, {expected});
+        QVERIFY(exchange::exportBmp(editor, filePath(u"editor.bmp"_s)));
+        QCOMPARE(fileBytes(filePath(u"out.bmp"_s)), fileBytes(filePath(u"editor.bmp"_s)));
+
+        arguments[2] = filePath(u"out.PNG"_s);
+        QCOMPARE(runConverter(arguments).exitCode, 0);
+        QCOMPARE(QImage(filePath(u"out.PNG"_s)).convertToFormat(QImage::Format_RGB32),
+                 editor.preview.image().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void showPrintsTheCells() {
+        model::PictureGrid picture;
+        pictureart::draw(picture, 1, 1, {u"#rbg"_s});
+        picture.at(128, 64) = model::kRed;
+        writeBytes(filePath(u"in.cat"_s),
+                   QByteArray::fromStdString(catfile::colourFile(picture, {})));
+        const Run run = runConverter({u"show"_s, filePath(u"in.cat"_s)});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 65);  // and an empty one after the last line end
+        QCOMPARE(lines[0], ".RBG" + QByteArray(124, '.'));
+        QCOMPARE(lines[63], QByteArray(127, '.') + "R");
+        QCOMPARE(lines[64], QByteArray());
+    }
+
+    void failuresGiveTheirStatus_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const auto usage = u"usage: tavrolin-cat"_s;
+        QTest::newRow("nothing") << QStringList() << 2 << usage;
+        QTest::newRow("unknown command") << QStringList{u"convert"_s, u"a"_s, u"b"_s} << 2 << usage;
+        QTest::newRow("one file") << QStringList{u"decode"_s, u"in.cat"_s} << 2 << usage;
+        QTest::newRow("gif out") << QStringList{u"decode"_s, u"in.cat"_s, u"o.gif"_s} << 2 << usage;
+        QTest::newRow("no variant")
+            << QStringList{u"encode"_s, u"in.png"_s, u"o.cat"_s} << 2 << usage;
+        QTest::newRow("both variants")
+            << QStringList{u"encode"_s, u"in.png"_s, u"o.cat"_s, u"--mono"_s, u"--colour"_s} << 2
+            << usage;
+        QTest::newRow("colours with mono") << QStringList{u"encode"_s, u"in.png"_s,    u"o.cat"_s,
+                                                          u"--mono"_s, u"--colours"_s, u"red"_s}
+                                           << 2 << usage;
+        QTest::newRow("white is not saved") << QStringList{u"encode"_s, u"in.png"_s, u"o.cat"_s,
+                                                           u"--colour"_s, u"--colours=white"_s}
+                                            << 2 << u"not white"_s;
+        QTest::newRow("colours without list")
+            << QStringList{u"decode"_s, u"in.cat"_s, u"o.bmp"_s, u"--colours"_s} << 2 << usage;
+        QTest::newRow("unknown option")
+            << QStringList{u"show"_s, u"in.cat"_s, u"-x"_s} << 2 << usage;
+        QTest::newRow("missing cat")
+            << QStringList{u"show"_s, u"none.cat"_s} << 1 << u"none.cat: "_s;
+        QTest::newRow("not a cat")
+            << QStringList{u"show"_s, u"in.png"_s} << 1 << u"not a picture file"_s;
+        QTest::newRow("not an image")
+            << QStringList{u"encode"_s, u"in.cat"_s, u"o.cat"_s, u"--mono"_s} << 1
+            << u"not an image"_s;
+        QTest::newRow("missing folder")
+            << QStringList{u"encode"_s, u"in.png"_s, u"no/o.cat"_s, u"--mono"_s} << 1
+            << u"no/o.cat: "_s;
+        QTest::newRow("folder as output")
+            << QStringList{u"decode"_s, u"in.cat"_s, u"out.bmp"_s} << 1 << u"out.bmp: "_s;
+    }
+    void failuresGiveTheirStatus() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
+        QVERIFY(QDir(folder_->path()).mkdir(u"out.bmp"_s));
+        QProcess process;
+        process.setWorkingDirectory(folder_->path());
+        process.start(QString::fromUtf8(TAVROLIN_CAT), arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), status);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QCOMPARE(process.readAllStandardOutput(), QByteArray());
+        QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)));
+    }
+
+    void helpExplainsEveryCommand() {
+        const Run run = runConverter({u"--help"_s});
+        QCOMPARE(run.exitCode, 0);
+        for (const char* word : {"decode", "encode", "show", "--colours", "--mono", "--colour"}) {
+            QVERIFY2(run.out.contains(word), word);
+        }
+    }
+
+    // Run as an ordinary user, so that the folder's lock holds also for root.
+    void failedWriteKeepsTheOldFile() {
+        writeBytes(filePath(u"out.cat"_s), "old picture");
+        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                              QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(folder_->path(), readOnly));
+        QProcess process;
+        process.setChildProcessModifier([] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(99);
+            }
+        });
+        process.start(QString::fromUtf8(TAVROLIN_CAT),
+                      {u"encode"_s, filePath(u"in.png"_s), filePath(u"out.cat"_s), u"--mono"_s});
+        QVERIFY(process.waitForFinished(30000));
+        QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
+        QCOMPARE(process.exitCode(), 1);
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(err.startsWith("tavrolin-cat: " + filePath(u"out.cat"_s).toUtf8() + ": "),
+                 err.constData());
+        QCOMPARE(fileBytes(filePath(u"out.cat"_s)), QByteArray("old picture"));
+    }
+
+  private:
+    std::optional<QTemporaryDir> folder_;
+};
+
+QTEST_MAIN(TestTavrolinCat)
+#include "test_tavrolin_cat.moc"
