@@ -4,10 +4,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "scriptedprompts.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
 #include "ui/form4.h"
 
 using namespace tavrolin;
@@ -62,6 +65,19 @@ class TestAccessibility : public QObject {
     void click(const char* name) {
         QTest::mouseClick(control(window(), QString::fromLatin1(name)), Qt::LeftButton);
     }
+    // The other windows, made as the editor makes them.
+    std::unique_ptr<QWidget> otherWindow(const QString& which) {
+        if (which == QLatin1String("Form2")) {
+            return std::make_unique<ui::Form2>(window_.get());
+        }
+        if (which == QLatin1String("Form3")) {
+            return std::make_unique<ui::Form3>(window_.get());
+        }
+        if (which == QLatin1String("Form4")) {
+            return std::make_unique<ui::Form4>([] {});
+        }
+        return nullptr;
+    }
     QString focusName() {
         QWidget* focus = QApplication::focusWidget();
         return focus ? focus->objectName() : QString();
@@ -79,21 +95,61 @@ class TestAccessibility : public QObject {
     void everyControlHasAName_data() {
         QTest::addColumn<QString>("which");
         QTest::newRow("main window") << "Form1";
+        QTest::newRow("colours to load") << "Form2";
+        QTest::newRow("colours to save") << "Form3";
         QTest::newRow("splash") << "Form4";
     }
     void everyControlHasAName() {
         QFETCH(QString, which);
-        std::unique_ptr<QWidget> splash;
-        QWidget* shown = window_.get();
-        if (which == QLatin1String("Form4")) {
-            splash = std::make_unique<ui::Form4>([] {});
-            shown = splash.get();
-            shown->show();
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
-        }
+        std::unique_ptr<QWidget> other = otherWindow(which);
+        QWidget* shown = other ? other.get() : window_.get();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
         QStringList nameless;
         collectNameless(accessible(shown), QString(), nameless);
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1String(", "))));
+    }
+
+    void windowsAreNamedByTheirCaptions_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::newRow("colours to load") << "Form2"
+                                         << "Ktoré farby načítať?" << QAccessible::Dialog;
+        QTest::newRow("colours to save") << "Form3"
+                                         << "V akej farbe uložiť obrázok?" << QAccessible::Dialog;
+        QTest::newRow("splash") << "Form4"
+                                << "Tavrolin" << QAccessible::Window;
+    }
+    void windowsAreNamedByTheirCaptions() {
+        QFETCH(QString, which);
+        QFETCH(QString, caption);
+        QFETCH(QAccessible::Role, role);
+        std::unique_ptr<QWidget> other = otherWindow(which);
+        QCOMPARE(accessibleText(other.get(), QAccessible::Name), caption);
+        QCOMPARE(accessible(other.get())->role(), role);
+    }
+
+    // The ticks first, row by row, then "OK", which Enter presses from any of them.
+    void enterConfirmsTheColoursToSave() {
+        ui::Form3 dialog(window_.get());
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        dialog.activateWindow();
+        QTRY_VERIFY(dialog.isActiveWindow());
+        QCOMPARE(focusName(), QStringLiteral("Check1"));
+        QStringList reached;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << focusName();
+        }
+        QCOMPARE(reached, names("Check3 Check2 Command1 Check1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // "červená" off
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(accepted.size(), 1);
+        QVERIFY(dialog.isHidden());
+        QVERIFY(!dialog.colours().red);
+        QVERIFY(dialog.colours().blue && dialog.colours().green);
     }
 
     void controlsAreNamedForWhatTheyDo_data() {
@@ -158,12 +214,6 @@ class TestAccessibility : public QObject {
             button && button->text().isEmpty() && role != QAccessible::Graphic) {
             QCOMPARE(button->toolTip(), accessibleName);
         }
-    }
-
-    void splashIsNamedByItsCaption() {
-        ui::Form4 splash([] {});
-        QCOMPARE(accessibleText(&splash, QAccessible::Name), QStringLiteral("Tavrolin"));
-        QCOMPARE(accessible(&splash)->role(), QAccessible::Window);
     }
 
     // Lists read out their value as their name; what they are for is their own name and

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 
+#include "ui/accessibility.h"
+
 namespace tavrolin::ui {
 
 Form2::Form2(QWidget* parent)
@@ -13,6 +15,7 @@ Form2::Form2(QWidget* parent)
     Check2 = addTick("Check2", QStringLiteral("modrá"));
     Check3 = addTick("Check3", QStringLiteral("zelená"));
     Check4 = addTick("Check4", QStringLiteral("biela"));
+    makeAccessible(*this);
 }
 
 catfile::LoadColours Form2::colours() const {

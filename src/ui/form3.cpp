@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 
+#include "ui/accessibility.h"
+
 namespace tavrolin::ui {
 
 Form3::Form3(QWidget* parent)
@@ -11,6 +13,7 @@ Form3::Form3(QWidget* parent)
     Check1 = addTick("Check1", QStringLiteral("červená"));
     Check2 = addTick("Check2", QStringLiteral("modrá"));
     Check3 = addTick("Check3", QStringLiteral("zelená"));
+    makeAccessible(*this);
 }
 
 catfile::SaveColours Form3::colours() const {

@@ -49,6 +49,11 @@ void orderTabStops(QWidget& window) {
     for (qsizetype i = 1; i < stops.size(); ++i) {
         QWidget::setTabOrder(stops[i - 1], stops[i]);
     }
+    // The window opens with the focus on its first stop, not wherever the ring of
+    // its widgets happens to start.
+    if (!stops.isEmpty()) {
+        stops.constFirst()->setFocus();
+    }
 }
 
 }  // namespace tavrolin::ui
