@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
@@ -45,7 +44,9 @@ constexpr QStringView colourWord(model::ColorCode code) {
 
 // What every control of every window is called. Buttons, check boxes, options and
 // frames with a caption are called by it and are not listed; labels that show a value
-// keep that value as their name, so a reader can read it, and say what it is.
+// keep that value as their name, so a reader can read it, and say what it is. The
+// canvas, the colour indicator and the thickness marker also tell the drawing state
+// (showState).
 constexpr AccessibleText kTexts[] = {
     {"Form1", nullptr, {}, {}, Kind::kNamed, QAccessible::Window},
     {"Form1", "Picture2", u"Náhľad", {}, Kind::kNamed, QAccessible::Graphic},
