@@ -1,51 +1,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
-#include "model/canvas.h"
-#include "scriptedprompts.h"
 #include "ui/colourswatch.h"
-#include "ui/form1.h"
 #include "ui/form4.h"
+#include "windowdriver.h"
 
 using namespace tavrolin;
 
 namespace {
 
-QRgb canvasPixel(ui::Form1& window, int px, int py) {
-    return window.context().state.canvas.image().pixel(px, py);
-}
-
-template <typename Control = QWidget>
-Control* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(control(window, name), Qt::LeftButton);
-}
-
-// A move over the area's own surface: its centre, or for a frame a spot on its border.
-void hover(QWidget* area) {
-    const QPoint spot =
-        qobject_cast<QGroupBox*>(area) ? QPoint(2, area->height() - 3) : area->rect().center();
-    QMouseEvent move(QEvent::MouseMove, spot, area->mapToGlobal(spot), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(area, &move);
-}
-
-bool underlined(QWidget& window, const char* name) {
-    return control<QLabel>(window, name)->font().underline();
+bool underlined(windowdriver::MainWindow& ui, const char* name) {
+    return ui.control<QLabel>(name)->font().underline();
 }
 
 }  // namespace
@@ -54,56 +23,43 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        window_ = std::make_unique<ui::Form1>(prompts_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    void cleanup() { window_.reset(); }
+    void init() { QVERIFY(ui_.open(prompts_)); }
+    void cleanup() { ui_.close(); }
 
     void startsEmptyWithThePenInBlack() {
-        ui::Form1& window = *window_;
-        const model::EditorState& state = window.context().state;
-        QCOMPARE(window.size(), QSize(794, 575));
+        const model::EditorState& state = ui_.state();
         model::PictureGrid::forEachUsedCell(
             [&](int x, int y) { QCOMPARE(state.picture.at(x, y), model::kWhite); });
-        QCOMPARE(canvasPixel(window, 4, 0), qRgb(0, 0, 0));
-        QCOMPARE(canvasPixel(window, 0, 0), qRgb(255, 255, 255));
-        QCOMPARE(canvasPixel(window, 639, 319), qRgb(255, 255, 255));
+        QCOMPARE(ui_.canvasPixel(4, 0), qRgb(0, 0, 0));
+        QCOMPARE(ui_.canvasPixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(ui_.canvasPixel(639, 319), qRgb(255, 255, 255));
         QCOMPARE(state.preview.pixel(64, 32), model::kWhiteRgb);
         QCOMPARE(state.currentColor, model::kBlack);
-        QVERIFY(!control(window, "Command11")->isEnabled());
-        QCOMPARE(control<QLabel>(window, "Label18")->text(), QStringLiteral("aktívne: pero"));
-        QCOMPARE(control(window, "Label16")->y(), 52);
-        QVERIFY(control<QRadioButton>(window, "Option1")->isChecked());
-        QVERIFY(!control<QRadioButton>(window, "Option2")->isChecked());
-        QCOMPARE(control<QComboBox>(window, "Combo3")->currentText(), QStringLiteral("čiernu"));
-        QCOMPARE(control<QComboBox>(window, "Combo2")->currentText(), QStringLiteral("8"));
-        QCOMPARE(control<QComboBox>(window, "Combo2")->count(), 34);
-        QVERIFY(control<QCheckBox>(window, "Check6")->isChecked());
-        QCOMPARE(control(window, "Picture1")->geometry(), QRect(144, 8, 640, 320));
-        QCOMPARE(control(window, "Picture2")->geometry(), QRect(8, 8, 130, 66));
-    }
-
-    void everyScreenFontIsOffered() {
-        auto* fonts = control<QComboBox>(*window_, "Combo1");
+        QVERIFY(!ui_.undoEnabled());
+        QCOMPARE(ui_.text("Label18"), QStringLiteral("aktívne: pero"));
+        QCOMPARE(ui_.control("Label16")->y(), 52);
+        QVERIFY(ui_.control<QRadioButton>("Option1")->isChecked());
+        QCOMPARE(ui_.control<QComboBox>("Combo3")->currentText(), QStringLiteral("čiernu"));
+        QCOMPARE(ui_.control<QComboBox>("Combo2")->currentText(), QStringLiteral("8"));
+        QCOMPARE(ui_.control<QComboBox>("Combo2")->count(), 34);
+        QVERIFY(ui_.control<QCheckBox>("Check6")->isChecked());
+        auto* fonts = ui_.control<QComboBox>("Combo1");
         QCOMPARE(fonts->count(), QFontDatabase::families().size());
         QCOMPARE(fonts->currentText(), QFontDatabase::families().constFirst());
     }
 
     void newPictureKeepsTheOldOneForUndo() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
+        model::EditorState& state = ui_.state();
         state.picture.at(3, 4) = model::kRed;
-        click(window, "Image4");
-        click(window, "Command3");
+        ui_.click("Image4");
+        ui_.click("Command3");
         QCOMPARE(state.picture.at(3, 4), model::kWhite);
         QCOMPARE(state.undoPicture.at(3, 4), model::kRed);
-        QVERIFY(control(window, "Command11")->isEnabled());
+        QVERIFY(ui_.undoEnabled());
         QCOMPARE(state.currentColor, model::kBlack);
-        QCOMPARE(control<ui::ColourSwatch>(window, "Shape1")->colour(), QColor(0, 0, 0));
-        QCOMPARE(canvasPixel(window, 10, 15), qRgb(255, 255, 255));
-        QCOMPARE(canvasPixel(window, 9, 15), qRgb(0, 0, 0));
+        QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), QColor(0, 0, 0));
+        QCOMPARE(ui_.canvasPixel(10, 15), qRgb(255, 255, 255));
+        QCOMPARE(ui_.canvasPixel(9, 15), qRgb(0, 0, 0));
     }
 
     void swatchesSetColourAndIndicator_data() {
@@ -120,100 +76,93 @@ class TestMainWindow : public QObject {
         QFETCH(QString, swatch);
         QFETCH(int, code);
         QFETCH(QColor, colour);
-        ui::Form1& window = *window_;
         if (code == model::kBlack) {
-            click(window, "Image3");
+            ui_.click("Image3");
         }
-        click(window, swatch.toLatin1().constData());
-        QCOMPARE(window.context().state.currentColor, code);
-        QCOMPARE(QColor(model::toQRgb(window.context().state.canvas.drawingColor())), colour);
-        QCOMPARE(control<ui::ColourSwatch>(window, "Shape1")->colour(), colour);
+        ui_.click(swatch);
+        QCOMPARE(ui_.state().currentColor, code);
+        QCOMPARE(QColor(model::toQRgb(ui_.state().canvas.drawingColor())), colour);
+        QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), colour);
     }
 
     void thicknessStopsAtItsLimits() {
-        ui::Form1& window = *window_;
-        click(window, "Command6");
-        QCOMPARE(window.context().state.penWidth, 1);
-        QCOMPARE(control(window, "Label16")->y(), 52);
-        const int tops[] = {69, 89, 89};
-        for (int top : tops) {
-            click(window, "Command7");
-            QCOMPARE(control(window, "Label16")->y(), top);
+        ui_.click("Command6");
+        QCOMPARE(ui_.state().penWidth, 1);
+        QCOMPARE(ui_.control("Label16")->y(), 52);
+        for (int top : {69, 89, 89}) {
+            ui_.click("Command7");
+            QCOMPARE(ui_.control("Label16")->y(), top);
         }
-        QCOMPARE(window.context().state.penWidth, 3);
-        click(window, "Command6");
-        QCOMPARE(window.context().state.penWidth, 2);
-        QCOMPARE(control(window, "Label16")->y(), 69);
+        QCOMPARE(ui_.state().penWidth, 3);
+        ui_.click("Command6");
+        QCOMPARE(ui_.state().penWidth, 2);
+        QCOMPARE(ui_.control("Label16")->y(), 69);
     }
 
     void toolButtonsHideTheOtherOutlines_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("tool");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("lineHidden");
-        QTest::addColumn<bool>("rectangleHidden");
-        QTest::addColumn<bool>("circleHidden");
-        QTest::newRow("pen") << "Command26" << 1 << "aktívne: pero" << true << true << true;
-        QTest::newRow("line") << "Command27" << 2 << "aktívne: čiara" << false << true << true;
-        QTest::newRow("rectangle")
-            << "Command28" << 3 << "aktívne: obdĺžnik" << true << false << true;
-        QTest::newRow("circle") << "Command29" << 4 << "aktívne: kruh" << true << true << false;
+        QTest::addColumn<QString>("hidden");  // l(ine), r(ectangle), c(ircle) outlines
+        QTest::newRow("pen") << "Command26" << 1 << "aktívne: pero"
+                             << "lrc";
+        QTest::newRow("line") << "Command27" << 2 << "aktívne: čiara"
+                              << "rc";
+        QTest::newRow("rectangle") << "Command28" << 3 << "aktívne: obdĺžnik"
+                                   << "lc";
+        QTest::newRow("circle") << "Command29" << 4 << "aktívne: kruh"
+                                << "lr";
     }
     void toolButtonsHideTheOtherOutlines() {
         QFETCH(QString, button);
         QFETCH(int, tool);
         QFETCH(QString, caption);
-        QFETCH(bool, lineHidden);
-        QFETCH(bool, rectangleHidden);
-        QFETCH(bool, circleHidden);
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
+        QFETCH(QString, hidden);
+        model::EditorState& state = ui_.state();
         state.pen2 = {10, 20, 30, 40};
         state.pen3 = {10, 20, 30, 40};
         state.pen4 = {10, 20, 30, 40};
         state.rectStarted = 1;
-        click(window, button.toLatin1().constData());
+        ui_.click(button);
         QCOMPARE(state.currentTool, tool);
-        QCOMPARE(control<QLabel>(window, "Label18")->text(), caption);
-        QCOMPARE(state.pen2.y1 == 500 && state.pen2.y2 == 500, lineHidden);
+        QCOMPARE(ui_.text("Label18"), caption);
+        QCOMPARE(state.pen2.y1 == 500 && state.pen2.y2 == 500, hidden.contains(u'l'));
         QCOMPARE(state.pen2.x1, 10.0f);
-        QCOMPARE(state.pen3.top == 500, rectangleHidden);
-        QCOMPARE(state.pen4.top == 500, circleHidden);
+        QCOMPARE(state.pen3.top == 500, hidden.contains(u'r'));
+        QCOMPARE(state.pen4.top == 500, hidden.contains(u'c'));
         QCOMPARE(state.pen3.height, 40.0f);
         QCOMPARE(state.rectStarted, 1);  // a pending shape stays pending
     }
 
     void calculatorOptionsAreExclusive() {
-        auto* mono = control<QRadioButton>(*window_, "Option1");
-        auto* colour = control<QRadioButton>(*window_, "Option2");
-        click(*window_, "Option2");
+        auto* mono = ui_.control<QRadioButton>("Option1");
+        auto* colour = ui_.control<QRadioButton>("Option2");
+        ui_.click("Option2");
         QVERIFY(colour->isChecked() && !mono->isChecked());
-        click(*window_, "Option1");
+        ui_.click("Option1");
         QVERIFY(mono->isChecked() && !colour->isChecked());
     }
 
     void linkUnderlineFollowsThePointer() {
-        ui::Form1& window = *window_;
-        hover(control(window, "Label11"));
-        QVERIFY(underlined(window, "Label11"));
-        hover(control(window, "Label14"));
-        QVERIFY(underlined(window, "Label14"));
-        QVERIFY(!underlined(window, "Label11"));
+        ui_.hover("Label11");
+        QVERIFY(underlined(ui_, "Label11"));
+        ui_.hover("Label14");
+        QVERIFY(underlined(ui_, "Label14"));
+        QVERIFY(!underlined(ui_, "Label11"));
         // The text frame is not one of the areas that clear it.
-        hover(control(window, "Frame10"));
-        QVERIFY(underlined(window, "Label14"));
+        ui_.hover("Frame10");
+        QVERIFY(underlined(ui_, "Label14"));
         for (const char* area :
              {"Picture1", "Frame5", "pomocnaobr", "Picture6", "Frame3", "Label8"}) {
-            hover(control(window, "Label11"));
-            hover(control(window, area));
-            QVERIFY2(!underlined(window, "Label11"), area);
+            ui_.hover("Label11");
+            ui_.hover(area);
+            QVERIFY2(!underlined(ui_, "Label11"), area);
         }
     }
 
     void previewFollowsThePictureWithinATick() {
-        model::EditorState& state = window_->context().state;
-        state.picture.at(1, 1) = model::kGreen;
-        QTRY_COMPARE_WITH_TIMEOUT(state.preview.pixel(0, 0), (model::Rgb{0, 128, 0}), 1000);
+        ui_.state().picture.at(1, 1) = model::kGreen;
+        QTRY_COMPARE_WITH_TIMEOUT(ui_.state().preview.pixel(0, 0), (model::Rgb{0, 128, 0}), 1000);
     }
 
     void splashOpensTheMainWindowOnce_data() {
@@ -241,7 +190,7 @@ class TestMainWindow : public QObject {
 
   private:
     ScriptedPrompts prompts_;
-    std::unique_ptr<ui::Form1> window_;
+    windowdriver::MainWindow ui_;
 };
 
 QTEST_MAIN(TestMainWindow)
