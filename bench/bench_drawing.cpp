@@ -21,18 +21,18 @@ void fillWithCheckers(model::EditorState& state) {
     model::repaintCanvas(state);
 }
 
-void fullRepaint(benchmark::State& run) {
+void BM_FullRepaint(benchmark::State& run) {
     model::EditorState state;
     fillWithCheckers(state);
     for (auto _ : run) {
         model::repaintCanvas(state);
     }
 }
-BENCHMARK(fullRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
 
 // One pointer move with the left button held and the widest pen, alternating
 // between two places so every move writes and paints.
-void penMoveWidth3(benchmark::State& run) {
+void BM_PenMoveWidth3(benchmark::State& run) {
     model::EditorState state;
     state.penWidth = 3;
     float x = 100;
@@ -41,10 +41,10 @@ void penMoveWidth3(benchmark::State& run) {
         x = x == 100 ? 300 : 100;
     }
 }
-BENCHMARK(penMoveWidth3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PenMoveWidth3)->Unit(benchmark::kMicrosecond);
 
 // The second click of a rectangle across most of the picture.
-void rectangleCommit(benchmark::State& run) {
+void BM_RectangleCommit(benchmark::State& run) {
     model::EditorState state;
     fillWithCheckers(state);
     state.currentTool = model::kRectangleTool;
@@ -54,18 +54,18 @@ void rectangleCommit(benchmark::State& run) {
         tools::commitShape(state);
     }
 }
-BENCHMARK(rectangleCommit)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RectangleCommit)->Unit(benchmark::kMicrosecond);
 
-void flip(benchmark::State& run) {
+void BM_Flip(benchmark::State& run) {
     model::EditorState state;
     fillWithCheckers(state);
     for (auto _ : run) {
         ops::flipHorizontally(state);
     }
 }
-BENCHMARK(flip)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Flip)->Unit(benchmark::kMicrosecond);
 
-void undo(benchmark::State& run) {
+void BM_Undo(benchmark::State& run) {
     model::EditorState state;
     fillWithCheckers(state);
     model::takeUndoCopy(state);
@@ -73,9 +73,9 @@ void undo(benchmark::State& run) {
         ops::undoLastOperation(state);
     }
 }
-BENCHMARK(undo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
 
-void colourSwap(benchmark::State& run) {
+void BM_ColourSwap(benchmark::State& run) {
     model::EditorState state;
     fillWithCheckers(state);
     const QString black = QStringLiteral("čiernu");
@@ -84,6 +84,6 @@ void colourSwap(benchmark::State& run) {
         ops::replaceColours(state, black, white, true);
     }
 }
-BENCHMARK(colourSwap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ColourSwap)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
