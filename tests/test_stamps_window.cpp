@@ -1,60 +1,17 @@
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QTest>
 
 #include "model/canvas.h"
 #include "pictureart.h"
-#include "scriptedprompts.h"
 #include "stamps/textstamp.h"
-#include "ui/form1.h"
+#include "windowdriver.h"
 
 using namespace tavrolin;
 
 namespace {
 
 const QString kMono = QStringLiteral("DejaVu Sans Mono");
-
-template <typename Control = QWidget>
-Control* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
-void click(QWidget& window, const char* name) {
-    QTest::mouseClick(control(window, name), Qt::LeftButton);
-}
-
-void type(QWidget& window, const char* name, const QString& text) {
-    QWidget* field = control(window, name);
-    if (auto* list = qobject_cast<QComboBox*>(field)) {
-        field = list->lineEdit();
-    }
-    auto* edit = qobject_cast<QLineEdit*>(field);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-// The hedgehog box shows its pixels inside a one-pixel border.
-QPoint spotOf(QPoint pixel) {
-    return pixel + QPoint(1, 1);
-}
-
-void moveOverHedgehog(QWidget& window, QPoint pixel, Qt::MouseButtons held = Qt::NoButton) {
-    QWidget* box = control(window, "Picture6");
-    const QPoint spot = spotOf(pixel);
-    QMouseEvent move(QEvent::MouseMove, spot, box->mapToGlobal(spot), Qt::NoButton, held,
-                     Qt::NoModifier);
-    QApplication::sendEvent(box, &move);
-}
-
-void clickHedgehog(QWidget& window, QPoint pixel) {
-    QTest::mouseClick(control(window, "Picture6"), Qt::LeftButton, {}, spotOf(pixel));
-}
 
 bool allWhite(const model::PictureGrid& grid) {
     bool white = true;
@@ -75,13 +32,17 @@ bool boxIsBlank(const model::PictureBox& box) {
 class TestStampsWindow : public QObject {
     Q_OBJECT
 
-  private slots:
-    void init() {
-        window_ = std::make_unique<ui::Form1>(prompts_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    // The hedgehog box shows its pixels inside a one-pixel border.
+    void moveOverHedgehog(QPoint pixel, Qt::MouseButtons held = Qt::NoButton) {
+        windowdriver::moveOver(ui_.control("Picture6"), pixel + QPoint(1, 1), held);
     }
-    void cleanup() { window_.reset(); }
+    void clickHedgehog(QPoint pixel) {
+        QTest::mouseClick(ui_.control("Picture6"), Qt::LeftButton, {}, pixel + QPoint(1, 1));
+    }
+
+  private slots:
+    void init() { QVERIFY(ui_.open(prompts_)); }
+    void cleanup() { ui_.close(); }
 
     // What the window stamps is what the stamp itself gives for the same controls.
     void textTypedIntoTheFrameIsStamped_data() {
@@ -95,18 +56,17 @@ class TestStampsWindow : public QObject {
     void textTypedIntoTheFrameIsStamped() {
         QFETCH(QString, sizeTyped);
         QFETCH(QString, sizeUsed);
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
+        model::EditorState& state = ui_.state();
         state.picture.at(60, 30) = model::kBlue;
         const model::PictureGrid before = state.picture;
         // The font the list starts with: choosing one would apply the size as well.
-        const QString font = control<QComboBox>(window, "Combo1")->currentText();
-        type(window, "Text1", QStringLiteral("Ahoj"));
+        const QString font = ui_.control<QComboBox>("Combo1")->currentText();
+        ui_.type("Text1", QStringLiteral("Ahoj"));
         if (!sizeTyped.isEmpty()) {
-            type(window, "Combo2", sizeTyped);
+            ui_.type("Combo2", sizeTyped);
         }
-        click(window, "Command31");
-        click(window, "Command10");
+        ui_.click("Command31");
+        ui_.click("Command10");
 
         model::EditorState expected;
         expected.picture = before;
@@ -114,10 +74,10 @@ class TestStampsWindow : public QObject {
         stamps::insertText(expected, {QStringLiteral("Ahoj"), font, sizeUsed});
         QVERIFY(state.picture.usedCellsEqual(expected.picture));
         QVERIFY(!state.picture.usedCellsEqual(before));
-        QVERIFY(control(window, "Command11")->isEnabled());
+        QVERIFY(ui_.undoEnabled());
         QCOMPARE(state.canvas.image(), expected.canvas.image());
 
-        click(window, "Command11");
+        ui_.click("Command11");
         QVERIFY(state.picture.usedCellsEqual(before));
     }
 
@@ -134,11 +94,10 @@ class TestStampsWindow : public QObject {
         QFETCH(QByteArray, arrow);
         QFETCH(int, x);
         QFETCH(int, y);
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
-        type(window, "Text1", QStringLiteral("H"));
-        type(window, "Combo1", kMono);
-        click(window, arrow.constData());
+        model::EditorState& state = ui_.state();
+        ui_.type("Text1", QStringLiteral("H"));
+        ui_.type("Combo1", kMono);
+        ui_.click(arrow);
         QCOMPARE(state.textX, x);
         QCOMPARE(state.textY, y);
         // "H" of 8 points at (0, 0) has its left stem in pixel column 1, from row 2 down.
@@ -150,110 +109,99 @@ class TestStampsWindow : public QObject {
     }
 
     void clearEmptiesTheTextAndItsPlace() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
-        type(window, "Combo1", kMono);
-        type(window, "Text1", QStringLiteral("H"));
-        click(window, "Command32");
-        click(window, "Command10");
+        model::EditorState& state = ui_.state();
+        ui_.type("Combo1", kMono);
+        ui_.type("Text1", QStringLiteral("H"));
+        ui_.click("Command32");
+        ui_.click("Command10");
         const model::PictureGrid stamped = state.picture;
-        click(window, "Command8");
-        QCOMPARE(control<QLineEdit>(window, "Text1")->text(), QString());
+        ui_.click("Command8");
+        QCOMPARE(ui_.control<QLineEdit>("Text1")->text(), QString());
         QCOMPARE(state.textX, 0);
         QVERIFY(boxIsBlank(state.textBox));
         QVERIFY(state.picture.usedCellsEqual(stamped));
-        QVERIFY(control(window, "Command11")->isEnabled());
+        QVERIFY(ui_.undoEnabled());
         // The next text starts at the top-left corner: the stem of "H" in pixel column 1.
-        type(window, "Text1", QStringLiteral("H"));
-        click(window, "Command9");
+        ui_.type("Text1", QStringLiteral("H"));
+        ui_.click("Command9");
         QCOMPARE(state.textBox.pixel(1, 2), model::kBlackRgb);
     }
 
     void fontChosenGoesToBothBoxes() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
-        type(window, "Combo1", kMono);
+        model::EditorState& state = ui_.state();
+        ui_.type("Combo1", kMono);
         QCOMPARE(state.textBox.font().family(), kMono);
         QCOMPARE(state.preview.font().family(), kMono);
         QVERIFY(boxIsBlank(state.textBox));
     }
 
     void hedgehogFansOutFromTheClick() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
+        model::EditorState& state = ui_.state();
         state.picture.at(8, 8) = model::kGreen;
         const model::PictureGrid before = state.picture;
-        moveOverHedgehog(window, {30, 30});
-        moveOverHedgehog(window, {2, 2});
+        moveOverHedgehog({30, 30});
+        moveOverHedgehog({2, 2});
         QVERIFY(boxIsBlank(state.hedgehogBox));
-        clickHedgehog(window, {2, 2});
+        clickHedgehog({2, 2});
         for (const QPoint end : {QPoint(6, 2), QPoint(2, 6), QPoint(6, 6)}) {
-            moveOverHedgehog(window, end, Qt::LeftButton);
+            moveOverHedgehog(end, Qt::LeftButton);
         }
-        clickHedgehog(window, {2, 2});
-        moveOverHedgehog(window, {40, 2});  // not drawing: no spine
-        click(window, "Command12");
-        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 8), QStringLiteral("........\n"
-                                                                            "........\n"
-                                                                            "..####..\n"
-                                                                            "..##....\n"
-                                                                            "..#.#...\n"
-                                                                            "..#..#..\n"
-                                                                            "........\n"
-                                                                            ".......g"));
+        clickHedgehog({2, 2});
+        moveOverHedgehog({40, 2});  // not drawing: no spine
+        ui_.click("Command12");
+        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 8),
+                 QStringLiteral("........\n........\n..####..\n..##....\n"
+                                "..#.#...\n..#..#..\n........\n.......g"));
         QVERIFY(boxIsBlank(state.hedgehogBox));
-        QVERIFY(control(window, "Command11")->isEnabled());
-        click(window, "Command11");
+        QVERIFY(ui_.undoEnabled());
+        ui_.click("Command11");
         QVERIFY(state.picture.usedCellsEqual(before));
     }
 
     void hedgehogInsertedTwiceLeavesWhite() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
-        clickHedgehog(window, {0, 0});
-        moveOverHedgehog(window, {10, 0}, Qt::LeftButton);
-        click(window, "Command12");
+        model::EditorState& state = ui_.state();
+        clickHedgehog({0, 0});
+        moveOverHedgehog({10, 0}, Qt::LeftButton);
+        ui_.click("Command12");
         const model::PictureGrid first = state.picture;
         QCOMPARE(pictureart::art(first, 1, 1, 11, 1), QStringLiteral("##########."));
-        click(window, "Command12");
+        ui_.click("Command12");
         QVERIFY(allWhite(state.picture));
-        click(window, "Command11");
+        ui_.click("Command11");
         QVERIFY(state.picture.usedCellsEqual(first));
     }
 
     void eraseWhileDrawingKeepsLaterSpines() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
+        model::EditorState& state = ui_.state();
         state.picture.at(100, 50) = model::kRed;
-        clickHedgehog(window, {0, 0});
-        moveOverHedgehog(window, {0, 3}, Qt::LeftButton);
+        clickHedgehog({0, 0});
+        moveOverHedgehog({0, 3}, Qt::LeftButton);
         // "Ukáž" lays the picture in afresh, "Vymaž" empties the box: drawing goes on.
-        click(window, "Command25");
+        ui_.click("Command25");
         QCOMPARE(state.hedgehogBox.pixel(0, 1), model::kWhiteRgb);
         QCOMPARE(state.hedgehogBox.pixel(99, 49), (model::Rgb{255, 0, 0}));
-        click(window, "Command14");
+        ui_.click("Command14");
         QVERIFY(boxIsBlank(state.hedgehogBox));
         QCOMPARE(state.hedgehogDrawing, 1);
-        moveOverHedgehog(window, {3, 0}, Qt::LeftButton);
-        click(window, "Command12");
+        moveOverHedgehog({3, 0}, Qt::LeftButton);
+        ui_.click("Command12");
         QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 2), QStringLiteral("###.\n...."));
         QCOMPARE(state.picture.at(100, 50), model::kWhite);
     }
 
     void newClearsTheHedgehogBox() {
-        ui::Form1& window = *window_;
-        model::EditorState& state = window.context().state;
-        clickHedgehog(window, {5, 5});
-        moveOverHedgehog(window, {20, 20}, Qt::LeftButton);
+        model::EditorState& state = ui_.state();
+        clickHedgehog({5, 5});
+        moveOverHedgehog({20, 20}, Qt::LeftButton);
         QVERIFY(!boxIsBlank(state.hedgehogBox));
-        click(window, "Command3");
+        ui_.click("Command3");
         QVERIFY(boxIsBlank(state.hedgehogBox));
         QCOMPARE(state.hedgehogDrawing, 1);
     }
 
   private:
     ScriptedPrompts prompts_;
-    std::unique_ptr<ui::Form1> window_;
+    windowdriver::MainWindow ui_;
 };
 
 QTEST_MAIN(TestStampsWindow)
