@@ -7,15 +7,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <optional>
 
 #include "catfile/catwriter.h"
 #include "model/canvas.h"
 #include "pictureart.h"
-#include "scriptedprompts.h"
 #include "ui/colourswatch.h"
-#include "ui/form1.h"
+#include "windowdriver.h"
 #include "withoutroot.h"
 
 using namespace tavrolin;
@@ -37,15 +35,6 @@ const QString kColourWarning =
     u"ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu "
     u"nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!"_s;
 
-template <typename Control = QWidget>
-Control* control(QObject& parent, const char* name) {
-    auto* found = parent.findChild<Control*>(QString::fromLatin1(name));
-    if (!found) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -57,16 +46,15 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QImage repaintedCanvas(EditorState state) {
-    model::repaintCanvas(state);
-    return state.canvas.image();
+QByteArray colourFile(const model::PictureGrid& picture, catfile::SaveColours colours = {}) {
+    return QByteArray::fromStdString(catfile::colourFile(picture, colours));
 }
 
 // Ticks as bits in the order of the dialog's boxes: Check1 1, Check2 2, Check3 4, Check4 8.
 void setTicks(QDialog& dialog, int ticks, int boxes) {
     for (int i = 0; i < boxes; ++i) {
         const QByteArray name = "Check" + QByteArray::number(i + 1);
-        control<QCheckBox>(dialog, name.constData())->setChecked((ticks >> i & 1) != 0);
+        windowdriver::control<QCheckBox>(dialog, name)->setChecked((ticks >> i & 1) != 0);
     }
 }
 
@@ -75,33 +63,15 @@ void setTicks(QDialog& dialog, int ticks, int boxes) {
 class TestFilesWindow : public QObject {
     Q_OBJECT
 
-    QPoint cell(int cx, int cy) {
-        return control(*window_, "Picture1")->mapTo(window_.get(), QPoint(5 * cx - 3, 5 * cy - 3));
-    }
-    // One cell with the pen in the given swatch's colour: a press and a short drag.
+    // One cell with the pen in the given swatch's colour.
     void dab(const char* swatch, int cx, int cy) {
-        click(*window_, swatch);
-        QWindow* handle = window_->windowHandle();
-        QTest::mouseMove(handle, cell(cx, cy));
-        QTest::mousePress(handle, Qt::LeftButton, {}, cell(cx, cy));
-        QTest::mouseMove(handle, cell(cx, cy) + QPoint(1, 1));
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, cell(cx, cy) + QPoint(1, 1));
-        QTest::mouseMove(handle, QPoint(2, 570));
+        ui_.click(swatch);
+        ui_.dab(cx, cy);
     }
-    void click(QObject& parent, const char* name) {
-        QTest::mouseClick(control(parent, name), Qt::LeftButton);
-    }
-    EditorState& state() { return window_->context().state; }
+    EditorState& state() { return ui_.state(); }
     // The colour dialogs are windows of their own.
-    QDialog& form(const char* name) {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String(name)) {
-                return *qobject_cast<QDialog*>(window);
-            }
-        }
-        qFatal("no window %s", name);
-    }
-    QTimer& timer(const char* name) { return *control<QTimer>(*window_, name); }
+    static QDialog& form(const char* name) { return windowdriver::topLevel(name); }
+    bool timerActive(const char* name) { return ui_.control<QTimer>(name)->isActive(); }
     QString path(const QString& name) { return folder_->filePath(name); }
 
     // The colours a user draws in: black, red, blue, green and white cells.
@@ -115,26 +85,26 @@ class TestFilesWindow : public QObject {
     }
     // "Ulož" into `name`; for a colour save, then OK in Form3 with the given ticks.
     void save(const QString& name, bool colour, int ticks = 7) {
-        click(*window_, colour ? "Option2" : "Option1");
+        ui_.click(colour ? "Option2" : "Option1");
         prompts_.fileNames = QStringList{path(name)};
-        click(*window_, "Command2");
+        ui_.click("Command2");
         if (colour) {
             QVERIFY(form("Form3").isVisible());
             setTicks(form("Form3"), ticks, 3);
-            click(form("Form3"), "Command1");
+            windowdriver::click(form("Form3"), "Command1");
             QVERIFY(!form("Form3").isVisible());
         }
-        QTRY_VERIFY(!timer("Timer3").isActive());
+        QVERIFY(ui_.filesSettled());
     }
     // "Otvor" on `name`; for a colour file, then OK in Form2 with the given ticks.
     void open(const QString& name, int ticks = 15) {
         prompts_.fileNames = QStringList{path(name)};
-        click(*window_, "Command1");
+        ui_.click("Command1");
         if (form("Form2").isVisible()) {
             setTicks(form("Form2"), ticks, 4);
-            click(form("Form2"), "Command1");
+            windowdriver::click(form("Form2"), "Command1");
         }
-        QTRY_VERIFY(!timer("Timer2").isActive());
+        QVERIFY(ui_.filesSettled());
     }
 
   private slots:
@@ -142,17 +112,14 @@ class TestFilesWindow : public QObject {
         folder_.emplace();
         QVERIFY(folder_->isValid());
         prompts_ = ScriptedPrompts();
-        window_ = std::make_unique<ui::Form1>(prompts_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        QTest::mouseMove(window_->windowHandle(), QPoint(2, 570));
+        QVERIFY(ui_.open(prompts_));
     }
     void cleanup() {
-        if (window_) {
+        if (ui_.isOpen()) {
             // Once the files are done with, the canvas shows the picture.
-            QCOMPARE(state().canvas.image(), repaintedCanvas(state()));
+            QCOMPARE(state().canvas.image(), ui_.repaintedCanvas());
         }
-        window_.reset();
+        ui_.close();
         folder_.reset();
     }
 
@@ -187,9 +154,9 @@ class TestFilesWindow : public QObject {
         QCOMPARE(prompts_.dialogs.back().filter, kFilter);
         QVERIFY(state().picture.usedCellsEqual(drawn));
 
-        click(*window_, "Command3");
-        click(*window_, "Image4");
-        click(*window_, "Command28");
+        ui_.click("Command3");
+        ui_.click("Image4");
+        ui_.click("Command28");
         open(u"picture.cat"_s, loadTicks);
         QCOMPARE(prompts_.dialogs.back().title, u"Otvoriť obrázok"_s);
         QCOMPARE(prompts_.dialogs.back().filter, kFilter);
@@ -198,9 +165,9 @@ class TestFilesWindow : public QObject {
                      pictureart::art(state().picture, 127, 64, 128, 64),
                  expected);
         QCOMPARE(state().fileName, path(u"picture.cat"_s));
-        QCOMPARE(control<QLabel>(*window_, "Label18")->text(), u"aktívne: pero"_s);
-        QCOMPARE(control<ui::ColourSwatch>(*window_, "Shape1")->colour(), QColor(0, 0, 0));
-        QVERIFY(control(*window_, "Command11")->isEnabled());
+        QCOMPARE(ui_.text("Label18"), u"aktívne: pero"_s);
+        QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), QColor(0, 0, 0));
+        QVERIFY(ui_.undoEnabled());
     }
 
     void cancelledDialogsChangeNothing_data() {
@@ -214,18 +181,18 @@ class TestFilesWindow : public QObject {
         QFETCH(QString, command);
         QFETCH(bool, colour);
         dab("Image5", 5, 5);
-        click(*window_, "Command27");
-        click(*window_, colour ? "Option2" : "Option1");
+        ui_.click("Command27");
+        ui_.click(colour ? "Option2" : "Option1");
         prompts_.fileNames = QStringList{QString()};
-        click(*window_, command.toLatin1().constData());
+        ui_.click(command);
         QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
         QVERIFY(prompts_.messages.isEmpty());
         QVERIFY(!form("Form2").isVisible() && !form("Form3").isVisible());
-        QVERIFY(!timer("Timer2").isActive() && !timer("Timer3").isActive());
+        QVERIFY(!timerActive("Timer2") && !timerActive("Timer3"));
         QCOMPARE(state().picture.at(5, 5), model::kGreen);
         QCOMPARE(state().currentTool, model::kLineTool);
         QCOMPARE(state().currentColor, model::kGreen);
-        QVERIFY(!control(*window_, "Command11")->isEnabled());
+        QVERIFY(!ui_.undoEnabled());
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList());
     }
 
@@ -235,7 +202,7 @@ class TestFilesWindow : public QObject {
         model::PictureGrid picture;
         picture.at(1, 1) = model::kRed;
         const QByteArray mono = QByteArray::fromStdString(catfile::monochromeFile(picture));
-        const QByteArray colour = QByteArray::fromStdString(catfile::colourFile(picture, {}));
+        const QByteArray colour = colourFile(picture);
         QTest::newRow("monochrome cut short") << mono.left(mono.size() / 2);
         QTest::newRow("colour cut short") << colour.left(colour.size() - 100);
         QTest::newRow("no variant") << QByteArray("%Header Record\r\nFormat:BMP\r\n");
@@ -252,7 +219,7 @@ class TestFilesWindow : public QObject {
         QCOMPARE(prompts_.messages, QStringList{kLoadError});
         QVERIFY(!form("Form2").isVisible());
         QCOMPARE(state().picture.at(9, 9), model::kWhite);
-        click(*window_, "Command11");
+        ui_.click("Command11");
         QCOMPARE(state().picture.at(9, 9), model::kRed);
     }
 
@@ -274,25 +241,25 @@ class TestFilesWindow : public QObject {
                               QFileDevice::ReadOther | QFileDevice::ExeOther;
         QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
         dab("Image1", 3, 3);
-        click(*window_, colour ? "Option2" : "Option1");
+        ui_.click(colour ? "Option2" : "Option1");
         prompts_.fileNames = QStringList{old};
         if (lockedAtOk) {
-            click(*window_, "Command2");
+            ui_.click("Command2");
             QVERIFY(form("Form3").isVisible());
         }
         QFile::setPermissions(path(u"locked"_s), readOnly);
         {
             const WithoutRoot asUser;
             if (lockedAtOk) {
-                click(form("Form3"), "Command1");
-                QTRY_VERIFY(!timer("Timer3").isActive());
+                windowdriver::click(form("Form3"), "Command1");
+                QVERIFY(ui_.filesSettled());
             } else {
-                click(*window_, "Command2");
+                ui_.click("Command2");
             }
         }
         QFile::setPermissions(path(u"locked"_s), readOnly | QFileDevice::WriteOwner);
         QVERIFY(!form("Form3").isVisible());
-        QVERIFY(!timer("Timer3").isActive());
+        QVERIFY(!timerActive("Timer3"));
         QCOMPARE(prompts_.messages.size(), 1);
         QVERIFY2(prompts_.messages[0].startsWith(u"Obrázok nemôžem uložiť do súboru „"_s + old),
                  qPrintable(prompts_.messages[0]));
@@ -308,34 +275,32 @@ class TestFilesWindow : public QObject {
     void form3ClosedByItsFrameAbandonsTheSave() {
         writeBytes(path(u"picture.cat"_s), "old picture");
         dab("Image3", 3, 3);
-        click(*window_, "Option2");
+        ui_.click("Option2");
         prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        click(*window_, "Command2");
+        ui_.click("Command2");
         QVERIFY(form("Form3").isVisible());
         form("Form3").close();
         QTest::qWait(250);
-        QVERIFY(!timer("Timer3").isActive());
+        QVERIFY(!timerActive("Timer3"));
         QVERIFY(prompts_.messages.isEmpty());
         QCOMPARE(fileBytes(path(u"picture.cat"_s)), QByteArray("old picture"));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
         save(u"picture.cat"_s, true);
-        QCOMPARE(fileBytes(path(u"picture.cat"_s)),
-                 QByteArray::fromStdString(catfile::colourFile(state().picture, {})));
+        QCOMPARE(fileBytes(path(u"picture.cat"_s)), colourFile(state().picture));
     }
 
     void form2ClosedByItsFrameLoadsNoColour() {
         model::PictureGrid saved;
         saved.at(1, 1) = model::kBlue;
-        writeBytes(path(u"picture.cat"_s),
-                   QByteArray::fromStdString(catfile::colourFile(saved, {})));
+        writeBytes(path(u"picture.cat"_s), colourFile(saved));
         dab("Image3", 3, 3);
         prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        click(*window_, "Command1");
+        ui_.click("Command1");
         QVERIFY(form("Form2").isVisible());
         // Until the load ends the canvas shows the picture from before.
         QCOMPARE(state().canvas.image().pixel(12, 12), qRgb(255, 0, 0));
         form("Form2").close();
-        QVERIFY(!timer("Timer2").isActive());
+        QVERIFY(!timerActive("Timer2"));
         QVERIFY(state().picture.usedCellsEqual(model::PictureGrid()));
         open(u"picture.cat"_s);
         QCOMPARE(state().picture.at(1, 1), model::kBlue);
@@ -355,22 +320,21 @@ class TestFilesWindow : public QObject {
         QFETCH(QString, command);
         model::PictureGrid saved;
         saved.at(2, 2) = model::kGreen;
-        writeBytes(path(u"picture.cat"_s),
-                   QByteArray::fromStdString(catfile::colourFile(saved, {})));
-        click(*window_, "Option2");
+        writeBytes(path(u"picture.cat"_s), colourFile(saved));
+        ui_.click("Option2");
         prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        click(*window_, loading ? "Command1" : "Command2");
+        ui_.click(loading ? "Command1" : "Command2");
         QDialog& waiting = form(loading ? "Form2" : "Form3");
         QVERIFY(waiting.isVisible());
         prompts_.fileNames = QStringList{path(u"other.cat"_s)};
-        click(*window_, command.toLatin1().constData());
+        ui_.click(command);
         QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
         QVERIFY(waiting.isVisible());
         QVERIFY(!form(loading ? "Form3" : "Form2").isVisible());
         // Enter confirms the dialog, and the waiting file is finished as usual.
         QTest::keyClick(&waiting, Qt::Key_Return);
         QVERIFY(!waiting.isVisible());
-        QTRY_VERIFY(!timer(loading ? "Timer2" : "Timer3").isActive());
+        QVERIFY(ui_.filesSettled());
         QCOMPARE(state().picture.at(2, 2), loading ? model::kGreen : model::kWhite);
         QVERIFY(!QFile::exists(path(u"other.cat"_s)));
     }
@@ -387,39 +351,38 @@ class TestFilesWindow : public QObject {
         QFETCH(QString, expected);
         model::PictureGrid saved;
         pictureart::draw(saved, 1, 1, {u"rb."_s});
-        writeBytes(path(u"picture.cat"_s),
-                   QByteArray::fromStdString(catfile::colourFile(saved, {})));
+        writeBytes(path(u"picture.cat"_s), colourFile(saved));
         prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        click(*window_, "Command1");
+        ui_.click("Command1");
         dab("Image1", 1, 1);
         dab("Image1", 2, 1);
         dab("Image1", 3, 1);
         setTicks(form("Form2"), ticks, 4);
-        click(form("Form2"), "Command1");
-        QTRY_VERIFY(!timer("Timer2").isActive());
+        windowdriver::click(form("Form2"), "Command1");
+        QVERIFY(ui_.filesSettled());
         QCOMPARE(pictureart::art(state().picture, 1, 1, 3, 1), expected);
         // The ticks stay for the next colour file.
-        QCOMPARE(control<QCheckBox>(form("Form2"), "Check1")->isChecked(), (ticks & 1) != 0);
+        QCOMPARE(windowdriver::control<QCheckBox>(form("Form2"), "Check1")->isChecked(),
+                 (ticks & 1) != 0);
     }
 
     // The sheets hold the picture as it is at OK, in the variant chosen at "Ulož".
     void colourSaveTakesEditsMadeWhileForm3Waits() {
-        click(*window_, "Option2");
+        ui_.click("Option2");
         prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        click(*window_, "Command2");
+        ui_.click("Command2");
         dab("Image3", 7, 7);
-        click(*window_, "Option1");
-        click(form("Form3"), "Command1");
-        QTRY_VERIFY(!timer("Timer3").isActive());
+        ui_.click("Option1");
+        windowdriver::click(form("Form3"), "Command1");
+        QVERIFY(ui_.filesSettled());
         QCOMPARE(state().picture.at(7, 7), model::kRed);
-        QCOMPARE(fileBytes(path(u"picture.cat"_s)),
-                 QByteArray::fromStdString(catfile::colourFile(state().picture, {})));
+        QCOMPARE(fileBytes(path(u"picture.cat"_s)), colourFile(state().picture));
         QCOMPARE(prompts_.messages, QStringList{kColourWarning});
     }
 
   private:
     ScriptedPrompts prompts_;
-    std::unique_ptr<ui::Form1> window_;
+    windowdriver::MainWindow ui_;
     std::optional<QTemporaryDir> folder_;
 };
 
