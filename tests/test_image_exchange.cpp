@@ -4,29 +4,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <functional>
 
 #include "exchange/imagescan.h"
 #include "model/canvas.h"
-#include "scriptedprompts.h"
+#include "pictureart.h"
 #include "ui/colourswatch.h"
-#include "ui/form1.h"
+#include "windowdriver.h"
 #include "withoutroot.h"
 
 using namespace tavrolin;
 using model::PictureGrid;
 
 namespace {
-
-template <typename Control = QWidget>
-Control* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
 
 QRgb paletteQRgb(int code) {
     return model::toQRgb(*model::paletteRgb(code));
@@ -60,55 +50,13 @@ QImage filled(int width, int height, QRgb colour) {
     return image;
 }
 
-// Qt reads gif but does not write it: an uncompressed gif of up to eight colours.
-// Clearing the code table every four pixels keeps every code four bits wide.
-QByteArray gifOf(const QImage& image, const QList<QRgb>& colours) {
-    QByteArray gif("GIF89a");
-    auto word = [&gif](int value) { gif.append(char(value & 0xff)).append(char(value >> 8)); };
-    word(image.width());
-    word(image.height());
-    gif.append(char(0x82)).append(2, '\0');  // a global table of eight colours
-    for (int i = 0; i < 8; ++i) {
-        const QRgb colour = i < colours.size() ? colours[i] : 0;
-        gif.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
-    }
-    gif.append(',');
-    word(0);
-    word(0);
-    word(image.width());
-    word(image.height());
-    gif.append('\0').append(char(3));  // no local table; three-bit minimum code size
-    QByteArray codes;
-    quint32 bits = 0;
-    int count = 0;
-    auto put = [&](int code) {
-        bits |= quint32(code) << count;
-        for (count += 4; count >= 8; count -= 8, bits >>= 8) {
-            codes.append(char(bits & 0xff));
-        }
-    };
-    for (int i = 0; i < image.width() * image.height(); ++i) {
-        if (i % 4 == 0) {
-            put(8);
-        }
-        put(int(colours.indexOf(image.pixel(i % image.width(), i / image.width()))));
-    }
-    put(9);
-    put(0);
-    for (qsizetype at = 0; at < codes.size(); at += 255) {
-        const QByteArray block = codes.mid(at, 255);
-        gif.append(char(block.size())).append(block);
-    }
-    return gif.append('\0').append(';');
-}
-
 }  // namespace
 
 class TestImageExchange : public QObject {
     Q_OBJECT
 
-    model::EditorState& state() { return window_->context().state; }
-    void click(const char* name) { QTest::mouseClick(control(*window_, name), Qt::LeftButton); }
+    model::EditorState& state() { return ui_.state(); }
+    void click(const char* name) { ui_.click(name); }
     QString path(const QString& name) { return folder_.filePath(name); }
     QString save(const QImage& image, const QString& name, int quality = -1) {
         if (!image.save(path(name), nullptr, quality)) {
@@ -144,12 +92,10 @@ class TestImageExchange : public QObject {
   private slots:
     void init() {
         QVERIFY(folder_.isValid());
-        window_ = std::make_unique<ui::Form1>(prompts_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(ui_.open(prompts_));
     }
     void cleanup() {
-        window_.reset();
+        ui_.close();
         prompts_ = ScriptedPrompts();
     }
 
@@ -169,12 +115,12 @@ class TestImageExchange : public QObject {
         verifyPattern();
         QCOMPARE(state().importBox.image(), patternImage());
         QCOMPARE(state().currentTool, model::kPen);
-        QCOMPARE(control<QLabel>(*window_, "Label18")->text(), QStringLiteral("aktívne: pero"));
+        QCOMPARE(ui_.text("Label18"), QStringLiteral("aktívne: pero"));
         QCOMPARE(state().currentColor, model::kBlack);
         QCOMPARE(state().canvas.drawingColor(), model::kBlackRgb);
-        QCOMPARE(control<ui::ColourSwatch>(*window_, "Shape1")->colour(), QColor(Qt::black));
+        QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), QColor(Qt::black));
         QCOMPARE(state().canvas.image().pixel(4, 0), qRgb(0, 0, 0));  // the grid
-        QVERIFY(control(*window_, "Command11")->isEnabled());
+        QVERIFY(ui_.undoEnabled());
         QVERIFY(prompts_.messages.isEmpty());
     }
 
@@ -191,8 +137,7 @@ class TestImageExchange : public QObject {
         QFETCH(QString, checkBox);
         QFETCH(int, code);
         // The colour dialogs have check boxes of the same names.
-        auto* tick =
-            control<QCheckBox>(*control(*window_, "Frame4"), checkBox.toLatin1().constData());
+        auto* tick = windowdriver::control<QCheckBox>(*ui_.control("Frame4"), checkBox);
         QTest::mouseClick(tick, Qt::LeftButton);
         QVERIFY(!tick->isChecked());
         importFile(save(patternImage(), QStringLiteral("pattern.png")));
@@ -239,7 +184,7 @@ class TestImageExchange : public QObject {
             }
         }
         const QString file = save(image, QStringLiteral("mixed.png"));
-        QTest::mouseClick(control(*control(*window_, "Frame4"), "Check4"), Qt::LeftButton);
+        windowdriver::click(*ui_.control("Frame4"), "Check4");
         importFile(file);
         exchange::ImportColours colours;
         colours.red = false;
@@ -271,16 +216,19 @@ class TestImageExchange : public QObject {
         })));
     }
 
+    // Qt reads gif but does not write it: four by two pixels of red, blue, green and
+    // black, the second row reversed.
     void importsGif() {
-        const QList<QRgb> colours{paletteQRgb(0), paletteQRgb(1), paletteQRgb(2), paletteQRgb(3),
-                                  paletteQRgb(4)};
-        QFile gif(path(QStringLiteral("pattern.gif")));
+        QFile gif(path(QStringLiteral("small.gif")));
         QVERIFY(gif.open(QIODevice::WriteOnly));
-        gif.write(gifOf(patternImage(), colours));
+        gif.write(
+            QByteArray::fromHex("47494638396104000200810000ff00000000ff0080000000002c0000"
+                                "0000040002000002070443711cc51005003b"));
         gif.close();
         importFile(gif.fileName());
         QVERIFY(prompts_.messages.isEmpty());
-        verifyPattern();
+        QCOMPARE(pictureart::art(state().picture, 1, 1, 5, 3),
+                 QStringLiteral("rbg#.\n#gbr.\n....."));
     }
 
     // Jpg is lossy: only the middle of large plain areas is sure to keep its colour.
@@ -318,15 +266,13 @@ class TestImageExchange : public QObject {
 
     // Drawn with the pen and exported at once: the preview has not been refreshed yet.
     void exportsRedDrawingAndResetsTheColour() {
-        control<QTimer>(*window_, "Timer1")->stop();
+        ui_.control<QTimer>("Timer1")->stop();
         click("Image3");
-        QWindow* handle = window_->windowHandle();
-        const QPoint canvas = control(*window_, "Picture1")->mapTo(window_.get(), QPoint(0, 0));
-        QTest::mousePress(handle, Qt::LeftButton, {}, canvas + QPoint(47, 47));
+        ui_.press(ui_.at(47, 47));
         for (int x = 48; x <= 300; x += 4) {
-            QTest::mouseMove(handle, canvas + QPoint(x, x / 3));
+            ui_.move(ui_.at(x, x / 3));
         }
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, canvas + QPoint(300, 100));
+        ui_.release(ui_.at(300, 100));
         const QImage exported =
             exportFile(path(QStringLiteral("red.bmp"))).convertToFormat(QImage::Format_RGB32);
         int redCells = 0;
@@ -339,8 +285,8 @@ class TestImageExchange : public QObject {
         QVERIFY(redCells > 40);
         QCOMPARE(state().currentColor, model::kBlack);
         QCOMPARE(state().canvas.drawingColor(), model::kBlackRgb);
-        QCOMPARE(control<ui::ColourSwatch>(*window_, "Shape1")->colour(), QColor(Qt::black));
-        QVERIFY(!control(*window_, "Command11")->isEnabled());
+        QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), QColor(Qt::black));
+        QVERIFY(!ui_.undoEnabled());
     }
 
     void exportedBmpImportsBackCellForCell() {
@@ -429,7 +375,7 @@ class TestImageExchange : public QObject {
   private:
     QTemporaryDir folder_;
     ScriptedPrompts prompts_;
-    std::unique_ptr<ui::Form1> window_;
+    windowdriver::MainWindow ui_;
 };
 
 QTEST_MAIN(TestImageExchange)
