@@ -22,9 +22,19 @@ struct Run {
     QByteArray err;
 };
 
-Run runConverter(const QStringList& arguments) {
+// Runs the converter in `folder` with the space-separated arguments; `asUser`, when run
+// by root, as nobody, so that a locked folder holds.
+Run runConverter(const QString& folder, const QString& arguments, bool asUser = false) {
     QProcess process;
-    process.start(QString::fromUtf8(TAVROLIN_CAT), arguments);
+    process.setWorkingDirectory(folder);
+    if (asUser) {
+        process.setChildProcessModifier([] {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                _exit(99);
+            }
+        });
+    }
+    process.start(QString::fromUtf8(TAVROLIN_CAT), arguments.split(u' ', Qt::SkipEmptyParts));
     if (!process.waitForFinished(30000)) {
         qFatal("tavrolin-cat did not finish");
     }
@@ -70,6 +80,9 @@ class TestTavrolinCat : public QObject {
     Q_OBJECT
 
     QString filePath(const QString& name) const { return folder_->filePath(name); }
+    Run run(const QString& arguments, bool asUser = false) const {
+        return runConverter(folder_->path(), arguments, asUser);
+    }
 
   private slots:
     void init() {
@@ -82,26 +95,22 @@ class TestTavrolinCat : public QObject {
 
     // The files are the editor's files of the imported picture, byte for byte.
     void encodeWritesTheEditorsFile_data() {
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<bool>("colour");
         QTest::addColumn<int>("ticks");  // red 1, blue 2, green 4
-        QTest::newRow("png mono") << "in.png" << QStringList{u"--mono"_s} << false << 7;
-        QTest::newRow("bmp colour") << "in.bmp" << QStringList{u"--colour"_s} << true << 7;
+        QTest::newRow("png mono") << u"encode in.png out.cat --mono"_s << false << 7;
+        QTest::newRow("bmp colour") << u"encode in.bmp out.cat --colour"_s << true << 7;
         QTest::newRow("red and green")
-            << "in.png" << QStringList{u"--colour"_s, u"--colours"_s, u"green,red"_s} << true << 5;
-        QTest::newRow("none") << "in.png" << QStringList{u"--colours="_s, u"--colour"_s} << true
-                              << 0;
+            << u"encode in.png out.cat --colour --colours green,red"_s << true << 5;
+        QTest::newRow("none") << u"encode in.png out.cat --colours= --colour"_s << true << 0;
     }
     void encodeWritesTheEditorsFile() {
-        QFETCH(QString, image);
-        QFETCH(QStringList, options);
+        QFETCH(QString, arguments);
         QFETCH(bool, colour);
         QFETCH(int, ticks);
-        const Run run = runConverter(
-            QStringList{u"encode"_s, filePath(image), filePath(u"out.cat"_s)} + options);
-        QCOMPARE(run.err, QByteArray());
-        QCOMPARE(run.exitCode, 0);
+        const Run done = run(arguments);
+        QCOMPARE(done.err, QByteArray());
+        QCOMPARE(done.exitCode, 0);
         const catfile::SaveColours chosen{(ticks & 1) != 0, (ticks & 2) != 0, (ticks & 4) != 0};
         QCOMPARE(fileBytes(filePath(u"out.cat"_s)),
                  QByteArray::fromStdString(colour ? catfile::colourFile(importedPicture(), chosen)
@@ -110,32 +119,28 @@ class TestTavrolinCat : public QObject {
 
     void decodeWritesTheEditorsExport_data() {
         QTest::addColumn<bool>("colour");
-        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("expected");  // cells (1..5, 1)
-        QTest::newRow("mono") << false << QStringList() << "#....";
-        QTest::newRow("colour, all") << true << QStringList() << ".rbgg";
-        QTest::newRow("colour, blue") << true << QStringList{u"--colours"_s, u"blue"_s} << "..b..";
-        QTest::newRow("colour, none") << true << QStringList{u"--colours="_s} << ".....";
+        QTest::newRow("mono") << false << QString() << u"#...."_s;
+        QTest::newRow("colour, all") << true << QString() << u".rbgg"_s;
+        QTest::newRow("colour, blue") << true << u" --colours blue"_s << u"..b.."_s;
+        QTest::newRow("colour, none") << true << u" --colours="_s << u"....."_s;
     }
     void decodeWritesTheEditorsExport() {
         QFETCH(bool, colour);
-        QFETCH(QStringList, options);
+        QFETCH(QString, options);
         QFETCH(QString, expected);
         model::PictureGrid picture;
         pictureart::draw(picture, 1, 1, {u"#rbgg"_s});
         writeBytes(filePath(u"in.cat"_s),
                    QByteArray::fromStdString(colour ? catfile::colourFile(picture, {})
                                                     : catfile::monochromeFile(picture)));
-        QStringList arguments =
-            QStringList{u"decode"_s, filePath(u"in.cat"_s), filePath(u"out.bmp"_s)} + options;
-        QCOMPARE(runConverter(arguments).exitCode, 0);
+        QCOMPARE(run(u"decode in.cat out.bmp"_s + options).exitCode, 0);
         model::EditorState editor;
         pictureart::draw(editor.picture, 1, 1, {expected});
         QVERIFY(exchange::exportBmp(editor, filePath(u"editor.bmp"_s)));
         QCOMPARE(fileBytes(filePath(u"out.bmp"_s)), fileBytes(filePath(u"editor.bmp"_s)));
-
-        arguments[2] = filePath(u"out.PNG"_s);
-        QCOMPARE(runConverter(arguments).exitCode, 0);
+        QCOMPARE(run(u"decode in.cat out.PNG"_s + options).exitCode, 0);
         QCOMPARE(QImage(filePath(u"out.PNG"_s)).convertToFormat(QImage::Format_RGB32),
                  editor.preview.image().convertToFormat(QImage::Format_RGB32));
     }
@@ -146,9 +151,9 @@ class TestTavrolinCat : public QObject {
         picture.at(128, 64) = model::kRed;
         writeBytes(filePath(u"in.cat"_s),
                    QByteArray::fromStdString(catfile::colourFile(picture, {})));
-        const Run run = runConverter({u"show"_s, filePath(u"in.cat"_s)});
-        QCOMPARE(run.exitCode, 0);
-        const QList<QByteArray> lines = run.out.split('\n');
+        const Run done = run(u"show in.cat"_s);
+        QCOMPARE(done.exitCode, 0);
+        const QList<QByteArray> lines = done.out.split('\n');
         QCOMPARE(lines.size(), 65);  // and an empty one after the last line end
         QCOMPARE(lines[0], ".RBG" + QByteArray(124, '.'));
         QCOMPARE(lines[63], QByteArray(127, '.') + "R");
@@ -156,88 +161,60 @@ class TestTavrolinCat : public QObject {
     }
 
     void failuresGiveTheirStatus_data() {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         const auto usage = u"usage: tavrolin-cat"_s;
-        QTest::newRow("nothing") << QStringList() << 2 << usage;
-        QTest::newRow("unknown command") << QStringList{u"convert"_s, u"a"_s, u"b"_s} << 2 << usage;
-        QTest::newRow("one file") << QStringList{u"decode"_s, u"in.cat"_s} << 2 << usage;
-        QTest::newRow("gif out") << QStringList{u"decode"_s, u"in.cat"_s, u"o.gif"_s} << 2 << usage;
-        QTest::newRow("no variant")
-            << QStringList{u"encode"_s, u"in.png"_s, u"o.cat"_s} << 2 << usage;
-        QTest::newRow("both variants")
-            << QStringList{u"encode"_s, u"in.png"_s, u"o.cat"_s, u"--mono"_s, u"--colour"_s} << 2
-            << usage;
-        QTest::newRow("colours with mono") << QStringList{u"encode"_s, u"in.png"_s,    u"o.cat"_s,
-                                                          u"--mono"_s, u"--colours"_s, u"red"_s}
-                                           << 2 << usage;
-        QTest::newRow("white is not saved") << QStringList{u"encode"_s, u"in.png"_s, u"o.cat"_s,
-                                                           u"--colour"_s, u"--colours=white"_s}
-                                            << 2 << u"not white"_s;
-        QTest::newRow("colours without list")
-            << QStringList{u"decode"_s, u"in.cat"_s, u"o.bmp"_s, u"--colours"_s} << 2 << usage;
-        QTest::newRow("unknown option")
-            << QStringList{u"show"_s, u"in.cat"_s, u"-x"_s} << 2 << usage;
-        QTest::newRow("missing cat")
-            << QStringList{u"show"_s, u"none.cat"_s} << 1 << u"none.cat: "_s;
-        QTest::newRow("not a cat")
-            << QStringList{u"show"_s, u"in.png"_s} << 1 << u"not a picture file"_s;
-        QTest::newRow("not an image")
-            << QStringList{u"encode"_s, u"in.cat"_s, u"o.cat"_s, u"--mono"_s} << 1
-            << u"not an image"_s;
+        QTest::newRow("nothing") << QString() << 2 << usage;
+        QTest::newRow("unknown command") << u"convert a b"_s << 2 << usage;
+        QTest::newRow("one file") << u"decode in.cat"_s << 2 << usage;
+        QTest::newRow("gif out") << u"decode in.cat o.gif"_s << 2 << usage;
+        QTest::newRow("no variant") << u"encode in.png o.cat"_s << 2 << usage;
+        QTest::newRow("both variants") << u"encode in.png o.cat --mono --colour"_s << 2 << usage;
+        QTest::newRow("colours with mono")
+            << u"encode in.png o.cat --mono --colours red"_s << 2 << usage;
+        QTest::newRow("white is not saved")
+            << u"encode in.png o.cat --colour --colours=white"_s << 2 << u"not white"_s;
+        QTest::newRow("colours without list") << u"decode in.cat o.bmp --colours"_s << 2 << usage;
+        QTest::newRow("unknown option") << u"show in.cat -x"_s << 2 << usage;
+        QTest::newRow("missing cat") << u"show none.cat"_s << 1 << u"none.cat: "_s;
+        QTest::newRow("not a cat") << u"show in.png"_s << 1 << u"not a picture file"_s;
+        QTest::newRow("not an image") << u"encode in.cat o.cat --mono"_s << 1 << u"not an image"_s;
         QTest::newRow("missing folder")
-            << QStringList{u"encode"_s, u"in.png"_s, u"no/o.cat"_s, u"--mono"_s} << 1
-            << u"no/o.cat: "_s;
-        QTest::newRow("folder as output")
-            << QStringList{u"decode"_s, u"in.cat"_s, u"out.bmp"_s} << 1 << u"out.bmp: "_s;
+            << u"encode in.png no/o.cat --mono"_s << 1 << u"no/o.cat: "_s;
+        QTest::newRow("folder as output") << u"decode in.cat out.bmp"_s << 1 << u"out.bmp: "_s;
     }
     void failuresGiveTheirStatus() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(int, status);
         QFETCH(QString, message);
         writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
         QVERIFY(QDir(folder_->path()).mkdir(u"out.bmp"_s));
-        QProcess process;
-        process.setWorkingDirectory(folder_->path());
-        process.start(QString::fromUtf8(TAVROLIN_CAT), arguments);
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitCode(), status);
-        const QString err = QString::fromUtf8(process.readAllStandardError());
-        QVERIFY2(err.contains(message), qPrintable(err));
-        QCOMPARE(process.readAllStandardOutput(), QByteArray());
+        const Run done = run(arguments);
+        QCOMPARE(done.exitCode, status);
+        QVERIFY2(QString::fromUtf8(done.err).contains(message), done.err.constData());
+        QCOMPARE(done.out, QByteArray());
         QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)));
     }
 
     void helpExplainsEveryCommand() {
-        const Run run = runConverter({u"--help"_s});
-        QCOMPARE(run.exitCode, 0);
+        const Run done = run(u"--help"_s);
+        QCOMPARE(done.exitCode, 0);
         for (const char* word : {"decode", "encode", "show", "--colours", "--mono", "--colour"}) {
-            QVERIFY2(run.out.contains(word), word);
+            QVERIFY2(done.out.contains(word), word);
         }
     }
 
-    // Run as an ordinary user, so that the folder's lock holds also for root.
     void failedWriteKeepsTheOldFile() {
         writeBytes(filePath(u"out.cat"_s), "old picture");
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                               QFileDevice::ReadGroup | QFileDevice::ExeGroup |
                               QFileDevice::ReadOther | QFileDevice::ExeOther;
         QVERIFY(QFile::setPermissions(folder_->path(), readOnly));
-        QProcess process;
-        process.setChildProcessModifier([] {
-            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
-                _exit(99);
-            }
-        });
-        process.start(QString::fromUtf8(TAVROLIN_CAT),
-                      {u"encode"_s, filePath(u"in.png"_s), filePath(u"out.cat"_s), u"--mono"_s});
-        QVERIFY(process.waitForFinished(30000));
+        const Run done = run(u"encode in.png out.cat --mono"_s, true);
         QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
-        QCOMPARE(process.exitCode(), 1);
-        const QByteArray err = process.readAllStandardError();
-        QVERIFY2(err.startsWith("tavrolin-cat: " + filePath(u"out.cat"_s).toUtf8() + ": "),
-                 err.constData());
+        QCOMPARE(done.exitCode, 1);
+        QVERIFY2(done.err.startsWith("tavrolin-cat: out.cat: "), done.err.constData());
         QCOMPARE(fileBytes(filePath(u"out.cat"_s)), QByteArray("old picture"));
     }
 
