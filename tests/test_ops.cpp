@@ -8,23 +8,17 @@
 
 using namespace tavrolin::model;
 using namespace tavrolin::ops;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every cell of the picture from a short pattern of letters, repeated along the
-// diagonals, so every colour of the pattern appears in every row and column.
-void fillWithPattern(EditorState& state, const QString& pattern) {
-    PictureGrid::forEachUsedCell([&](int x, int y) {
-        state.picture.at(x, y) = pictureart::code(pattern[(x + y) % pattern.size()]);
-    });
-}
-
-bool showsPattern(const PictureGrid& grid, const QString& pattern) {
-    bool same = true;
-    PictureGrid::forEachUsedCell([&](int x, int y) {
-        same = same && grid.at(x, y) == pictureart::code(pattern[(x + y) % pattern.size()]);
-    });
-    return same;
+// A picture of a short pattern of letters repeated along the diagonals, so every colour
+// of the pattern appears in every row and column.
+PictureGrid patterned(const QString& pattern) {
+    PictureGrid grid;
+    PictureGrid::forEachUsedCell(
+        [&](int x, int y) { grid.at(x, y) = pictureart::code(pattern[(x + y) % pattern.size()]); });
+    return grid;
 }
 
 QImage repaintedCanvas(EditorState state) {
@@ -40,13 +34,13 @@ class TestOps : public QObject {
   private slots:
     void undoPutsTheCopyBackOnce() {
         EditorState state;
-        fillWithPattern(state, QStringLiteral("#.r"));
+        state.picture = patterned(u"#.r"_s);
         takeUndoCopy(state);
-        fillWithPattern(state, QStringLiteral("gb"));
+        state.picture = patterned(u"gb"_s);
         repaintCanvas(state);
         setCurrentColor(state, kRed);
         undoLastOperation(state);
-        QVERIFY(showsPattern(state.picture, QStringLiteral("#.r")));
+        QVERIFY(state.picture.usedCellsEqual(patterned(u"#.r"_s)));
         QVERIFY(!state.undoAvailable);
         QCOMPARE(state.canvas.image(), repaintedCanvas(state));
         QCOMPARE(state.canvas.drawingColor(), *paletteRgb(kRed));
@@ -89,15 +83,15 @@ class TestOps : public QObject {
     void listTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("code");  // -1: names no colour
-        QTest::newRow("black") << QStringLiteral("čiernu") << 1;
-        QTest::newRow("white") << QStringLiteral("bielu") << 0;
-        QTest::newRow("red") << QStringLiteral("červenú") << 2;
-        QTest::newRow("blue") << QStringLiteral("modrú") << 3;
-        QTest::newRow("green") << QStringLiteral("zelenú") << 4;
-        QTest::newRow("capital") << QStringLiteral("Čiernu") << -1;
-        QTest::newRow("trailing blank") << QStringLiteral("bielu ") << -1;
-        QTest::newRow("nominative") << QStringLiteral("biela") << -1;
-        QTest::newRow("no accents") << QStringLiteral("cervenu") << -1;
+        QTest::newRow("black") << u"čiernu"_s << 1;
+        QTest::newRow("white") << u"bielu"_s << 0;
+        QTest::newRow("red") << u"červenú"_s << 2;
+        QTest::newRow("blue") << u"modrú"_s << 3;
+        QTest::newRow("green") << u"zelenú"_s << 4;
+        QTest::newRow("capital") << u"Čiernu"_s << -1;
+        QTest::newRow("trailing blank") << u"bielu "_s << -1;
+        QTest::newRow("nominative") << u"biela"_s << -1;
+        QTest::newRow("no accents") << u"cervenu"_s << -1;
         QTest::newRow("empty") << QString() << -1;
     }
     void listTexts() {
@@ -111,22 +105,16 @@ class TestOps : public QObject {
         QTest::addColumn<QString>("toText");
         QTest::addColumn<bool>("swap");
         QTest::addColumn<QString>("after");  // of the picture ".#rbg"
-        const QString black = QStringLiteral("čiernu");
-        const QString white = QStringLiteral("bielu");
-        const QString red = QStringLiteral("červenú");
-        QTest::newRow("start-up settings") << black << black << true << QStringLiteral(".#rbg");
-        QTest::newRow("negative") << black << white << true << QStringLiteral("#.rbg");
-        QTest::newRow("black to white") << black << white << false << QStringLiteral("..rbg");
-        QTest::newRow("white to black") << white << black << false << QStringLiteral("##rbg");
-        QTest::newRow("swap red and green")
-            << red << QStringLiteral("zelenú") << true << QStringLiteral(".#gbr");
-        QTest::newRow("red to red, swap") << red << red << true << QStringLiteral(".#rbg");
-        QTest::newRow("red to red") << red << red << false << QStringLiteral(".#rbg");
+        QTest::newRow("start-up settings") << u"čiernu"_s << u"čiernu"_s << true << u".#rbg"_s;
+        QTest::newRow("negative") << u"čiernu"_s << u"bielu"_s << true << u"#.rbg"_s;
+        QTest::newRow("black to white") << u"čiernu"_s << u"bielu"_s << false << u"..rbg"_s;
+        QTest::newRow("white to black") << u"bielu"_s << u"čiernu"_s << false << u"##rbg"_s;
+        QTest::newRow("swap red and green") << u"červenú"_s << u"zelenú"_s << true << u".#gbr"_s;
+        QTest::newRow("red to red, swap") << u"červenú"_s << u"červenú"_s << true << u".#rbg"_s;
+        QTest::newRow("red to red") << u"červenú"_s << u"červenú"_s << false << u".#rbg"_s;
         // Unknown texts keep the colours chosen last time: blue to black here.
-        QTest::newRow("unknown texts")
-            << QStringLiteral("Modrú") << QString() << false << QStringLiteral(".#r#g");
-        QTest::newRow("one unknown text")
-            << QStringLiteral("modra") << white << true << QStringLiteral("b#r.g");
+        QTest::newRow("unknown texts") << u"Modrú"_s << QString() << false << u".#r#g"_s;
+        QTest::newRow("one unknown text") << u"modra"_s << u"bielu"_s << true << u"b#r.g"_s;
     }
     void replacement() {
         QFETCH(QString, fromText);
@@ -136,11 +124,11 @@ class TestOps : public QObject {
         EditorState state;
         state.replaceFrom = kBlue;
         state.replaceTo = kBlack;
-        fillWithPattern(state, QStringLiteral(".#rbg"));
+        state.picture = patterned(u".#rbg"_s);
         replaceColours(state, fromText, toText, swap);
-        QVERIFY(showsPattern(state.picture, after));
+        QVERIFY(state.picture.usedCellsEqual(patterned(after)));
         QVERIFY(state.undoAvailable);
-        QVERIFY(showsPattern(state.undoPicture, QStringLiteral(".#rbg")));
+        QVERIFY(state.undoPicture.usedCellsEqual(patterned(u".#rbg"_s)));
         QCOMPARE(state.canvas.image(), repaintedCanvas(state));
     }
 };
