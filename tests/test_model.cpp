@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QFontDatabase>
 #include <QTest>
 #include <set>
@@ -120,14 +119,6 @@ class TestModel : public QObject {
         QCOMPARE(state.picture.at(5, 5), kWhite);
     }
 
-    void copyPreviewSeesTheLatestCells() {
-        EditorState state;
-        state.picture.at(10, 20) = kGreen;  // as a pen stroke leaves it, preview not yet refreshed
-        PictureBox box(kColumns, kRows);
-        copyPreviewInto(state, box);
-        QCOMPARE(box.pixel(9, 19), (Rgb{0, 128, 0}));
-    }
-
     void printedTextIsPureDrawingColour() {
         PictureBox box(kColumns, kRows);
         box.setFontName(QStringLiteral("DejaVu Sans"));
@@ -148,18 +139,6 @@ class TestModel : public QObject {
         QCOMPARE(colours, (std::set<QRgb>{qRgb(255, 255, 255), qRgb(255, 0, 0)}));
         // The top of the line is at the print position: the accent of "ž" sits near it.
         QVERIFY(topmost >= 2 && topmost <= 6);
-    }
-
-    void savedBmpHasPaletteColours() {
-        PictureBox box(kColumns, kRows);
-        box.setPixel(0, 0, Rgb{0, 128, 0});
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(box.saveBmp(buffer));
-        const QImage saved = QImage::fromData(buffer.data(), "BMP");
-        QCOMPARE(saved.size(), QSize(128, 64));
-        QCOMPARE(saved.pixel(0, 0), qRgb(0, 128, 0));
-        QCOMPARE(saved.pixel(1, 0), qRgb(255, 255, 255));
     }
 };
 

@@ -55,15 +55,6 @@ class TestModelCore : public QObject {
         QCOMPARE(got.has_value() ? *got : -1, code);
     }
 
-    void paletteRoundTrip() {
-        for (int code = 0; code <= 4; ++code) {
-            QCOMPARE(colorCodeFromRgb(*paletteRgb(code)), std::optional<ColorCode>(code));
-        }
-        QCOMPARE(*paletteRgb(kGreen), (Rgb{0, 128, 0}));
-        QVERIFY(!paletteRgb(5).has_value());
-        QVERIFY(!paletteRgb(-1).has_value());
-    }
-
     void gridKeepsRowAndColumnZero() {
         PictureGrid grid;
         grid.at(0, 0) = 7;
@@ -133,12 +124,6 @@ class TestModelCore : public QObject {
             const int d2 = (x - 20) * (x - 20) + (y - 30) * (y - 30);
             QVERIFY(std::abs(d2 - radius * radius) <= radius + 1);
         }
-    }
-
-    void circleOfRadiusZeroIsItsCentre() {
-        Pixels plotted;
-        forEachCirclePixel(3, 4, 0, [&](int x, int y) { plotted.insert({x, y}); });
-        QCOMPARE(plotted, (Pixels{{3, 4}}));
     }
 };
 
