@@ -26,57 +26,54 @@ struct Cell {
 };
 using Cells = QList<Cell>;
 using LineTexts = QMap<int, QByteArray>;
-using Items = QList<QByteArray>;
 Q_DECLARE_METATYPE(Cells)
 Q_DECLARE_METATYPE(LineTexts)
 
 namespace {
 
-const std::string kZeros(kZeroLine);
+const QByteArray kZeros(kZeroLine.data(), qsizetype(kZeroLine.size()));
 const QByteArray kEnd = "<end>";  // no item left
 
-std::string_view view(const QByteArray& bytes) {
-    return {bytes.constData(), std::size_t(bytes.size())};
+QByteArray bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
 }
 
-// Lines of a text whose every line ends in CR LF; fails on a bare CR or LF.
-std::vector<std::string> crLfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-        if (lines.back().find_first_of("\r\n") != std::string::npos) {
+std::string_view view(const QByteArray& text) {
+    return {text.constData(), std::size_t(text.size())};
+}
+
+// Lines of a text whose every line ends in CR LF; none if any line ends otherwise.
+QByteArrayList crLfLines(const QByteArray& text) {
+    if (!text.isEmpty() && !text.endsWith("\r\n")) {
+        return {};
+    }
+    QByteArrayList lines = text.split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (!line.endsWith('\r') || line.count('\r') != 1) {
             return {};
         }
+        line.chop(1);
     }
-    return start == text.size() ? lines : std::vector<std::string>{};
+    return lines;
 }
 
-std::string joinCrLf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
-}
-
-// Edits 1-based lines of a CR LF text.
+// The text with its CR LF lines edited; line n is lines[n - 1].
 template <typename Edit>
-QByteArray edited(const std::string& text, Edit edit) {
-    std::vector<std::string> lines = crLfLines(text);
+QByteArray edited(const QByteArray& text, Edit edit) {
+    QByteArrayList lines = crLfLines(text);
     edit(lines);
-    return QByteArray::fromStdString(joinCrLf(lines));
+    return lines.join("\r\n") + "\r\n";
 }
 
-QByteArray withLine(const std::string& text, int line, const std::string& content) {
-    return edited(text, [&](auto& lines) { lines[line - 1] = content; });
+QByteArray withLine(const QByteArray& text, int line, const QByteArray& content) {
+    return edited(text, [&](QByteArrayList& lines) { lines[line - 1] = content; });
 }
 
-QByteArray caseFolded(const std::string& text, int lastLine, bool upper) {
-    return edited(text, [&](auto& lines) {
+QByteArray caseFolded(const QByteArray& text, int lastLine, bool upper) {
+    return edited(text, [&](QByteArrayList& lines) {
         for (int i = 0; i < lastLine; ++i) {
-            const QByteArray line = QByteArray::fromStdString(lines[i]);
-            lines[i] = (upper ? line.toUpper() : line.toLower()).toStdString();
+            lines[i] = upper ? lines[i].toUpper() : lines[i].toLower();
         }
     });
 }
@@ -116,8 +113,8 @@ LoadColours loadColours(int mask) {
     return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
 }
 
-const std::string kMono = monochromeFile(PictureGrid{});
-const std::string kColour = colourFile(PictureGrid{}, {});
+const QByteArray kMono = bytes(monochromeFile(PictureGrid{}));
+const QByteArray kColour = bytes(colourFile(PictureGrid{}, {}));
 
 }  // namespace
 
@@ -164,45 +161,42 @@ class TestCatFile : public QObject {
         QFETCH(int, saved);
         QFETCH(LineTexts, expected);
         const PictureGrid picture = pictureOf(cells);
-        const auto lines =
-            crLfLines(colour ? colourFile(picture, saveColours(saved)) : monochromeFile(picture));
+        const QByteArrayList lines = crLfLines(
+            bytes(colour ? colourFile(picture, saveColours(saved)) : monochromeFile(picture)));
         QCOMPARE(int(lines.size()), colour ? kColourFileLines : kMonochromeFileLines);
         for (const int line : dataLines(colour)) {
-            QCOMPARE(QByteArray::fromStdString(lines[line - 1]),
-                     expected.value(line, QByteArray::fromStdString(kZeros)));
+            QCOMPARE(lines[line - 1], expected.value(line, kZeros));
         }
     }
 
     void fileLayout_data() {
         QTest::addColumn<bool>("colour");
-        QTest::addColumn<LineTexts>("fixed");
+        QTest::addColumn<QByteArray>("header");  // lines from line 1, separated by '|'
+        QTest::addColumn<LineTexts>("fixed");    // further lines
         const QByteArray note = "Tento subor bol vytvoreny programom Tavrolin.";
-        const QList<QByteArray> mono = {"%Header Record",  "Format:MCS1",  "Type Number:7",
-                                        "File Name:PICT1", "Option Name:", "Communication SW:0",
-                                        "Capacity:2048",   "Data Type:PC", "%Data Record"};
-        LineTexts monoLines{{74, ""}, {139, "%End"}, {140, note}};
-        for (int i = 0; i < mono.size(); ++i) {
-            monoLines.insert(i + 1, mono[i]);
-        }
-        const QList<QByteArray> colour = {
-            "%Header Record",    "Format:IMG",  "Communication SW:0", "Data Type:PC",
-            "Height:64",         "Width:128",   "Data Name:Picture6", "Group Name:",
-            "Start Position:DR", "Direction:U", "Byte Direction:W",   "Bit Weight:F",
-            "Colors:4",          "Sheets:1",    "Option1:",           "Option2:",
-            "Option3:",          "Option4:",    "%Data Record"};
+        QTest::newRow("monochrome")
+            << false
+            << QByteArray(
+                   "%Header Record|Format:MCS1|Type Number:7|File Name:PICT1|Option Name:|"
+                   "Communication SW:0|Capacity:2048|Data Type:PC|%Data Record")
+            << LineTexts{{74, ""}, {139, "%End"}, {140, note}};
         LineTexts colourLines{{284, "%End"}, {285, note}};
-        for (int i = 0; i < colour.size(); ++i) {
-            colourLines.insert(i + 1, colour[i]);
-        }
         for (int k = 0; k < 4; ++k) {
             colourLines.insert(20 + 66 * k, "Sheet:1");
             colourLines.insert(21 + 66 * k, "Color:" + QByteArray::number(k + 1));
         }
-        QTest::newRow("monochrome") << false << monoLines;
-        QTest::newRow("colour") << true << colourLines;
+        QTest::newRow("colour")
+            << true
+            << QByteArray(
+                   "%Header Record|Format:IMG|Communication SW:0|Data Type:PC|Height:64|"
+                   "Width:128|Data Name:Picture6|Group Name:|Start Position:DR|"
+                   "Direction:U|Byte Direction:W|Bit Weight:F|Colors:4|Sheets:1|Option1:|"
+                   "Option2:|Option3:|Option4:|%Data Record")
+            << colourLines;
     }
     void fileLayout() {
         QFETCH(bool, colour);
+        QFETCH(QByteArray, header);
         QFETCH(LineTexts, fixed);
         const PictureGrid picture = patternPicture();
         // The editor writes in stages; the stages must add up to the converter's file.
@@ -214,39 +208,41 @@ class TestCatFile : public QObject {
                                                               {fileTrailer(), 2}};
         std::string joined;
         for (const auto& [text, lineCount] : pieces) {
-            QCOMPARE(int(crLfLines(text).size()), lineCount);
+            QCOMPARE(int(crLfLines(bytes(text)).size()), lineCount);
             joined += text;
         }
-        const std::string file = colour ? colourFile(picture, {}) : monochromeFile(picture);
-        QVERIFY(joined == file);
+        const QByteArray file = bytes(colour ? colourFile(picture, {}) : monochromeFile(picture));
+        QCOMPARE(file, bytes(joined));
         for (const char c : file) {
             QVERIFY(c > 0);  // 7-bit ASCII
         }
-        const auto lines = crLfLines(file);
+        const QByteArrayList lines = crLfLines(file);
         QCOMPARE(int(lines.size()), colour ? 285 : 140);
+        QCOMPARE(lines.mid(0, header.count('|') + 1), header.split('|'));
         for (auto it = fixed.cbegin(); it != fixed.cend(); ++it) {
-            QCOMPARE(QByteArray::fromStdString(lines[it.key() - 1]), it.value());
+            QCOMPARE(lines[it.key() - 1], it.value());
         }
         QVERIFY(encodePlane(PictureGrid{}, 1) == zeroPlane());
     }
 
     void itemReader_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Items>("items");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << Items{"a", "b"};
-        QTest::newRow("bare LF") << QByteArray("a\nb\n") << Items{"a", "b"};
-        QTest::newRow("lone CR") << QByteArray("a\rb\r") << Items{"a", "b"};
-        QTest::newRow("no last line end") << QByteArray("a\r\nb") << Items{"a", "b"};
-        QTest::newRow("empty lines") << QByteArray("\r\n\n\r") << Items{"", "", ""};
-        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << Items{"a", "", "b"};
-        QTest::newRow("comma") << QByteArray("a,b\r\nc") << Items{"a", "b", "c"};
-        QTest::newRow("commas") << QByteArray(",a,,b,\r\n") << Items{"", "a", "", "b", ""};
-        QTest::newRow("NUL kept") << QByteArray("a\0b\nc", 5) << Items{QByteArray("a\0b", 3), "c"};
-        QTest::newRow("empty") << QByteArray() << Items{};
+        QTest::addColumn<QByteArrayList>("items");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArrayList{"a", "b"};
+        QTest::newRow("bare LF") << QByteArray("a\nb\n") << QByteArrayList{"a", "b"};
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArrayList{"a", "b"};
+        QTest::newRow("no last line end") << QByteArray("a\r\nb") << QByteArrayList{"a", "b"};
+        QTest::newRow("empty lines") << QByteArray("\r\n\n\r") << QByteArrayList{"", "", ""};
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QByteArrayList{"a", "", "b"};
+        QTest::newRow("comma") << QByteArray("a,b\r\nc") << QByteArrayList{"a", "b", "c"};
+        QTest::newRow("commas") << QByteArray(",a,,b,\r\n") << QByteArrayList{"", "a", "", "b", ""};
+        QTest::newRow("NUL kept") << QByteArray("a\0b\nc", 5)
+                                  << QByteArrayList{QByteArray("a\0b", 3), "c"};
+        QTest::newRow("empty") << QByteArray() << QByteArrayList{};
     }
     void itemReader() {
         QFETCH(QByteArray, bytes);
-        QFETCH(Items, items);
+        QFETCH(QByteArrayList, items);
         CatItemReader reader(view(bytes));
         for (const QByteArray& item : items) {
             const auto taken = reader.next();
@@ -264,36 +260,34 @@ class TestCatFile : public QObject {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QByteArray>("nextItem");  // the reader's item after the check
-        const std::string mono = withLine(kMono, 10, "FIRST PLANE").toStdString();
-        const std::string colour = withLine(kColour, 22, "FIRST PLANE").toStdString();
+        const QByteArray mono = withLine(kMono, 10, "FIRST PLANE");
+        const QByteArray colour = withLine(kColour, 22, "FIRST PLANE");
         const QByteArray plane = "FIRST PLANE";
         auto row = [](const char* name, const QByteArray& file, int format, bool valid,
                       const QByteArray& next) {
             QTest::newRow(name) << file << format << valid << next;
         };
-        auto cut = [](const std::string& text, int lines) {
-            return edited(text, [&](auto& all) { all.resize(std::size_t(lines)); });
+        auto cut = [](const QByteArray& text, int lines) {
+            return edited(text, [&](QByteArrayList& all) { all.resize(lines); });
         };
-        auto mono1 = [&](int line, const std::string& text) { return withLine(mono, line, text); };
-        auto colour1 = [&](int line, const std::string& text) {
+        auto mono1 = [&](int line, const QByteArray& text) { return withLine(mono, line, text); };
+        auto colour1 = [&](int line, const QByteArray& text) {
             return withLine(colour, line, text);
         };
-        const QByteArray monoBytes = QByteArray::fromStdString(mono);
-        const QByteArray colourBytes = QByteArray::fromStdString(colour);
 
-        row("mono as written", monoBytes, 1, true, plane);
-        row("colour as written", colourBytes, 2, true, plane);
+        row("mono as written", mono, 1, true, plane);
+        row("colour as written", colour, 2, true, plane);
         row("mono upper case", caseFolded(mono, 9, true), 1, true, plane);
         row("mono lower case", caseFolded(mono, 9, false), 1, true, plane);
         row("colour upper case", caseFolded(colour, 21, true), 2, true, plane);
         row("colour lower case", caseFolded(colour, 21, false), 2, true, plane);
-        row("mono bare LF", QByteArray(monoBytes).replace("\r\n", "\n"), 1, true, plane);
-        row("colour lone CR", QByteArray(colourBytes).replace("\r\n", "\r"), 2, true, plane);
+        row("mono bare LF", QByteArray(mono).replace("\r\n", "\n"), 1, true, plane);
+        row("colour lone CR", QByteArray(colour).replace("\r\n", "\r"), 2, true, plane);
         row("comma joins lines 3, 4",
             edited(mono,
-                   [](auto& l) {
+                   [](QByteArrayList& l) {
                        l[2] += "," + l[3];
-                       l.erase(l.begin() + 3);
+                       l.removeAt(3);
                    }),
             1, true, plane);
         row("comma splits line 3", mono1(3, "Type,Number:7"), 1, false, "%Data Record");
@@ -304,26 +298,26 @@ class TestCatFile : public QObject {
         row("Format:IMGX", colour1(2, "Format:IMGX"), 2, true, plane);
         row("text after keys",
             edited(mono,
-                   [](auto& l) {
+                   [](QByteArrayList& l) {
                        for (const int i : {0, 4, 8}) {
-                           l[std::size_t(i)] += "s";
+                           l[i] += "s";
                        }
                    }),
             1, true, plane);
-        row("NUL after a key", mono1(1, std::string("%Header Record\0\xff", 16)), 1, true, plane);
+        row("NUL after a key", mono1(1, QByteArray("%Header Record\0\xff", 16)), 1, true, plane);
         row("unexamined mono lines",
             edited(mono,
-                   [](auto& l) {
+                   [](QByteArrayList& l) {
                        for (const int i : {3, 4, 6, 7, 8}) {
-                           l[std::size_t(i - 1)] = "?";
+                           l[i - 1] = "?";
                        }
                    }),
             1, true, plane);
         row("unexamined colour lines",
             edited(colour,
-                   [](auto& l) {
+                   [](QByteArrayList& l) {
                        for (int i : {3, 4, 7, 8, 13, 14, 15, 16, 17, 18, 20, 21}) {
-                           l[std::size_t(i - 1)] = "\x80?";
+                           l[i - 1] = "\x80?";
                        }
                    }),
             2, true, plane);
@@ -373,12 +367,6 @@ class TestCatFile : public QObject {
         QTest::addColumn<int>("touched");      // cells given a value
         QTest::addColumn<Cells>("untouched");  // cells of the line given none
         const QByteArray z30(30, '0');
-        QTest::newRow("(9,64)") << "80" + z30 << 57 << Cells{{9, 64}} << 1 << 128 << Cells{};
-        QTest::newRow("(128,64)") << "01" + z30 << 1 << Cells{{128, 64}} << 1 << 128 << Cells{};
-        QTest::newRow("(121,48)") << "80" + z30 << 2 << Cells{{121, 48}} << 1 << 128 << Cells{};
-        QTest::newRow("(1,1)") << z30 + "80" << 64 << Cells{{1, 1}} << 1 << 128 << Cells{};
-        QTest::newRow("(5,1)") << z30 + "08" << 64 << Cells{{5, 1}} << 1 << 128 << Cells{};
-        QTest::newRow("(128,1)") << z30 + "01" << 4 << Cells{{128, 1}} << 1 << 128 << Cells{};
         QTest::newRow("a5 lower case")
             << "00a5" + QByteArray(28, '0') << 64 << Cells{{1, 15}, {3, 15}, {6, 15}, {8, 15}} << 4
             << 128 << Cells{};
@@ -444,10 +432,10 @@ class TestCatFile : public QObject {
         QFETCH(char, picture);
         QFETCH(QByteArray, line74);
         QFETCH(QByteArray, cells);
-        const QByteArray file = edited(kMono, [&](auto& lines) {
+        const QByteArray file = edited(kMono, [&](QByteArrayList& lines) {
             lines[72][30] = first;
             lines[137][30] = picture;
-            lines[73] = line74.toStdString();
+            lines[73] = line74;
             lines.resize(138);  // nothing after the picture plane is needed
         });
         const DecodedCatFile decoded = decodeCatFile(view(file), {});
@@ -484,7 +472,7 @@ class TestCatFile : public QObject {
         QFETCH(int, before);
         QFETCH(int, cell);
         QFETCH(int, neighbour);
-        const QByteArray file = edited(kColour, [&](auto& lines) {
+        const QByteArray file = edited(kColour, [&](QByteArrayList& lines) {
             for (int k = 0; k < 4; ++k) {
                 if (planes & (1 << k)) {
                     lines[84 + 66 * k][30] = '8';
@@ -517,11 +505,11 @@ class TestCatFile : public QObject {
         QFETCH(int, keep);
         QFETCH(bool, lastEnd);
         QFETCH(bool, valid);
-        QByteArray file = edited(colour ? kColour : kMono, [&](auto& lines) {
+        QByteArray file = edited(colour ? kColour : kMono, [&](QByteArrayList& lines) {
             for (const int line : dataLines(colour)) {
-                lines[std::size_t(line - 1)] = std::string(32, 'F');
+                lines[line - 1] = QByteArray(32, 'F');
             }
-            lines.resize(std::size_t(keep));
+            lines.resize(keep);
         });
         if (!lastEnd) {
             file.chop(2);
@@ -556,8 +544,7 @@ class TestCatFile : public QObject {
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         const PictureGrid picture = patternPicture();
-        QByteArray file =
-            QByteArray::fromStdString(colour ? colourFile(picture, {}) : monochromeFile(picture));
+        QByteArray file = bytes(colour ? colourFile(picture, {}) : monochromeFile(picture));
         file = from == "lower" ? file.toLower() : from.isEmpty() ? file : file.replace(from, to);
         const DecodedCatFile decoded = decodeCatFile(view(file), {});
         QCOMPARE(int(decoded.loadFormat), colour ? 2 : 1);
