@@ -66,8 +66,18 @@ QByteArray edited(const QByteArray& text, Edit edit) {
     return lines.join("\r\n") + "\r\n";
 }
 
+// The text with `content` in place of each of the lines given (from 1).
+QByteArray withLines(const QByteArray& text, std::initializer_list<int> which,
+                     const QByteArray& content) {
+    return edited(text, [&](QByteArrayList& lines) {
+        for (const int line : which) {
+            lines[line - 1] = content;
+        }
+    });
+}
+
 QByteArray withLine(const QByteArray& text, int line, const QByteArray& content) {
-    return edited(text, [&](QByteArrayList& lines) { lines[line - 1] = content; });
+    return withLines(text, {line}, content);
 }
 
 QByteArray caseFolded(const QByteArray& text, int lastLine, bool upper) {
@@ -284,12 +294,7 @@ class TestCatFile : public QObject {
         row("mono bare LF", QByteArray(mono).replace("\r\n", "\n"), 1, true, plane);
         row("colour lone CR", QByteArray(colour).replace("\r\n", "\r"), 2, true, plane);
         row("comma joins lines 3, 4",
-            edited(mono,
-                   [](QByteArrayList& l) {
-                       l[2] += "," + l[3];
-                       l.removeAt(3);
-                   }),
-            1, true, plane);
+            edited(mono, [](QByteArrayList& l) { l[2] += "," + l.takeAt(3); }), 1, true, plane);
         row("comma splits line 3", mono1(3, "Type,Number:7"), 1, false, "%Data Record");
         row("comma splits line 7", colour1(7, "Data Name:Picture,6"), 2, false, "Color:1");
         row("HEIGHT:640", colour1(5, "HEIGHT:640"), 2, true, plane);
@@ -297,30 +302,13 @@ class TestCatFile : public QObject {
         row("Format:MCS12", mono1(2, "Format:MCS12"), 1, true, plane);
         row("Format:IMGX", colour1(2, "Format:IMGX"), 2, true, plane);
         row("text after keys",
-            edited(mono,
-                   [](QByteArrayList& l) {
-                       for (const int i : {0, 4, 8}) {
-                           l[i] += "s";
-                       }
-                   }),
+            withLine(withLine(mono1(1, "%Header Records"), 5, "Option Name:s"), 9, "%Data Records"),
             1, true, plane);
         row("NUL after a key", mono1(1, QByteArray("%Header Record\0\xff", 16)), 1, true, plane);
-        row("unexamined mono lines",
-            edited(mono,
-                   [](QByteArrayList& l) {
-                       for (const int i : {3, 4, 6, 7, 8}) {
-                           l[i - 1] = "?";
-                       }
-                   }),
-            1, true, plane);
+        row("unexamined mono lines", withLines(mono, {3, 4, 6, 7, 8}, "?"), 1, true, plane);
         row("unexamined colour lines",
-            edited(colour,
-                   [](QByteArrayList& l) {
-                       for (int i : {3, 4, 7, 8, 13, 14, 15, 16, 17, 18, 20, 21}) {
-                           l[i - 1] = "\x80?";
-                       }
-                   }),
-            2, true, plane);
+            withLines(colour, {3, 4, 7, 8, 13, 14, 15, 16, 17, 18, 20, 21}, "\x80?"), 2, true,
+            plane);
         row("mono: line 1", mono1(1, "%Header Recor"), 1, false, plane);
         row("mono: line 1 not ASCII", mono1(1, "\xff%Header Record"), 1, false, plane);
         row("mono: line 5", mono1(5, "Option Nam:"), 1, false, plane);
