@@ -251,16 +251,6 @@ class TestTools : public QObject {
         // The undo copy holds the strokes as well: they were in the picture before.
         QCOMPARE(state.undoPicture.at(40, 30), kBlack);
     }
-
-    void clickWithThePenChangesNothing() {
-        EditorState state;
-        moveTo(state, 10, 10);
-        canvasClicked(state);
-        canvasClicked(state);
-        QVERIFY(!state.undoAvailable);
-        QCOMPARE(state.lineStarted + state.rectStarted + state.circleStarted, 0);
-        QCOMPARE(state.picture.at(10, 10), kWhite);
-    }
 };
 
 QTEST_MAIN(TestTools)
