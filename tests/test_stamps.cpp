@@ -204,44 +204,6 @@ class TestStamps : public QObject {
         QCOMPARE(pixels(state.hedgehogBox, 1, 1, kColumns, kRows),
                  QStringList(kRows, QString(kColumns, QLatin1Char('.'))));
     }
-
-    void hedgehogFansOutFromTheClickPoint_data() {
-        QTest::addColumn<ColorCode>("ground");
-        QTest::addColumn<ColorCode>("colour");
-        QTest::addColumn<QStringList>("expected");  // cells 1..9 by 1..7
-        QTest::newRow("white erases black")
-            << kBlack << kWhite
-            << art("#########/#########/###....##/###..####/###.#.###/###.##.##/#########");
-        QTest::newRow("red on green")
-            << kGreen << kRed
-            << art("ggggggggg/ggggggggg/gggrrrrgg/gggrrgggg/gggrgrggg/gggrggrgg/ggggggggg");
-    }
-    void hedgehogFansOutFromTheClickPoint() {
-        QFETCH(ColorCode, ground);
-        QFETCH(ColorCode, colour);
-        QFETCH(QStringList, expected);
-        EditorState state;
-        fill(state.picture, ground);
-        setCurrentColor(state, colour);
-        trackHedgehog(state, 3.4f, 2.5f);
-        toggleHedgehog(state);
-        QCOMPARE(state.hedgehogDrawing, 1);
-        for (const QPointF end : {QPointF(7, 2), QPointF(3, 6), QPointF(7, 6)}) {
-            trackHedgehog(state, float(end.x()), float(end.y()));
-        }
-        toggleHedgehog(state);
-        QCOMPARE(state.hedgehogDrawing, 0);
-        QCOMPARE(pixels(state.hedgehogBox, 1, 1, 9, 7), expected);
-        const PictureGrid before = state.picture;
-
-        insertHedgehog(state);
-        QCOMPARE(cells(state.picture, 1, 1, 9, 7), expected);
-        QVERIFY(restIs(state.picture, 9, 7, ground));
-        QVERIFY(state.undoAvailable);
-        QVERIFY(state.undoPicture.usedCellsEqual(before));
-        QCOMPARE(pixels(state.hedgehogBox, 1, 1, 9, 7),
-                 QStringList(7, QStringLiteral(".........")));
-    }
 };
 
 QTEST_MAIN(TestStamps)

@@ -8,6 +8,7 @@
 #include "windowdriver.h"
 
 using namespace tavrolin;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -128,10 +129,31 @@ class TestStampsWindow : public QObject {
         QCOMPARE(state.textBox.pixel(1, 2), model::kBlackRgb);
     }
 
+    // Spines from the clicked point, in the chosen colour over any ground; the rest stays.
+    void hedgehogFansOutFromTheClick_data() {
+        QTest::addColumn<int>("ground");
+        QTest::addColumn<QString>("swatch");
+        QTest::addColumn<QString>("expected");  // cells 1..8 of rows 1..7, rows split by '/'
+        QTest::newRow("black on white")
+            << int(model::kWhite) << u"Image1"_s
+            << u"......../......../..####../..##..../..#.#.../..#..#../........"_s;
+        QTest::newRow("white erases black")
+            << int(model::kBlack) << u"Image2"_s
+            << u"########/########/##....##/##..####/##.#.###/##.##.##/########"_s;
+        QTest::newRow("red on green")
+            << int(model::kGreen) << u"Image3"_s
+            << u"gggggggg/gggggggg/ggrrrrgg/ggrrgggg/ggrgrggg/ggrggrgg/gggggggg"_s;
+    }
     void hedgehogFansOutFromTheClick() {
+        QFETCH(int, ground);
+        QFETCH(QString, swatch);
+        QFETCH(QString, expected);
         model::EditorState& state = ui_.state();
-        state.picture.at(8, 8) = model::kGreen;
+        model::PictureGrid::forEachUsedCell(
+            [&](int x, int y) { state.picture.at(x, y) = model::ColorCode(ground); });
+        state.picture.at(100, 50) = model::kBlue;
         const model::PictureGrid before = state.picture;
+        ui_.click(swatch);
         moveOverHedgehog({30, 30});
         moveOverHedgehog({2, 2});
         QVERIFY(boxIsBlank(state.hedgehogBox));
@@ -142,9 +164,10 @@ class TestStampsWindow : public QObject {
         clickHedgehog({2, 2});
         moveOverHedgehog({40, 2});  // not drawing: no spine
         ui_.click("Command12");
-        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 8),
-                 QStringLiteral("........\n........\n..####..\n..##....\n"
-                                "..#.#...\n..#..#..\n........\n.......g"));
+        model::PictureGrid stamped = before;
+        pictureart::draw(stamped, 1, 1, expected.split(u'/'));
+        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 7).split(u'\n'), expected.split(u'/'));
+        QVERIFY(state.picture.usedCellsEqual(stamped));
         QVERIFY(boxIsBlank(state.hedgehogBox));
         QVERIFY(ui_.undoEnabled());
         ui_.click("Command11");
