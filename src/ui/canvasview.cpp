@@ -10,6 +10,17 @@ CanvasView::CanvasView(model::EditorState& state, QWidget* parent)
     setCursor(Qt::CrossCursor);
 }
 
+void CanvasView::paintImage(QPainter& painter, const QRect& area) {
+    // Device pixels per logical one, on the screen or in whatever the view is drawn into.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (ratio == 1.0) {
+        PictureBoxView::paintImage(painter, area);
+        return;
+    }
+    const QImage scaled = scaler_.scaled(box().image(), ratio, area);
+    painter.drawImage(scaler_.devicePosition(area.topLeft()), scaled);
+}
+
 void CanvasView::paintOverlay(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(0, 0, 255), 0));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/editorstate.h"
+#include "ui/canvasscaler.h"
 #include "ui/pictureboxview.h"
 
 namespace tavrolin::ui {
@@ -14,10 +15,12 @@ class CanvasView : public PictureBoxView {
     CanvasView(model::EditorState& state, QWidget* parent);
 
   protected:
+    void paintImage(QPainter& painter, const QRect& area) override;
     void paintOverlay(QPainter& painter) override;
 
   private:
     model::EditorState& state_;
+    CanvasScaler scaler_;
 };
 
 }  // namespace tavrolin::ui

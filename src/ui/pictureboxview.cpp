@@ -37,18 +37,24 @@ QRect PictureBoxView::drawingArea() const {
     return QRect(border_, border_, box_.width(), box_.height());
 }
 
-void PictureBoxView::paintEvent(QPaintEvent*) {
+void PictureBoxView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (border_ > 0) {
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // Filled, then covered by the image: on a scaled screen a drawn outline and the
+        // image need not meet, and the device pixels between them would show garbage.
+        painter.fillRect(rect(), palette().color(QPalette::Dark));
     }
-    // Drawn 1:1 in logical pixels; on a scaled screen each pixel becomes a sharp block.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(drawingArea().topLeft(), box_.image());
     painter.setClipRect(drawingArea());
     painter.translate(drawingArea().topLeft());
+    paintImage(painter, event->rect().translated(-drawingArea().topLeft()) &
+                            QRect(QPoint(0, 0), box_.image().size()));
     paintOverlay(painter);
+}
+
+void PictureBoxView::paintImage(QPainter& painter, const QRect& area) {
+    // Drawn 1:1 in logical pixels; on a scaled screen each pixel becomes a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(area.topLeft(), box_.image(), area);
 }
 
 void PictureBoxView::mouseMoveEvent(QMouseEvent* event) {

@@ -30,6 +30,8 @@ class PictureBoxView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
     QRect drawingArea() const;
+    // Draws `area` of the box (in its own pixels), the painter at the box's top left.
+    virtual void paintImage(QPainter& painter, const QRect& area);
     virtual void paintOverlay(QPainter&) {}
 
   private:
