@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFile>
+#include <QTest>
+
+// Whole files as the tests write and check them.
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A folder its owner and others may enter and read but nobody may write into.
+inline constexpr QFileDevice::Permissions kReadOnlyFolder =
+    QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+    QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
