@@ -12,6 +12,7 @@
 #include "catfile/catwriter.h"
 #include "model/canvas.h"
 #include "pictureart.h"
+#include "testfiles.h"
 #include "ui/colourswatch.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
@@ -34,17 +35,6 @@ const QString kColourWarning =
     u"Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že "
     u"ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu "
     u"nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!"_s;
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray colourFile(const model::PictureGrid& picture, catfile::SaveColours colours = {}) {
     return QByteArray::fromStdString(catfile::colourFile(picture, colours));
@@ -237,9 +227,7 @@ class TestFilesWindow : public QObject {
         QVERIFY(QDir(folder_->path()).mkdir(u"locked"_s));
         const QString old = path(u"locked/picture.cat"_s);
         writeBytes(old, "old picture");
-        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                              QFileDevice::ReadOther | QFileDevice::ExeOther;
-        QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
+        QFile::setPermissions(folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner);
         dab("Image1", 3, 3);
         ui_.click(colour ? "Option2" : "Option1");
         prompts_.fileNames = QStringList{old};
@@ -247,7 +235,7 @@ class TestFilesWindow : public QObject {
             ui_.click("Command2");
             QVERIFY(form("Form3").isVisible());
         }
-        QFile::setPermissions(path(u"locked"_s), readOnly);
+        QFile::setPermissions(path(u"locked"_s), kReadOnlyFolder);
         {
             const WithoutRoot asUser;
             if (lockedAtOk) {
@@ -257,7 +245,7 @@ class TestFilesWindow : public QObject {
                 ui_.click("Command2");
             }
         }
-        QFile::setPermissions(path(u"locked"_s), readOnly | QFileDevice::WriteOwner);
+        QFile::setPermissions(path(u"locked"_s), kReadOnlyFolder | QFileDevice::WriteOwner);
         QVERIFY(!form("Form3").isVisible());
         QVERIFY(!timerActive("Timer3"));
         QCOMPARE(prompts_.messages.size(), 1);

@@ -9,6 +9,7 @@
 #include "exchange/imagescan.h"
 #include "model/canvas.h"
 #include "pictureart.h"
+#include "testfiles.h"
 #include "ui/colourswatch.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
@@ -216,13 +217,10 @@ class TestImageExchange : public QObject {
     // Qt reads gif but does not write it: four by two pixels of red, blue, green and
     // black, the second row reversed.
     void importsGif() {
-        QFile gif(path(QStringLiteral("small.gif")));
-        QVERIFY(gif.open(QIODevice::WriteOnly));
-        gif.write(
-            QByteArray::fromHex("47494638396104000200810000ff00000000ff0080000000002c0000"
-                                "0000040002000002070443711cc51005003b"));
-        gif.close();
-        importFile(gif.fileName());
+        const QString gif = path(QStringLiteral("small.gif"));
+        writeBytes(gif, QByteArray::fromHex("47494638396104000200810000ff00000000ff00800000"
+                                            "00002c00000000040002000002070443711cc51005003b"));
+        importFile(gif);
         QVERIFY(prompts_.messages.isEmpty());
         QCOMPARE(pictureart::art(state().picture, 1, 1, 5, 3),
                  QStringLiteral("rbg#.\n#gbr.\n....."));
@@ -312,13 +310,11 @@ class TestImageExchange : public QObject {
         click("Command28");
         click("Image4");
         const model::EditorState before = state();
-        QFile text(path(QStringLiteral("notes.bmp")));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a picture\r\n");
-        text.close();
-        importFile(text.fileName());
+        const QString text = path(QStringLiteral("notes.bmp"));
+        writeBytes(text, "not a picture\r\n");
+        importFile(text);
         QCOMPARE(prompts_.messages.size(), 1);
-        QVERIFY(prompts_.messages[0].contains(text.fileName()));
+        QVERIFY(prompts_.messages[0].contains(text));
         QVERIFY(state().picture.usedCellsEqual(before.picture));
         QVERIFY(state().undoPicture.usedCellsEqual(before.undoPicture));
         QCOMPARE(state().currentTool, model::kRectangleTool);
@@ -338,35 +334,26 @@ class TestImageExchange : public QObject {
         QFETCH(bool, readOnlyFolder);
         const QString target = path(name);
         const QByteArray old("an older picture");
-        const QFile::Permissions readOnly =
-            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
         if (readOnlyFolder) {
             QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("locked")));
-            QFile existing(target);
-            QVERIFY(existing.open(QIODevice::WriteOnly));
-            existing.write(old);
-            existing.close();
-            QVERIFY(QFile::setPermissions(path(QStringLiteral("locked")), readOnly));
+            writeBytes(target, old);
+            QVERIFY(QFile::setPermissions(path(QStringLiteral("locked")), kReadOnlyFolder));
         }
         click("Image4");
         // Whoever runs the test reaches the folders but may not write into them.
-        QVERIFY(QFile::setPermissions(folder_.path(), readOnly | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(folder_.path(), kReadOnlyFolder | QFile::WriteOwner));
         {
             const WithoutRoot asUser;
             exportFile(target);
         }
-        QFile::setPermissions(path(QStringLiteral("locked")), readOnly | QFile::WriteOwner);
+        QFile::setPermissions(path(QStringLiteral("locked")), kReadOnlyFolder | QFile::WriteOwner);
         QCOMPARE(prompts_.messages.size(), 1);
         QVERIFY(prompts_.messages[0].contains(target));
         QCOMPARE(state().currentColor, model::kBlue);
         const QDir folder = QFileInfo(target).dir();
         QCOMPARE(folder.entryList(QDir::Files),
                  readOnlyFolder ? QStringList{QStringLiteral("picture.bmp")} : QStringList{});
-        if (readOnlyFolder) {
-            QFile existing(target);
-            QVERIFY(existing.open(QIODevice::ReadOnly));
-            QCOMPARE(existing.readAll(), old);
-        }
+        QCOMPARE(fileBytes(target), readOnlyFolder ? old : QByteArray("<missing>"));
     }
 
   private:

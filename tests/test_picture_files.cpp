@@ -8,6 +8,7 @@
 #include "exchange/picturefileload.h"
 #include "exchange/picturefilesave.h"
 #include "pictureart.h"
+#include "testfiles.h"
 #include "withoutroot.h"
 
 using namespace tavrolin;
@@ -20,17 +21,6 @@ model::PictureGrid artPicture() {
     model::PictureGrid picture;
     pictureart::draw(picture, 1, 1, {u"#rbg"_s});
     return picture;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 const QByteArray kMono = QByteArray::fromStdString(catfile::monochromeFile(artPicture()));
@@ -107,11 +97,9 @@ class TestPictureFiles : public QObject {
         QVERIFY(folder.mkdir(u"readonly"_s));
         QVERIFY(folder.mkdir(u"folder.cat"_s));
         writeBytes(filePath(u"readonly/picture.cat"_s), "old picture");
-        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                              QFileDevice::ReadOther | QFileDevice::ExeOther;
-        QVERIFY(QFile::setPermissions(filePath(u"readonly"_s), readOnly));
+        QVERIFY(QFile::setPermissions(filePath(u"readonly"_s), kReadOnlyFolder));
         QVERIFY(QFile::setPermissions(
-            folder_->path(), readOnly | QFileDevice::WriteOwner | QFileDevice::WriteOther));
+            folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner | QFileDevice::WriteOther));
         bool saved = false;
         exchange::PictureFileSave save;
         {
@@ -122,8 +110,8 @@ class TestPictureFiles : public QObject {
         QVERIFY(!saved);
         QVERIFY(!save.pending());
         QVERIFY(!save.errorString().isEmpty());
-        QFile::setPermissions(filePath(u"readonly"_s), readOnly | QFileDevice::WriteOwner);
-        QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
+        QFile::setPermissions(filePath(u"readonly"_s), kReadOnlyFolder | QFileDevice::WriteOwner);
+        QFile::setPermissions(folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner);
         if (!kept.isEmpty()) {
             QCOMPARE(fileBytes(filePath(kept)), QByteArray("old picture"));
         }

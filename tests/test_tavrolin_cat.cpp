@@ -10,6 +10,7 @@
 #include "catfile/catwriter.h"
 #include "exchange/bmpexport.h"
 #include "pictureart.h"
+#include "testfiles.h"
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -39,17 +40,6 @@ Run runConverter(const QString& folder, const QString& arguments, bool asUser = 
         qFatal("tavrolin-cat did not finish");
     }
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // A 130 × 66 image: a column and a row beyond the screen, and in its corner the palette,
@@ -207,12 +197,9 @@ class TestTavrolinCat : public QObject {
 
     void failedWriteKeepsTheOldFile() {
         writeBytes(filePath(u"out.cat"_s), "old picture");
-        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                              QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                              QFileDevice::ReadOther | QFileDevice::ExeOther;
-        QVERIFY(QFile::setPermissions(folder_->path(), readOnly));
+        QVERIFY(QFile::setPermissions(folder_->path(), kReadOnlyFolder));
         const Run done = run(u"encode in.png out.cat --mono"_s, true);
-        QFile::setPermissions(folder_->path(), readOnly | QFileDevice::WriteOwner);
+        QFile::setPermissions(folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner);
         QCOMPARE(done.exitCode, 1);
         QVERIFY2(done.err.startsWith("tavrolin-cat: out.cat: "), done.err.constData());
         QCOMPARE(fileBytes(filePath(u"out.cat"_s)), QByteArray("old picture"));
