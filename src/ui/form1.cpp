@@ -1,8 +1,12 @@
 #include "ui/form1.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTimer>
 
+#include "exchange/picturefilekind.h"
 #include "model/canvas.h"
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
@@ -28,6 +32,12 @@ QTimer* makeTimer(QObject* parent, const char* name) {
     return timer;
 }
 
+// The one local file dropped, or "" for several files or anything that is no file.
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
 }  // namespace
 
 Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
@@ -49,12 +59,13 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Timer1 = makeTimer(this, "Timer1");
     Timer2 = makeTimer(this, "Timer2");
     Timer3 = makeTimer(this, "Timer3");
-    auto* pictureFiles = new PictureFileSession(
+    pictureFiles_ = new PictureFileSession(
         context_, *Timer2, *Timer3,
         [this] { return findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked(); }, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
-    (new MenuFrame(context_, *importFrame, *pictureFiles, this))->setGeometry(8, 128, 129, 105);
+    Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, this);
+    Frame2->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     Picture1 = new CanvasView(context_.state, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -71,6 +82,33 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     clearLinkUnderlinesOverTheirAreas();
     Form_Load();
     makeAccessible(*this, context_);
+    setAcceptDrops(true);
+}
+
+void Form1::openPath(const QString& path) {
+    if (exchange::isPictureFile(path)) {
+        pictureFiles_->openFile(path);
+    } else {
+        Frame2->importFile(path);
+    }
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The drop ends first: a dialog or message shown inside it would keep the program
+    // the file came from waiting.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openPath(path); }, Qt::QueuedConnection);
 }
 
 void Form1::Form_Load() {

@@ -11,7 +11,9 @@ namespace tavrolin::ui {
 
 class CanvasView;
 class ContactFrame;
+class MenuFrame;
 class PictureBoxView;
+class PictureFileSession;
 
 // The main window: the enlarged canvas, the 1:1 preview and the frames of commands
 // around them. It owns the editor's state; each frame handles its own controls.
@@ -22,6 +24,15 @@ class Form1 : public QWidget {
     explicit Form1(Prompts& prompts, QWidget* parent = nullptr);
 
     EditorContext& context() { return context_; }
+
+    // A file given from outside, on the command line or dropped on the window: a
+    // picture file is opened as "Otvor" opens the file chosen, anything else imported
+    // as "Importuj obrázok" imports it.
+    void openPath(const QString& path);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void Form_Load();
@@ -34,6 +45,8 @@ class Form1 : public QWidget {
     PictureBoxView* Picture2;  // the 1:1 preview
     CanvasView* Picture1;      // the enlarged canvas
     ContactFrame* Frame3;
+    MenuFrame* Frame2;
+    PictureFileSession* pictureFiles_;
     QTimer* Timer1;  // refreshes the preview twice a second
     QTimer* Timer2;  // completes loading a picture file
     QTimer* Timer3;  // completes saving a picture file

@@ -68,6 +68,12 @@ void MenuFrame::Command5_Click() {
     if (state.fileName.isEmpty()) {
         return;
     }
+    importFile(state.fileName);
+}
+
+void MenuFrame::importFile(const QString& path) {
+    model::EditorState& state = context_.state;
+    state.fileName = path;
     if (!exchange::importImage(state, state.fileName, importFrame_.importColours())) {
         context_.prompts.message(
             QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok! Skontrolujte prosím, či je "

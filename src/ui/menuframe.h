@@ -20,6 +20,9 @@ class MenuFrame : public QGroupBox {
     MenuFrame(EditorContext& context, const ImportFrame& importFrame,
               PictureFileSession& pictureFiles, QWidget* parent);
 
+    // "Importuj obrázok" with the file already chosen.
+    void importFile(const QString& path);
+
   private:
     void Command1_Click();
     void Command2_Click();

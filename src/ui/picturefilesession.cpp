@@ -97,6 +97,19 @@ void PictureFileSession::open() {
     if (state.fileName.isEmpty()) {
         return;
     }
+    startLoad();
+}
+
+void PictureFileSession::openFile(const QString& path) {
+    if (fileWaiting()) {
+        return;
+    }
+    context_.state.fileName = path;
+    startLoad();
+}
+
+void PictureFileSession::startLoad() {
+    model::EditorState& state = context_.state;
     load_.start(state, state.fileName);
     context_.changed();
     if (load_.waitsForColours()) {

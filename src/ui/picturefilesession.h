@@ -30,11 +30,15 @@ class PictureFileSession : public QObject {
                        std::function<bool()> colourCalculator, QWidget* window);
     ~PictureFileSession() override;
 
+    // "Otvor": asks for the file, then opens it as openFile does.
     void open();
+    // "Otvor" with the file already chosen.
+    void openFile(const QString& path);
     void save();
 
   private:
     bool fileWaiting();
+    void startLoad();
     void bringToFront(QWidget& dialog);
     void showSaveFailure();
     void Timer2_Timer();
