@@ -20,6 +20,7 @@
 #include "ui/pictureboxview.h"
 #include "ui/picturefilesession.h"
 #include "ui/replaceframe.h"
+#include "ui/shortcuts.h"
 #include "ui/toolboxframe.h"
 
 namespace tavrolin::ui {
@@ -82,6 +83,7 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     clearLinkUnderlinesOverTheirAreas();
     Form_Load();
     makeAccessible(*this, context_);
+    installShortcuts(*this);
     setAcceptDrops(true);
 }
 
