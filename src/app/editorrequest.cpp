@@ -1,0 +1,60 @@
+#include "app/editorrequest.h"
+
+namespace tavrolin::app {
+
+EditorRequest parseEditorArguments(const QStringList& arguments) {
+    QStringList files;
+    QString unknown;
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (optionsEnded) {
+            files << argument;
+        } else if (argument == u"--") {
+            optionsEnded = true;
+        } else if (argument == u"--help" || argument == u"-h") {
+            return {EditorRequest::Kind::Help, {}, {}};
+        } else if (argument == u"--version") {
+            return {EditorRequest::Kind::Version, {}, {}};
+        } else if (!argument.startsWith(u'-')) {
+            files << argument;
+        } else if (unknown.isEmpty()) {
+            unknown = argument;
+        }
+    }
+    if (!unknown.isEmpty()) {
+        return {EditorRequest::Kind::UnknownOption,
+                {},
+                QStringLiteral("unknown option %1").arg(unknown)};
+    }
+    if (files.size() > 1) {
+        return {EditorRequest::Kind::TooManyFiles,
+                {},
+                QStringLiteral("one file at most, %1 given").arg(files.size())};
+    }
+    return {EditorRequest::Kind::Edit, files.value(0), {}};
+}
+
+QString editorUsage() {
+    return QStringLiteral(
+        "usage: tavrolin [FILE]\n"
+        "       tavrolin --help | --version");
+}
+
+QString editorHelp() {
+    return editorUsage() + QStringLiteral(R"(
+
+Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
+FILE, if given, is opened once the main window shows: a .cat picture file (by its
+name or its "%Header Record" first line) as "Otvor" opens it, any other file
+imported as an image (bmp, jpg, gif, png) as "Importuj obrázok" imports it.
+
+  -h, --help   print this text and exit
+  --version    print the version and exit
+  --           every argument after it is a file, even one starting with "-"
+
+Qt's own options (-platform, -style, ...) are accepted too.
+Exit status: 0 when the editor closes, 2 for wrong arguments.
+)");
+}
+
+}  // namespace tavrolin::app
