@@ -10,6 +10,7 @@
 #include "windowdriver.h"
 
 using namespace tavrolin;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,11 +35,11 @@ class TestMainWindow : public QObject {
         QCOMPARE(state.preview.pixel(64, 32), model::kWhiteRgb);
         QCOMPARE(state.currentColor, model::kBlack);
         QVERIFY(!ui_.undoEnabled());
-        QCOMPARE(ui_.text("Label18"), QStringLiteral("aktívne: pero"));
+        QCOMPARE(ui_.text("Label18"), u"aktívne: pero"_s);
         QCOMPARE(ui_.control("Label16")->y(), 52);
         QVERIFY(ui_.control<QRadioButton>("Option1")->isChecked());
-        QCOMPARE(ui_.control<QComboBox>("Combo3")->currentText(), QStringLiteral("čiernu"));
-        QCOMPARE(ui_.control<QComboBox>("Combo2")->currentText(), QStringLiteral("8"));
+        QCOMPARE(ui_.control<QComboBox>("Combo3")->currentText(), u"čiernu"_s);
+        QCOMPARE(ui_.control<QComboBox>("Combo2")->currentText(), u"8"_s);
         QCOMPARE(ui_.control<QComboBox>("Combo2")->count(), 34);
         QVERIFY(ui_.control<QCheckBox>("Check6")->isChecked());
         auto* fonts = ui_.control<QComboBox>("Combo1");
@@ -102,14 +103,10 @@ class TestMainWindow : public QObject {
         QTest::addColumn<int>("tool");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("hidden");  // l(ine), r(ectangle), c(ircle) outlines
-        QTest::newRow("pen") << "Command26" << 1 << "aktívne: pero"
-                             << "lrc";
-        QTest::newRow("line") << "Command27" << 2 << "aktívne: čiara"
-                              << "rc";
-        QTest::newRow("rectangle") << "Command28" << 3 << "aktívne: obdĺžnik"
-                                   << "lc";
-        QTest::newRow("circle") << "Command29" << 4 << "aktívne: kruh"
-                                << "lr";
+        QTest::newRow("pen") << u"Command26"_s << 1 << u"aktívne: pero"_s << u"lrc"_s;
+        QTest::newRow("line") << u"Command27"_s << 2 << u"aktívne: čiara"_s << u"rc"_s;
+        QTest::newRow("rectangle") << u"Command28"_s << 3 << u"aktívne: obdĺžnik"_s << u"lc"_s;
+        QTest::newRow("circle") << u"Command29"_s << 4 << u"aktívne: kruh"_s << u"lr"_s;
     }
     void toolButtonsHideTheOtherOutlines() {
         QFETCH(QString, button);
