@@ -57,26 +57,6 @@ class TestModel : public QObject {
         QCOMPARE(canvasPixel(state, px, py) == qRgb(0, 0, 0), black);
     }
 
-    void paintCellFillsOnlyTheInterior() {
-        EditorState state;
-        drawGrid(state);
-        state.picture.at(2, 3) = kRed;
-        paintCell(state, 2, 3);
-        for (int px = 4; px <= 10; ++px) {
-            for (int py = 9; py <= 15; ++py) {
-                const bool interior = px >= 5 && px <= 8 && py >= 10 && py <= 13;
-                const bool grid = px == 4 || px == 9 || py == 9 || py == 14;
-                const QRgb expected =
-                    interior ? qRgb(255, 0, 0) : (grid ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-                QCOMPARE(canvasPixel(state, px, py), expected);
-            }
-        }
-        state.picture.at(2, 3) = kWhite;
-        paintCell(state, 2, 3);
-        QCOMPARE(canvasPixel(state, 5, 10), qRgb(255, 255, 255));
-        QCOMPARE(canvasPixel(state, 9, 10), qRgb(0, 0, 0));
-    }
-
     void repaintMatchesCellByCellPainting() {
         EditorState state;
         PictureGrid::forEachUsedCell([&](int x, int y) {
