@@ -115,9 +115,7 @@ class TestImageExchange : public QObject {
                                 "(súbory *.png)|*.png"));
         verifyPattern();
         QCOMPARE(state().importBox.image(), patternImage());
-        QCOMPARE(state().currentTool, model::kPen);
         QCOMPARE(ui_.text("Label18"), QStringLiteral("aktívne: pero"));
-        QCOMPARE(state().currentColor, model::kBlack);
         QCOMPARE(state().canvas.drawingColor(), model::kBlackRgb);
         QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), QColor(Qt::black));
         QCOMPARE(state().canvas.image().pixel(4, 0), qRgb(0, 0, 0));  // the grid
