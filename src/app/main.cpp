@@ -73,6 +73,8 @@ int main(int argc, char* argv[]) {
         mainWindow = std::make_unique<tavrolin::ui::Form1>(prompts);
         prompts.setParent(mainWindow.get());
         mainWindow->show();
+        // The splash had the focus; keys go to the main window from its first moment.
+        mainWindow->activateWindow();
         if (!path.isEmpty()) {
             // After the splash has gone, over the main window.
             QMetaObject::invokeMethod(
