@@ -1,0 +1,129 @@
+#pragma once
+
+// Picture-file texts for the tests: whole files, their lines edited, pictures to
+// write, and the load and save ticks as bit masks.
+#include <QList>
+#include <QMap>
+#include <QTest>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "catfile/catheader.h"
+#include "catfile/catitemreader.h"
+#include "catfile/catlayout.h"
+#include "catfile/catwriter.h"
+#include "catfile/decodedcatfile.h"
+#include "catfile/planeapplier.h"
+#include "catfile/planedecoder.h"
+#include "catfile/planeencoder.h"
+
+using namespace tavrolin::catfile;
+using tavrolin::model::PictureGrid;
+
+struct Cell {
+    int x = 0;
+    int y = 0;
+    int code = 1;
+};
+using Cells = QList<Cell>;
+using LineTexts = QMap<int, QByteArray>;
+Q_DECLARE_METATYPE(Cells)
+Q_DECLARE_METATYPE(LineTexts)
+
+inline const QByteArray kZeros(kZeroLine.data(), qsizetype(kZeroLine.size()));
+inline const QByteArray kEnd = "<end>";  // no item left
+
+inline QByteArray bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
+inline std::string_view view(const QByteArray& text) {
+    return {text.constData(), std::size_t(text.size())};
+}
+
+// Lines of a text whose every line ends in CR LF; none if any line ends otherwise.
+inline QByteArrayList crLfLines(const QByteArray& text) {
+    if (!text.isEmpty() && !text.endsWith("\r\n")) {
+        return {};
+    }
+    QByteArrayList lines = text.split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (!line.endsWith('\r') || line.count('\r') != 1) {
+            return {};
+        }
+        line.chop(1);
+    }
+    return lines;
+}
+
+// The text with its CR LF lines edited; line n is lines[n - 1].
+template <typename Edit>
+inline QByteArray edited(const QByteArray& text, Edit edit) {
+    QByteArrayList lines = crLfLines(text);
+    edit(lines);
+    return lines.join("\r\n") + "\r\n";
+}
+
+// The text with `content` in place of each of the lines given (from 1).
+inline QByteArray withLines(const QByteArray& text, std::initializer_list<int> which,
+                            const QByteArray& content) {
+    return edited(text, [&](QByteArrayList& lines) {
+        for (const int line : which) {
+            lines[line - 1] = content;
+        }
+    });
+}
+
+inline QByteArray withLine(const QByteArray& text, int line, const QByteArray& content) {
+    return withLines(text, {line}, content);
+}
+
+inline QByteArray caseFolded(const QByteArray& text, int lastLine, bool upper) {
+    return edited(text, [&](QByteArrayList& lines) {
+        for (int i = 0; i < lastLine; ++i) {
+            lines[i] = upper ? lines[i].toUpper() : lines[i].toLower();
+        }
+    });
+}
+
+inline PictureGrid pictureOf(const Cells& cells) {
+    PictureGrid picture;
+    for (const Cell& cell : cells) {
+        picture.at(cell.x, cell.y) = static_cast<std::int16_t>(cell.code);
+    }
+    return picture;
+}
+
+// Every code in every shape of neighbourhood, so a shifted bit shows.
+inline PictureGrid patternPicture() {
+    PictureGrid picture;
+    PictureGrid::forEachUsedCell([&](int x, int y) {
+        picture.at(x, y) = static_cast<std::int16_t>((3 * x + 7 * y + x * y) % 5);
+    });
+    return picture;
+}
+
+inline std::vector<int> dataLines(bool colour) {
+    std::vector<int> lines;
+    for (int plane = 0; plane < (colour ? 4 : 2); ++plane) {
+        const int first = colour ? 22 + 66 * plane : 10 + 65 * plane;
+        for (int n = 0; n < kPlaneLines; ++n) {
+            lines.push_back(first + n);
+        }
+    }
+    return lines;
+}
+
+inline SaveColours saveColours(int mask) {
+    return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0};
+}
+inline LoadColours loadColours(int mask) {
+    return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
+}
+
+inline const QByteArray kMono = bytes(monochromeFile(PictureGrid{}));
+inline const QByteArray kColour = bytes(colourFile(PictureGrid{}, {}));
