@@ -49,6 +49,15 @@ QPushButton* makePictureButton(QWidget* parent, const char* name, const QPixmap&
     return button;
 }
 
+QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
+                    const QStringList& items) {
+    QComboBox* list = place(new QComboBox(parent), name, geometry);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(items);
+    return list;
+}
+
 QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry) {
     QCheckBox* box = place(new QCheckBox(caption, parent), name, geometry);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -23,6 +24,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
                         const QRect& geometry);
 QPushButton* makePictureButton(QWidget* parent, const char* name, const QPixmap& picture,
                                const QRect& geometry);
+// An editable list: its text may also be typed, and typing adds no item.
+QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
+                    const QStringList& items);
 QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry);
 

@@ -10,13 +10,10 @@ namespace tavrolin::ui {
 namespace {
 
 QComboBox* makeColourList(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(geometry);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->addItems({QStringLiteral("čiernu"), QStringLiteral("bielu"), QStringLiteral("červenú"),
-                    QStringLiteral("zelenú"), QStringLiteral("modrú")});
+    QComboBox* list =
+        makeList(parent, name, geometry,
+                 {QStringLiteral("čiernu"), QStringLiteral("bielu"), QStringLiteral("červenú"),
+                  QStringLiteral("zelenú"), QStringLiteral("modrú")});
     list->setCurrentText(QStringLiteral("čiernu"));
     return list;
 }

@@ -13,15 +13,6 @@ namespace tavrolin::ui {
 
 namespace {
 
-QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(geometry);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    return list;
-}
-
 QStringList fontSizes() {
     QStringList sizes{QStringLiteral("6"), QStringLiteral("8")};
     for (int size = 10; size <= 72; size += 2) {
@@ -38,13 +29,11 @@ TextFrame::TextFrame(EditorContext& context, QWidget* parent)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(8, 16, 129, 21);
-    Combo1 = makeList(this, "Combo1", QRect(8, 40, 129, 22));
-    Combo1->addItems(QFontDatabase::families());
+    Combo1 = makeList(this, "Combo1", QRect(8, 40, 129, 22), QFontDatabase::families());
     if (Combo1->count() > 0) {
         Combo1->setCurrentIndex(0);
     }
-    Combo2 = makeList(this, "Combo2", QRect(8, 64, 57, 22));
-    Combo2->addItems(fontSizes());
+    Combo2 = makeList(this, "Combo2", QRect(8, 64, 57, 22), fontSizes());
     Combo2->setCurrentText(QStringLiteral("8"));
     Command15 =
         makePictureButton(this, "Command15", icons::arrow(Qt::LeftArrow), QRect(72, 64, 16, 22));
