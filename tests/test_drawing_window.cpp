@@ -52,6 +52,7 @@ class TestDrawingWindow : public QObject {
         QTest::newRow("right of the canvas") << QPoint(640, 100) << 129 << 21 << false;
         QTest::newRow("left of the canvas") << QPoint(-3, 100) << 0 << 21 << false;
         QTest::newRow("further left") << QPoint(-7, 100) << -1 << 21 << false;
+        QTest::newRow("above the canvas") << QPoint(100, -3) << 21 << 0 << false;
         QTest::newRow("below the canvas") << QPoint(100, 322) << 21 << 65 << false;
     }
     void dragWithThePen() {
@@ -89,8 +90,10 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(blackCells(state().picture), 18);
         ui_.release(ui_.cell(31, 10), Qt::RightButton);
         ui_.release(ui_.cell(31, 10));
-        ui_.click("Command27");
-        ui_.drag(ui_.cell(40, 40), {ui_.cell(41, 41)});  // other tools do not paint while dragging
+        for (const char* tool : {"Command27", "Command28", "Command29"}) {
+            ui_.click(tool);
+            ui_.drag(ui_.cell(40, 40), {ui_.cell(41, 41)});  // other tools do not paint
+        }
         QCOMPARE(blackCells(state().picture), 18);
     }
 

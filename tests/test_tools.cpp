@@ -146,38 +146,6 @@ class TestTools : public QObject {
         }
     }
 
-    void penPaintsOnlyWithLeftButtonInside_data() {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<float>("x");
-        QTest::addColumn<float>("y");
-        QTest::addColumn<bool>("paints");
-        QTest::newRow("left button") << int(kPen) << 1 << 100.0f << 100.0f << true;
-        QTest::newRow("right button") << int(kPen) << 2 << 100.0f << 100.0f << false;
-        QTest::newRow("left and middle") << int(kPen) << 5 << 100.0f << 100.0f << false;
-        QTest::newRow("half a pixel left") << int(kPen) << 1 << -0.5f << 100.0f << false;
-        QTest::newRow("above the canvas") << int(kPen) << 1 << 100.0f << -1.0f << false;
-        QTest::newRow("below the canvas") << int(kPen) << 1 << 100.0f << 320.0f << false;
-        QTest::newRow("rectangle tool") << int(kRectangleTool) << 1 << 100.0f << 100.0f << false;
-        QTest::newRow("circle tool") << int(kCircleTool) << 1 << 100.0f << 100.0f << false;
-    }
-    void penPaintsOnlyWithLeftButtonInside() {
-        QFETCH(int, tool);
-        QFETCH(int, buttons);
-        QFETCH(float, x);
-        QFETCH(float, y);
-        QFETCH(bool, paints);
-        EditorState state;
-        fillAround(state, kWhite);
-        state.currentTool = static_cast<std::int16_t>(tool);
-        state.penWidth = 3;
-        const QImage canvasBefore = state.canvas.image();
-        pointerMoved(state, buttons, x, y);
-        QCOMPARE(state.picture.at(21, 21) == kBlack, paints);
-        QCOMPARE(state.canvas.image() != canvasBefore, paints);
-        QVERIFY(borderUntouched(state));
-    }
-
     void rubberBandFollowsThePointer() {
         EditorState state;
         state.currentTool = kLineTool;
