@@ -72,31 +72,23 @@ class TestModel : public QObject {
         QCOMPARE(state.preview.pixel(127, 63), *paletteRgb(state.picture.at(128, 64)));
     }
 
+    // A near colour reads back as its colour, any other strange one as white.
     void readBackRoundTripsThroughTheBoxes() {
         EditorState state;
         PictureGrid::forEachUsedCell([&](int x, int y) {
             state.picture.at(x, y) = static_cast<ColorCode>((x + 3 * y) % 5);
         });
-        const PictureGrid original = state.picture;
+        PictureGrid expected = state.picture;
         PictureBox box(kColumns, kRows, Rgb{240, 240, 240});
         copyPreviewInto(state, box);
-        state.picture.clearUsedCells();
-        readPictureFromBox(state, box);
-        QVERIFY(state.picture.usedCellsEqual(original));
-    }
-
-    void readBackTurnsStrangeColoursWhite() {
-        EditorState state;
-        state.picture.at(5, 5) = kBlack;
-        PictureBox box(kColumns, kRows, Rgb{240, 240, 240});
         box.setPixel(0, 0, Rgb{0, 132, 0});
-        box.setPixel(1, 0, Rgb{0, 255, 0});
-        box.setPixel(2, 0, Rgb{255, 0, 0});
+        box.setPixel(2, 0, Rgb{0, 255, 0});
+        box.setPixel(5, 5, Rgb{240, 240, 240});
+        expected.at(3, 1) = expected.at(6, 6) = kWhite;
+        PictureGrid::forEachUsedCell([&](int x, int y) { state.picture.at(x, y) = 7; });
         readPictureFromBox(state, box);
+        QVERIFY(state.picture.usedCellsEqual(expected));
         QCOMPARE(state.picture.at(1, 1), kGreen);
-        QCOMPARE(state.picture.at(2, 1), kWhite);
-        QCOMPARE(state.picture.at(3, 1), kRed);
-        QCOMPARE(state.picture.at(5, 5), kWhite);
     }
 
     void printedTextIsPureDrawingColour() {
