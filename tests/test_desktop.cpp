@@ -218,7 +218,6 @@ class TestDesktop : public QObject {
         QVERIFY(!ui_.undoEnabled());
     }
 
-    // Each key clicks its button; the state is set first so that every key changes it.
     // Drawn into an image of each scale: the canvas keeps equal grid lines and every
     // cell on the device pixels whose logical position lies in it; nothing is blended.
     void canvasStaysAGridWhenScaled_data() {
