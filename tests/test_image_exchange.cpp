@@ -269,17 +269,6 @@ class TestImageExchange : public QObject {
         verifyPattern();
     }
 
-    void undoAfterImportBringsThePictureBack() {
-        state().picture.at(7, 9) = model::kGreen;
-        model::repaintCanvas(state());
-        click("Command27");
-        importFile(save(patternImage(), QStringLiteral("pattern.png")));
-        click("Command11");
-        QVERIFY(state().picture.usedCellsEqual(
-            gridOf([](int x, int y) { return x == 7 && y == 9 ? model::kGreen : model::kWhite; })));
-        QCOMPARE(state().currentTool, model::kPen);
-    }
-
     void unreadableImportChangesNothing() {
         importFile(save(patternImage(), QStringLiteral("pattern.png")));
         state().picture.at(7, 9) = model::kGreen;
