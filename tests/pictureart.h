@@ -3,11 +3,21 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/picturebox.h"
 #include "model/picturegrid.h"
 
 // Pictures in tests as small ASCII art, one text line per row of cells:
 // '.' white, '#' black, 'r' red, 'b' blue, 'g' green, '?' anything else.
 namespace pictureart {
+
+// Every colour in every column and row, so a lost or shifted cell shows.
+inline tavrolin::model::ColorCode patternCode(int x, int y) {
+    return static_cast<tavrolin::model::ColorCode>((3 * x + 7 * y + x * y) % 5);
+}
+
+inline QRgb paletteQRgb(int code) {
+    return tavrolin::model::toQRgb(*tavrolin::model::paletteRgb(code));
+}
 
 inline QChar letter(std::int16_t code) {
     static const QString kLetters = QStringLiteral(".#rbg");

@@ -16,6 +16,8 @@
 #include "windowdriver.h"
 
 using namespace tavrolin;
+using pictureart::paletteQRgb;
+using pictureart::patternCode;
 using namespace Qt::StringLiterals;
 using model::PictureGrid;
 
@@ -28,10 +30,6 @@ const QString kLoadError =
 QString importError(const QString& path) {
     return u"Súbor „%1“ nemôžem načítať ako obrázok! Skontrolujte prosím, či je to obrázok bmp, "
            u"jpg, gif alebo png."_s.arg(path);
-}
-
-QRgb paletteQRgb(int code) {
-    return model::toQRgb(*model::paletteRgb(code));
 }
 
 // Black, red and blue in cells (1..3, 1): a monochrome file keeps the black, a colour
@@ -54,11 +52,6 @@ QByteArray pngFile() {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
-}
-
-// Every colour in every column and row.
-model::ColorCode patternCode(int x, int y) {
-    return static_cast<model::ColorCode>((3 * x + 7 * y + x * y) % 5);
 }
 
 // What the editor prints and returns for `arguments`. Without `display` no display

@@ -16,17 +16,10 @@
 
 using namespace tavrolin;
 using model::PictureGrid;
+using pictureart::paletteQRgb;
+using pictureart::patternCode;
 
 namespace {
-
-QRgb paletteQRgb(int code) {
-    return model::toQRgb(*model::paletteRgb(code));
-}
-
-// Every colour in every column and row, so a lost or shifted cell shows.
-model::ColorCode patternCode(int x, int y) {
-    return static_cast<model::ColorCode>((3 * x + 7 * y + x * y) % 5);
-}
 
 PictureGrid gridOf(const std::function<int(int, int)>& code) {
     PictureGrid grid;
