@@ -86,18 +86,23 @@ bool PictureFileSession::fileWaiting() {
     return true;
 }
 
-void PictureFileSession::open() {
+// Asks for the file in the dialog; false when a file still waits or the user cancelled.
+bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
     if (fileWaiting()) {
-        return;
+        return false;
     }
-    model::EditorState& state = context_.state;
-    state.fileName.clear();
-    state.fileName =
-        context_.prompts.openFileName({QStringLiteral("Otvoriť obrázok"), pictureFileFilter()});
-    if (state.fileName.isEmpty()) {
-        return;
+    QString& fileName = context_.state.fileName;
+    fileName.clear();
+    const FileDialogRequest request{title, pictureFileFilter()};
+    fileName =
+        forSaving ? context_.prompts.saveFileName(request) : context_.prompts.openFileName(request);
+    return !fileName.isEmpty();
+}
+
+void PictureFileSession::open() {
+    if (chooseFile(QStringLiteral("Otvoriť obrázok"), false)) {
+        startLoad();
     }
-    startLoad();
 }
 
 void PictureFileSession::openFile(const QString& path) {
@@ -135,16 +140,10 @@ void PictureFileSession::loadColoursRefused() {
 }
 
 void PictureFileSession::save() {
-    if (fileWaiting()) {
+    if (!chooseFile(QStringLiteral("Uložiť obrázok"), true)) {
         return;
     }
     model::EditorState& state = context_.state;
-    state.fileName.clear();
-    state.fileName =
-        context_.prompts.saveFileName({QStringLiteral("Uložiť obrázok"), pictureFileFilter()});
-    if (state.fileName.isEmpty()) {
-        return;
-    }
     const exchange::SaveVariant variant =
         colourCalculator_() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
     if (!save_.start(state.fileName, variant, state.picture)) {

@@ -38,6 +38,7 @@ class PictureFileSession : public QObject {
 
   private:
     bool fileWaiting();
+    bool chooseFile(const QString& title, bool forSaving);
     void startLoad();
     void bringToFront(QWidget& dialog);
     void showSaveFailure();
