@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "ui/prompts.h"
+#include "ui/dialogs/prompts.h"
 
 // Answers the editor's file dialogs with prepared names and records every dialog and
 // message, as a user at the keyboard would see them.

@@ -7,9 +7,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
+#include "ui/dialogs/form2.h"
+#include "ui/dialogs/form3.h"
+#include "ui/dialogs/form4.h"
 #include "windowdriver.h"
 
 using namespace tavrolin;

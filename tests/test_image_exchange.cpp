@@ -10,7 +10,7 @@
 #include "model/canvas.h"
 #include "pictureart.h"
 #include "testfiles.h"
-#include "ui/colourswatch.h"
+#include "ui/views/colourswatch.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
 

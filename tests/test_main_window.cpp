@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/colourswatch.h"
-#include "ui/form4.h"
+#include "ui/views/colourswatch.h"
+#include "ui/dialogs/form4.h"
 #include "windowdriver.h"
 
 using namespace tavrolin;

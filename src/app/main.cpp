@@ -8,9 +8,9 @@
 #include "app/editorrequest.h"
 #include "app/qtslovaktexts.h"
 #include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/dialogs/form4.h"
 #include "ui/icons.h"
-#include "ui/qtprompts.h"
+#include "ui/dialogs/qtprompts.h"
 
 using tavrolin::app::EditorRequest;
 

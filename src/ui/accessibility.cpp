@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "model/palette.h"
-#include "ui/colourswatch.h"
+#include "ui/views/colourswatch.h"
 #include "ui/editorcontext.h"
 #include "ui/taborder.h"
 

@@ -1,6 +1,6 @@
 #include "ui/controls.h"
 
-#include "ui/captionbutton.h"
+#include "ui/views/captionbutton.h"
 
 namespace tavrolin::ui {
 

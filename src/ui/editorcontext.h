@@ -3,7 +3,7 @@
 #include <QObject>
 
 #include "model/editorstate.h"
-#include "ui/prompts.h"
+#include "ui/dialogs/prompts.h"
 
 namespace tavrolin::ui {
 

@@ -3,8 +3,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "ui/form2.h"
-#include "ui/form3.h"
+#include "ui/dialogs/form2.h"
+#include "ui/dialogs/form3.h"
 
 namespace tavrolin::ui {
 

@@ -1,10 +1,10 @@
-#include "ui/menuframe.h"
+#include "ui/frames/menuframe.h"
 
 #include "exchange/bmpexport.h"
 #include "exchange/imageimport.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
-#include "ui/importframe.h"
+#include "ui/frames/importframe.h"
 #include "ui/picturefilesession.h"
 
 namespace tavrolin::ui {

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/dialogs/form2.h"
 
 #include <QCheckBox>
 

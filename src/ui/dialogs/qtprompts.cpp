@@ -1,4 +1,4 @@
-#include "ui/qtprompts.h"
+#include "ui/dialogs/qtprompts.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ui/captionbutton.h"
+#include "ui/views/captionbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "ui/thicknessframe.h"
+#include "ui/frames/thicknessframe.h"
 
 #include <QPainter>
 

@@ -1,14 +1,14 @@
-#include "ui/toolboxframe.h"
+#include "ui/frames/toolboxframe.h"
 
 #include <QRadioButton>
 
-#include "ui/colourframe.h"
+#include "ui/frames/colourframe.h"
 #include "ui/controls.h"
-#include "ui/hedgehogframe.h"
-#include "ui/manipulationframe.h"
-#include "ui/textframe.h"
-#include "ui/thicknessframe.h"
-#include "ui/toolsframe.h"
+#include "ui/frames/hedgehogframe.h"
+#include "ui/frames/manipulationframe.h"
+#include "ui/frames/textframe.h"
+#include "ui/frames/thicknessframe.h"
+#include "ui/frames/toolsframe.h"
 
 namespace tavrolin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/canvasview.h"
+#include "ui/views/canvasview.h"
 
 #include <QPainter>
 #include <algorithm>

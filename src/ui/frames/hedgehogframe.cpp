@@ -1,8 +1,8 @@
-#include "ui/hedgehogframe.h"
+#include "ui/frames/hedgehogframe.h"
 
 #include "stamps/hedgehogstamp.h"
 #include "ui/controls.h"
-#include "ui/pictureboxview.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 

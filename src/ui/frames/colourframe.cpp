@@ -1,7 +1,7 @@
-#include "ui/colourframe.h"
+#include "ui/frames/colourframe.h"
 
 #include "model/canvas.h"
-#include "ui/colourswatch.h"
+#include "ui/views/colourswatch.h"
 
 namespace tavrolin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/manipulationframe.h"
+#include "ui/frames/manipulationframe.h"
 
 #include "ops/flips.h"
 #include "ops/undo.h"

@@ -1,4 +1,4 @@
-#include "ui/form4.h"
+#include "ui/dialogs/form4.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "ui/canvasscaler.h"
+#include "ui/views/canvasscaler.h"
 
 #include <algorithm>
 #include <cmath>

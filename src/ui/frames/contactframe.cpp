@@ -1,4 +1,4 @@
-#include "ui/contactframe.h"
+#include "ui/frames/contactframe.h"
 
 #include <QDesktopServices>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/pictureboxview.h"
+#include "ui/views/pictureboxview.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/textframe.h"
+#include "ui/frames/textframe.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 #include "stamps/textstamp.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
-#include "ui/pictureboxview.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/replaceframe.h"
+#include "ui/frames/replaceframe.h"
 
 #include <QComboBox>
 

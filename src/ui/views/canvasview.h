@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/editorstate.h"
-#include "ui/canvasscaler.h"
-#include "ui/pictureboxview.h"
+#include "ui/views/canvasscaler.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/coordinatesframe.h"
+#include "ui/frames/coordinatesframe.h"
 
 #include "ui/controls.h"
 

@@ -1,4 +1,4 @@
-#include "ui/colourswatch.h"
+#include "ui/views/colourswatch.h"
 
 #include <QPainter>
 

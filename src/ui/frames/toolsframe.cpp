@@ -1,4 +1,4 @@
-#include "ui/toolsframe.h"
+#include "ui/frames/toolsframe.h"
 
 #include "model/toolchoice.h"
 #include "ui/controls.h"

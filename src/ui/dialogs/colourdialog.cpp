@@ -1,4 +1,4 @@
-#include "ui/colourdialog.h"
+#include "ui/dialogs/colourdialog.h"
 
 #include "ui/controls.h"
 

@@ -1,7 +1,7 @@
-#include "ui/importframe.h"
+#include "ui/frames/importframe.h"
 
 #include "ui/controls.h"
-#include "ui/pictureboxview.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/form3.h"
+#include "ui/dialogs/form3.h"
 
 #include <QCheckBox>
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/prompts.h"
+#include "ui/dialogs/prompts.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catfile/savecolours.h"
-#include "ui/colourdialog.h"
+#include "ui/dialogs/colourdialog.h"
 
 namespace tavrolin::ui {
 
