@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFileDevice>
+#include <QString>
+
+#include "model/failure.h"
+
+namespace tavrolin::exchange {
+
+// The reason of a failure in the user's words, to stand after the program's own
+// sentence: "riadok 7: ..." where the failure names a line.
+QString failureText(const model::Failure& failure);
+
+// What went wrong with a file the system would not open, read or write: a missing
+// file, a folder or a refused permission where that is the cause, else the system's
+// own text.
+model::Failure fileFailure(const QString& path, const QFileDevice& file);
+
+}  // namespace tavrolin::exchange
