@@ -167,9 +167,13 @@ class TestDesktop : public QObject {
         }
         QVERIFY(ui_.filesSettled());
         QVERIFY(prompts_.dialogs.empty());
-        QCOMPARE(prompts_.messages, message == u"import" ? QStringList{importError(path(name))}
-                                    : message == u"load" ? QStringList{kLoadError}
-                                                         : QStringList());
+        QStringList shown = prompts_.messages;
+        if (message == u"load" && !shown.isEmpty()) {
+            shown[0].truncate(kLoadError.size());  // the reason follows the sentence
+        }
+        QCOMPARE(shown, message == u"import" ? QStringList{importError(path(name))}
+                        : message == u"load" ? QStringList{kLoadError}
+                                             : QStringList());
         QCOMPARE(pictureart::art(state().picture, 1, 1, 3, 1) + u'\n' +
                      pictureart::art(state().picture, 9, 9, 9, 9),
                  expected);

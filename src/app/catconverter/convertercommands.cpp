@@ -7,6 +7,7 @@
 
 #include "catfile/decodedcatfile.h"
 #include "exchange/catfilebytes.h"
+#include "exchange/failuretext.h"
 #include "exchange/imagescan.h"
 #include "exchange/picturefilesave.h"
 #include "model/canvas.h"
@@ -19,22 +20,30 @@ void report(std::FILE* err, const QString& path, const QString& reason) {
     std::fprintf(err, "tavrolin-cat: %s: %s\n", qUtf8Printable(path), qUtf8Printable(reason));
 }
 
+void report(std::FILE* err, const QString& path, const model::Failure& failure) {
+    std::fprintf(err, "tavrolin-cat: %s\n", qUtf8Printable(exchange::failureAt(path, failure)));
+}
+
 // The picture of a .cat file as the editor opens it, or nothing when it cannot be read.
+// A file cut short gives what it holds, and a note of where it ended.
 std::optional<model::PictureGrid> readPicture(const QString& path, catfile::LoadColours colours,
                                               std::FILE* err) {
-    QString reason;
-    const std::optional<std::string> bytes = exchange::readCatFileBytes(path, &reason);
+    const model::Result<std::string> bytes = exchange::readCatFileBytes(path);
     if (!bytes) {
-        report(err, path, reason);
+        report(err, path, bytes.failure());
         return std::nullopt;
     }
-    const catfile::DecodedCatFile decoded = catfile::decodeCatFile(*bytes, colours);
-    if (!decoded.valid) {
-        report(err, path,
-               QStringLiteral("not a picture file for the Algebra FX 2.0 or the CFX-9850"));
+    const model::Result<catfile::DecodedCatFile> decoded =
+        catfile::decodeCatFile(bytes.value(), colours);
+    if (!decoded) {
+        report(err, path, decoded.failure());
         return std::nullopt;
     }
-    return decoded.picture;
+    if (const catfile::FileEnd end = decoded.value().end) {
+        std::fprintf(err, "tavrolin-cat: %s:%d: the file ends here; the rest stayed white\n",
+                     qUtf8Printable(path), *end);
+    }
+    return decoded.value().picture;
 }
 
 // Writes the picture one pixel a cell through the editor's preview box, so a BMP is the
@@ -61,13 +70,10 @@ int encode(const ConverterRequest& request, std::FILE* err) {
         report(err, request.input, QStringLiteral("not an image that can be read"));
         return kFileFailed;
     }
-    exchange::PictureFileSave save;
-    const bool written =
-        save.start(request.output, request.variant, *picture) &&
-        (request.variant == exchange::SaveVariant::Colour || save.writeMonochromeTrailer()) &&
-        save.finish(*picture, request.saveColours);
+    const model::Outcome written =
+        exchange::savePictureFile(request.output, request.variant, *picture, request.saveColours);
     if (!written) {
-        report(err, request.output, save.errorString());
+        report(err, request.output, written.failure());
         return kFileFailed;
     }
     return kDone;
