@@ -4,8 +4,8 @@
 
 namespace tavrolin::model {
 
-// Makes a tool the active one and hides the rubber bands of the other shape tools.
-// A shape whose first point is placed stays pending: its tool resumes it later.
+// Makes a tool the active one, hides the rubber bands of the other shape tools and
+// drops a shape they had begun: choosing its tool again starts afresh.
 void chooseTool(EditorState& state, Tool tool);
 
 }  // namespace tavrolin::model
