@@ -7,16 +7,15 @@
 
 #include "app/editorrequest.h"
 #include "app/qtslovaktexts.h"
-#include "ui/form1.h"
+#include "ui/apptitle.h"
 #include "ui/dialogs/form4.h"
-#include "ui/icons.h"
 #include "ui/dialogs/qtprompts.h"
+#include "ui/form1.h"
+#include "ui/icons.h"
 
 using tavrolin::app::EditorRequest;
 
 namespace {
-
-constexpr char kVersion[] = "2.0";
 
 int refuse(const EditorRequest& request) {
     std::fprintf(stderr, "tavrolin: %s\n%s\n", qUtf8Printable(request.problem),
@@ -39,7 +38,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (request.kind == EditorRequest::Kind::Version) {
-        std::printf("tavrolin %s\n", kVersion);
+        std::printf("tavrolin %s\n", tavrolin::ui::kApplicationVersion);
         return 0;
     }
     if (request.kind == EditorRequest::Kind::TooManyFiles) {
@@ -54,7 +53,7 @@ int main(int argc, char* argv[]) {
         return refuse(request);
     }
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::ui::kApplicationVersion));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(tavrolin::ui::icons::programIcon());
     // The whole window speaks Slovak, so Qt's own dialogs do too, the names of file types
