@@ -35,10 +35,10 @@ model::PictureGrid scanImage(const model::PictureBox& box, const ImportColours& 
     return picture;
 }
 
-std::optional<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours) {
+model::Result<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours) {
     model::PictureBox box(model::kColumns, model::kRows);
-    if (!box.load(path)) {
-        return std::nullopt;
+    if (const model::Outcome loaded = box.load(path); !loaded) {
+        return loaded.failure();
     }
     return scanImage(box, colours);
 }

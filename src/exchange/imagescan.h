@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
+#include "model/failure.h"
 #include "model/picturebox.h"
 #include "model/picturegrid.h"
 
@@ -27,7 +27,7 @@ struct ImportColours {
 model::PictureGrid scanImage(const model::PictureBox& box, const ImportColours& colours);
 
 // Loads an image file as the import box does (from the top-left corner, unscaled, on
-// white) and scans it; none when the file is not a readable image.
-std::optional<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours);
+// white) and scans it; the reason when the file is not a readable image.
+model::Result<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours);
 
 }  // namespace tavrolin::exchange

@@ -64,14 +64,14 @@ int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE
 }
 
 int encode(const ConverterRequest& request, std::FILE* err) {
-    const std::optional<model::PictureGrid> picture =
+    const model::Result<model::PictureGrid> picture =
         exchange::scanImageFile(request.input, exchange::ImportColours{});
     if (!picture) {
-        report(err, request.input, QStringLiteral("not an image that can be read"));
+        report(err, request.input, picture.failure());
         return kFileFailed;
     }
-    const model::Outcome written =
-        exchange::savePictureFile(request.output, request.variant, *picture, request.saveColours);
+    const model::Outcome written = exchange::savePictureFile(request.output, request.variant,
+                                                             picture.value(), request.saveColours);
     if (!written) {
         report(err, request.output, written.failure());
         return kFileFailed;
