@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
@@ -21,6 +22,18 @@ int refuse(const EditorRequest& request) {
     std::fprintf(stderr, "tavrolin: %s\n%s\n", qUtf8Printable(request.problem),
                  qUtf8Printable(tavrolin::app::editorUsage()));
     return 2;
+}
+
+// The style, the program's icon and Qt's own texts in Slovak.
+void prepareForMainWindow(tavrolin::app::QtSlovakTexts& qtTexts) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(tavrolin::ui::icons::programIcon());
+    // The whole window speaks Slovak, so Qt's own dialogs do too, the names of file types
+    // in them included, whatever the system's language.
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    if (qtTexts.load()) {
+        QApplication::installTranslator(&qtTexts);
+    }
 }
 
 }  // namespace
@@ -54,16 +67,6 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::ui::kApplicationVersion));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(tavrolin::ui::icons::programIcon());
-    // The whole window speaks Slovak, so Qt's own dialogs do too, the names of file types
-    // in them included, whatever the system's language.
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    tavrolin::app::QtSlovakTexts qtTexts;
-    if (qtTexts.load()) {
-        QApplication::installTranslator(&qtTexts);
-    }
-
     tavrolin::ui::QtPrompts prompts;
     std::unique_ptr<tavrolin::ui::Form1> mainWindow;
     const QString path =
@@ -81,5 +84,9 @@ int main(int argc, char* argv[]) {
         }
     });
     splash->show();
+    // What only the main window needs is done once the splash is up, so it shows as
+    // soon as a bare window would.
+    tavrolin::app::QtSlovakTexts qtTexts;
+    QTimer::singleShot(0, &application, [&qtTexts] { prepareForMainWindow(qtTexts); });
     return QApplication::exec();
 }
