@@ -287,7 +287,8 @@ class TestDesktop : public QObject {
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");  // the start of standard output
         QTest::addColumn<QString>("err");  // the start of standard error
-        const QString usage = u"usage: tavrolin [FILE]\n       tavrolin --help | --version\n"_s;
+        const QString usage =
+            u"usage: tavrolin [--lang sk|en|fr] [FILE]\n       tavrolin --help | --version\n"_s;
         QTest::newRow("--help") << QStringList{u"--help"_s} << false << 0 << usage << QString();
         QTest::newRow("--version")
             << QStringList{u"--version"_s} << false << 0 << u"tavrolin 2.0\n"_s << QString();

@@ -1,5 +1,7 @@
 #include "app/editorrequest.h"
 
+#include <QCoreApplication>
+
 namespace tavrolin::app {
 
 EditorRequest parseEditorArguments(const QStringList& arguments) {
@@ -24,30 +26,36 @@ EditorRequest parseEditorArguments(const QStringList& arguments) {
     if (!unknown.isEmpty()) {
         return {EditorRequest::Kind::UnknownOption,
                 {},
-                QStringLiteral("unknown option %1").arg(unknown)};
+                QCoreApplication::translate("tavrolin::app::EditorRequest", "unknown option %1")
+                    .arg(unknown)};
     }
     if (files.size() > 1) {
         return {EditorRequest::Kind::TooManyFiles,
                 {},
-                QStringLiteral("one file at most, %1 given").arg(files.size())};
+                QCoreApplication::translate("tavrolin::app::EditorRequest",
+                                            "one file at most, %1 given")
+                    .arg(files.size())};
     }
     return {EditorRequest::Kind::Edit, files.value(0), {}};
 }
 
 QString editorUsage() {
-    return QStringLiteral(
-        "usage: tavrolin [FILE]\n"
-        "       tavrolin --help | --version");
+    return QCoreApplication::translate("tavrolin::app::EditorRequest",
+                                       "usage: tavrolin [--lang sk|en|fr] [FILE]\n"
+                                       "       tavrolin --help | --version");
 }
 
 QString editorHelp() {
-    return editorUsage() + QStringLiteral(R"(
+    return editorUsage() + QCoreApplication::translate("tavrolin::app::EditorRequest", R"(
 
 Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
 FILE, if given, is opened once the main window shows: a .cat picture file (by its
 name or its "%Header Record" first line) as "Otvor" opens it, any other file
 imported as an image (bmp, jpg, gif, png) as "Importuj obrázok" imports it.
 
+  --lang LANG  the language of the window: sk, en or fr (by default the desktop's:
+               Slovak, English or French where it asks for one of them, English
+               for any other language, Slovak where none is set)
   -h, --help   print this text and exit
   --version    print the version and exit
   --           every argument after it is a file, even one starting with "-"

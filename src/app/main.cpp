@@ -7,7 +7,8 @@
 #include <memory>
 
 #include "app/editorrequest.h"
-#include "app/qtslovaktexts.h"
+#include "app/qttexts.h"
+#include "language/uilanguage.h"
 #include "ui/apptitle.h"
 #include "ui/dialogs/form4.h"
 #include "ui/dialogs/qtprompts.h"
@@ -15,23 +16,41 @@
 #include "ui/icons.h"
 
 using tavrolin::app::EditorRequest;
+using tavrolin::language::LanguageChoice;
 
 namespace {
 
-int refuse(const EditorRequest& request) {
-    std::fprintf(stderr, "tavrolin: %s\n%s\n", qUtf8Printable(request.problem),
+int refuse(const QString& problem) {
+    std::fprintf(stderr, "tavrolin: %s\n%s\n", qUtf8Printable(problem),
                  qUtf8Printable(tavrolin::app::editorUsage()));
     return 2;
 }
 
-// The style, the program's icon and Qt's own texts in Slovak.
-void prepareForMainWindow(tavrolin::app::QtSlovakTexts& qtTexts) {
+// What is answered without a window, in the language chosen: the help, the version
+// and arguments that make no sense.
+int answerOnCommandLine(const EditorRequest& request, const LanguageChoice& language) {
+    if (!language.understood) {
+        return refuse(tavrolin::language::languageOptionProblem());
+    }
+    if (request.kind == EditorRequest::Kind::Help) {
+        std::fputs(qUtf8Printable(tavrolin::app::editorHelp()), stdout);
+        return 0;
+    }
+    if (request.kind == EditorRequest::Kind::Version) {
+        std::printf("tavrolin %s\n", tavrolin::ui::kApplicationVersion);
+        return 0;
+    }
+    return refuse(request.problem);
+}
+
+// The style, the program's icon and Qt's own texts in the editor's language.
+void prepareForMainWindow(tavrolin::app::QtTexts& qtTexts, const QString& language) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(tavrolin::ui::icons::programIcon());
-    // The whole window speaks Slovak, so Qt's own dialogs do too, the names of file types
-    // in them included, whatever the system's language.
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    if (qtTexts.load()) {
+    // Qt's own dialogs speak the window's language, the names of file types in them
+    // included, whatever the system's formats.
+    QLocale::setDefault(QLocale(language));
+    if (qtTexts.load(language)) {
         QApplication::installTranslator(&qtTexts);
     }
 }
@@ -43,27 +62,31 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    // What needs no display is answered before Qt starts: --help, --version and too
-    // many files. An unknown option waits until Qt has taken out its own.
+    const LanguageChoice language =
+        tavrolin::language::takeLanguageOption(arguments, QLocale::system().uiLanguages());
+    // What needs no display is answered before Qt's windowing starts: --help, --version,
+    // a wrong language and too many files. An unknown option waits until Qt has taken
+    // out its own.
     EditorRequest request = tavrolin::app::parseEditorArguments(arguments);
-    if (request.kind == EditorRequest::Kind::Help) {
-        std::fputs(qUtf8Printable(tavrolin::app::editorHelp()), stdout);
-        return 0;
-    }
-    if (request.kind == EditorRequest::Kind::Version) {
-        std::printf("tavrolin %s\n", tavrolin::ui::kApplicationVersion);
-        return 0;
-    }
-    if (request.kind == EditorRequest::Kind::TooManyFiles) {
-        return refuse(request);
+    if (!language.understood || request.kind == EditorRequest::Kind::Help ||
+        request.kind == EditorRequest::Kind::Version ||
+        request.kind == EditorRequest::Kind::TooManyFiles) {
+        QCoreApplication commandLine(argc, argv);
+        tavrolin::language::useLanguage(language.language);
+        return answerOnCommandLine(tavrolin::app::parseEditorArguments(arguments), language);
     }
 
     QApplication application(argc, argv);
+    // The splash's own texts too are in the language: ours load in well under a
+    // millisecond, Qt's wait until the splash is up.
+    tavrolin::language::useLanguage(language.language);
     // Qt has taken its own options (-platform, -style, ...) out of the arguments now.
-    request = tavrolin::app::parseEditorArguments(QApplication::arguments().mid(1));
+    QStringList leftByQt = QApplication::arguments().mid(1);
+    tavrolin::language::takeLanguageOption(leftByQt, {});
+    request = tavrolin::app::parseEditorArguments(leftByQt);
     if (request.kind == EditorRequest::Kind::UnknownOption ||
         request.kind == EditorRequest::Kind::TooManyFiles) {
-        return refuse(request);
+        return refuse(request.problem);
     }
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::ui::kApplicationVersion));
@@ -86,7 +109,7 @@ int main(int argc, char* argv[]) {
     splash->show();
     // What only the main window needs is done once the splash is up, so it shows as
     // soon as a bare window would.
-    tavrolin::app::QtSlovakTexts qtTexts;
-    QTimer::singleShot(0, &application, [&qtTexts] { prepareForMainWindow(qtTexts); });
+    tavrolin::app::QtTexts qtTexts;
+    QTimer::singleShot(0, &application, [&] { prepareForMainWindow(qtTexts, language.language); });
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "catconverter/convertercommands.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <optional>
 #include <string>
@@ -40,8 +41,9 @@ std::optional<model::PictureGrid> readPicture(const QString& path, catfile::Load
         return std::nullopt;
     }
     if (const catfile::FileEnd end = decoded.value().end) {
-        std::fprintf(err, "tavrolin-cat: %s:%d: the file ends here; the rest stayed white\n",
-                     qUtf8Printable(path), *end);
+        std::fprintf(err, "tavrolin-cat: %s:%d: %s\n", qUtf8Printable(path), *end,
+                     qUtf8Printable(QCoreApplication::translate(
+                         "tavrolin::catconverter", "the file ends here; the rest stayed white")));
     }
     return decoded.value().picture;
 }

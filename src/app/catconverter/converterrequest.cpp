@@ -1,5 +1,6 @@
 #include "catconverter/converterrequest.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <optional>
 #include <utility>
@@ -9,6 +10,11 @@ namespace tavrolin::catconverter {
 namespace {
 
 using Failure = QString;
+
+// The words of the command line, in the editor's language.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(tavrolin::catconverter)
+};
 
 // Sets the flag of every colour named in a comma-separated list, after clearing all of
 // them; an empty list names none. Gives the first name that is not one of `names`.
@@ -42,7 +48,7 @@ bool hasExtension(const QString& path, const QString& extension) {
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
     ConverterRequest request;
     if (arguments.isEmpty()) {
-        return Failure(QStringLiteral("no command given"));
+        return Failure(Words::tr("no command given"));
     }
     QStringList files;
     std::optional<QString> colours;
@@ -59,13 +65,13 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             colour = true;
         } else if (argument == u"--colours") {
             if (++i == arguments.size()) {
-                return Failure(QStringLiteral("--colours needs a list of colours"));
+                return Failure(Words::tr("--colours needs a list of colours"));
             }
             colours = arguments[i];
         } else if (argument.startsWith(u"--colours=")) {
             colours = argument.mid(QStringLiteral("--colours=").size());
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            return Failure(QStringLiteral("unknown option %1").arg(argument));
+            return Failure(Words::tr("unknown option %1").arg(argument));
         } else {
             files << argument;
         }
@@ -77,10 +83,10 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     }
     const qsizetype wantedFiles = command == u"show" ? 1 : 2;
     if (command != u"decode" && command != u"encode" && command != u"show") {
-        return Failure(QStringLiteral("unknown command %1").arg(command));
+        return Failure(Words::tr("unknown command %1").arg(command));
     }
     if (files.size() != wantedFiles) {
-        return Failure(QStringLiteral("%1 takes %2 file names").arg(command).arg(wantedFiles));
+        return Failure(Words::tr("%1 takes %2 file names").arg(command).arg(wantedFiles));
     }
     request.input = files[0];
     request.output = files.value(1);
@@ -88,16 +94,16 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     if (command == u"show") {
         request.command = ConverterCommand::Show;
         if (mono || colour || colours) {
-            return Failure(QStringLiteral("show takes no options"));
+            return Failure(Words::tr("show takes no options"));
         }
     } else if (command == u"decode") {
         request.command = ConverterCommand::Decode;
         if (mono || colour) {
-            return Failure(QStringLiteral("--mono and --colour are for encode"));
+            return Failure(Words::tr("--mono and --colour are for encode"));
         }
         if (!hasExtension(request.output, QStringLiteral(".bmp")) &&
             !hasExtension(request.output, QStringLiteral(".png"))) {
-            return Failure(QStringLiteral("decode writes .bmp or .png files"));
+            return Failure(Words::tr("decode writes .bmp or .png files"));
         }
         catfile::LoadColours& load = request.loadColours;
         const std::array<std::pair<QString, bool*>, 4> names = {{
@@ -109,18 +115,18 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         if (colours) {
             if (const std::optional<QString> unknown = pickColours(*colours, names)) {
                 return Failure(
-                    QStringLiteral("decode loads red, blue, green or white, not %1").arg(*unknown));
+                    Words::tr("decode loads red, blue, green or white, not %1").arg(*unknown));
             }
         }
     } else {
         request.command = ConverterCommand::Encode;
         if (mono == colour) {
-            return Failure(QStringLiteral("encode needs either --mono or --colour"));
+            return Failure(Words::tr("encode needs either --mono or --colour"));
         }
         request.variant =
             colour ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
         if (colours && mono) {
-            return Failure(QStringLiteral("--colours goes with --colour only"));
+            return Failure(Words::tr("--colours goes with --colour only"));
         }
         catfile::SaveColours& save = request.saveColours;
         const std::array<std::pair<QString, bool*>, 3> names = {{
@@ -130,8 +136,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         }};
         if (colours) {
             if (const std::optional<QString> unknown = pickColours(*colours, names)) {
-                return Failure(
-                    QStringLiteral("encode saves red, blue or green, not %1").arg(*unknown));
+                return Failure(Words::tr("encode saves red, blue or green, not %1").arg(*unknown));
             }
         }
     }
@@ -139,7 +144,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
 }
 
 QString usageLine() {
-    return QStringLiteral(
+    return Words::tr(
         "usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]\n"
         "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour "
         "[--colours red,blue,green]\n"
@@ -148,7 +153,7 @@ QString usageLine() {
 }
 
 QString helpText() {
-    return usageLine() + QStringLiteral(R"(
+    return usageLine() + Words::tr(R"(
 
 Converts pictures between the .cat files of the calculators' PC link software and
 ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
@@ -166,6 +171,9 @@ ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
            blue and green; --colours limits them, black is never kept).
   show     Prints the picture as 64 lines of 128 characters: '.' white,
            '#' black, 'R' red, 'B' blue, 'G' green.
+
+--lang sk|en|fr, anywhere before "--", chooses the language of the messages;
+by default it is the desktop's, as for the editor.
 
 Exit status: 0 done, 1 a file could not be read or written (the reason goes to
 stderr; a file already at OUT is left as it was), 2 wrong arguments.

@@ -1,0 +1,81 @@
+#include "language/uilanguage.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace tavrolin::language {
+
+namespace {
+
+constexpr QStringView kSpoken[] = {kSlovak, kEnglish, kFrench};
+
+// "fr-CA", "fr_CA.UTF-8" and "fr" all ask for French.
+QString languagePart(const QString& uiLanguage) {
+    return uiLanguage.section(u'-', 0, 0).section(u'_', 0, 0).section(u'.', 0, 0).toLower();
+}
+
+bool spoken(const QString& language) {
+    for (QStringView known : kSpoken) {
+        if (language == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QString languageForDesktop(const QStringList& uiLanguages) {
+    bool namesAnother = false;
+    for (const QString& uiLanguage : uiLanguages) {
+        const QString language = languagePart(uiLanguage);
+        if (spoken(language)) {
+            return language;
+        }
+        namesAnother =
+            namesAnother || !(language.isEmpty() || language == u"c" || language == u"posix");
+    }
+    return (namesAnother ? kEnglish : kSlovak).toString();
+}
+
+LanguageChoice takeLanguageOption(QStringList& arguments, const QStringList& uiLanguages) {
+    LanguageChoice choice{languageForDesktop(uiLanguages)};
+    for (qsizetype i = 0; i < arguments.size() && arguments[i] != u"--"; ++i) {
+        QString asked;
+        if (arguments[i] == u"--lang") {
+            arguments.removeAt(i);
+            asked = i < arguments.size() ? arguments.takeAt(i) : QString();
+        } else if (arguments[i].startsWith(u"--lang=")) {
+            asked = arguments.takeAt(i).mid(7);
+        } else {
+            continue;
+        }
+        --i;
+        if (spoken(asked)) {
+            choice.language = asked;
+        } else {
+            choice.understood = false;
+        }
+    }
+    return choice;
+}
+
+QString languageOptionProblem() {
+    return QCoreApplication::translate("tavrolin::language", "--lang takes sk, en or fr");
+}
+
+void useLanguage(QStringView language) {
+    QCoreApplication* application = QCoreApplication::instance();
+    const QString name = QStringLiteral("tavrolinTexts");
+    delete application->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    if (language == kSlovak) {
+        return;
+    }
+    auto* texts = new QTranslator(application);
+    texts->setObjectName(name);
+    if (texts->load(QStringLiteral(":/translations/tavrolin_%1.qm").arg(language))) {
+        QCoreApplication::installTranslator(texts);
+    }
+}
+
+}  // namespace tavrolin::language
