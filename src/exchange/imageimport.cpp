@@ -11,14 +11,18 @@ bool importImage(model::EditorState& state, const QString& path, const ImportCol
     if (!state.importBox.load(path)) {
         return false;
     }
+    takeImportedPicture(state, scanImage(state.importBox, colours));
+    return true;
+}
+
+void takeImportedPicture(model::EditorState& state, const model::PictureGrid& picture) {
     model::takeUndoCopy(state);
     model::resetToPen(state);
     model::setCurrentColor(state, model::kBlack);
-    state.picture.copyUsedCellsFrom(scanImage(state.importBox, colours));
+    state.picture.copyUsedCellsFrom(picture);
     // Clears the canvas, draws the grid, paints every cell and brings the preview up to
     // date, leaving the drawing colour black.
     model::repaintCanvas(state);
-    return true;
 }
 
 }  // namespace tavrolin::exchange

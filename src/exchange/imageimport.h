@@ -12,4 +12,8 @@ namespace tavrolin::exchange {
 // readable image gives false and changes nothing, the import box included.
 bool importImage(model::EditorState& state, const QString& path, const ImportColours& colours);
 
+// Makes an imported picture the picture as every import does: undoable, with the pen
+// in black.
+void takeImportedPicture(model::EditorState& state, const model::PictureGrid& picture);
+
 }  // namespace tavrolin::exchange
