@@ -1,6 +1,10 @@
 #include "ui/frames/menuframe.h"
 
+#include <utility>
+
 #include "exchange/bmpexport.h"
+#include "exchange/fitsource.h"
+#include "exchange/fittedimport.h"
 #include "exchange/imageimport.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
@@ -10,11 +14,13 @@
 namespace tavrolin::ui {
 
 MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
-                     PictureFileSession& pictureFiles, QWidget* parent)
+                     PictureFileSession& pictureFiles, std::function<bool()> colourCalculator,
+                     QWidget* parent)
     : QGroupBox(QStringLiteral("Menu:"), parent),
       context_(context),
       importFrame_(importFrame),
-      pictureFiles_(pictureFiles) {
+      pictureFiles_(pictureFiles),
+      colourCalculator_(std::move(colourCalculator)) {
     setObjectName(QStringLiteral("Frame2"));
     Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
     Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
@@ -74,13 +80,32 @@ void MenuFrame::Command5_Click() {
 void MenuFrame::importFile(const QString& path) {
     model::EditorState& state = context_.state;
     state.fileName = path;
-    if (!exchange::importImage(state, state.fileName, importFrame_.importColours())) {
+    if (offerFit(path) == FitAnswer::Choice::AsIs &&
+        !exchange::importImage(state, state.fileName, importFrame_.importColours())) {
         context_.prompts.message(
             QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok! Skontrolujte prosím, či je "
                            "to obrázok bmp, jpg, gif alebo png.")
                 .arg(state.fileName));
     }
     context_.changed();
+}
+
+FitAnswer::Choice MenuFrame::offerFit(const QString& path) {
+    if (!exchange::imageNeedsFitting(path)) {
+        return FitAnswer::Choice::AsIs;
+    }
+    const model::Result<QImage> image = exchange::readImageToFit(path);
+    if (!image) {
+        return FitAnswer::Choice::AsIs;  // the import says what is wrong with the file
+    }
+    lastFit_.colours =
+        colourCalculator_() ? exchange::FitColours::RedBlueGreen : exchange::FitColours::BlackWhite;
+    const FitAnswer answer = context_.prompts.askFit(image.value(), lastFit_);
+    if (answer.choice == FitAnswer::Choice::Fit) {
+        lastFit_ = answer.options;
+        exchange::importFittedImage(context_.state, image.value(), answer.options);
+    }
+    return answer.choice;
 }
 
 }  // namespace tavrolin::ui
