@@ -85,8 +85,9 @@ model::PictureGrid diffuseToInks(const QImage& rgb) {
 model::PictureGrid orderToInks(const QImage& rgb) {
     static constexpr std::array<int, 16> kBayer{0, 8,  2, 10, 12, 4, 14, 6,
                                                 3, 11, 1, 9,  15, 7, 13, 5};
-    // How far the pattern moves a colour: half the way between white and an ink.
-    static constexpr int kSpread = 128;
+    // How far the pattern moves a colour: a whole step between white and an ink, so
+    // that a colour a quarter of the way to an ink gets about a quarter of its cells.
+    static constexpr int kSpread = 255;
     model::PictureGrid picture;
     for (int y = 1; y <= model::kRows; ++y) {
         const QRgb* pixels = screenRow(rgb, y);
