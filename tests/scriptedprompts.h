@@ -12,7 +12,7 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     QStringList fileNames;  // answers in order; "" cancels
     std::vector<tavrolin::ui::FileDialogRequest> dialogs;
     QStringList messages;
-    std::vector<tavrolin::ui::FitAnswer> fitAnswers;  // in order; "as is" when none is left
+    tavrolin::ui::FitAnswer fitAnswer;  // to every fit question; "as is" unless told
     std::vector<tavrolin::exchange::FitOptions> fitQuestions;
 
     QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
@@ -25,12 +25,7 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     tavrolin::ui::FitAnswer askFit(const QImage&,
                                    const tavrolin::exchange::FitOptions& initial) override {
         fitQuestions.push_back(initial);
-        if (fitAnswers.empty()) {
-            return {};
-        }
-        const tavrolin::ui::FitAnswer answer = fitAnswers.front();
-        fitAnswers.erase(fitAnswers.begin());
-        return answer;
+        return fitAnswer;
     }
 
   private:

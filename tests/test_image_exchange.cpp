@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "exchange/fitsource.h"
 #include "exchange/imagescan.h"
 #include "model/canvas.h"
 #include "pictureart.h"
@@ -114,6 +115,46 @@ class TestImageExchange : public QObject {
         QCOMPARE(state().canvas.image().pixel(4, 0), qRgb(0, 0, 0));  // the grid
         QVERIFY(ui_.undoEnabled());
         QVERIFY(prompts_.messages.isEmpty());
+        QVERIFY(prompts_.fitQuestions.empty());
+    }
+
+    // An image that is more than a calculator picture asks how to import it, in the
+    // colours of the calculator chosen; "Naspäť" brings back the picture before.
+    void largeImageAsksHowToFit_data() {
+        QTest::addColumn<ui::FitAnswer::Choice>("choice");
+        QTest::addColumn<bool>("colourCalculator");
+        QTest::newRow("fitted") << ui::FitAnswer::Choice::Fit << false;
+        QTest::newRow("fitted in colour") << ui::FitAnswer::Choice::Fit << true;
+        QTest::newRow("as is") << ui::FitAnswer::Choice::AsIs << false;
+        QTest::newRow("cancelled") << ui::FitAnswer::Choice::Cancel << false;
+    }
+    void largeImageAsksHowToFit() {
+        QFETCH(ui::FitAnswer::Choice, choice);
+        QFETCH(bool, colourCalculator);
+        if (colourCalculator) {
+            click("Option2");
+        }
+        drawPattern();
+        const QString file =
+            save(patternImage().scaled(300, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                 QStringLiteral("blurred.png"));
+        const exchange::FitColours colours = colourCalculator ? exchange::FitColours::RedBlueGreen
+                                                              : exchange::FitColours::BlackWhite;
+        const exchange::FitOptions options{exchange::FitMode::Cover, exchange::FitDither::Ordered,
+                                           128, true, colours};
+        prompts_.fitAnswer = {choice, options};
+        importFile(file);
+        QCOMPARE(prompts_.fitQuestions.size(), std::size_t{1});
+        QCOMPARE(prompts_.fitQuestions[0].colours, colours);
+        const PictureGrid expected =
+            choice == ui::FitAnswer::Choice::Fit
+                ? exchange::fitImage(exchange::readImageToFit(file).value(), options)
+            : choice == ui::FitAnswer::Choice::AsIs ? *exchange::scanImageFile(file, {})
+                                                    : gridOf(patternCode);
+        QVERIFY(state().picture.usedCellsEqual(expected));
+        QCOMPARE(ui_.undoEnabled(), choice != ui::FitAnswer::Choice::Cancel);
+        click("Command11");
+        verifyPattern();
     }
 
     void untickedColourImportsWhite_data() {
