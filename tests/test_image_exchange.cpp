@@ -11,6 +11,7 @@
 #include "model/canvas.h"
 #include "pictureart.h"
 #include "testfiles.h"
+#include "ui/dialogs/fitdialog.h"
 #include "ui/views/colourswatch.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
@@ -203,6 +204,27 @@ class TestImageExchange : public QObject {
         QCOMPARE(state().picture.at(1, 1), model::kWhite);  // near green, not ticked
         QCOMPARE(state().picture.at(2, 2), model::kBlack);
         QCOMPARE(state().picture.at(2, 8), model::kWhite);  // red, not ticked
+    }
+
+    // The fit dialog's choices reach its preview and its answer.
+    void fitDialogAnswersAsChosen() {
+        ui::FitDialog dialog(patternImage().scaled(256, 256), {}, nullptr);
+        dialog.open();
+        auto* preview = windowdriver::control<QLabel>(dialog, "fitPreview");
+        const QImage before = preview->pixmap().toImage();
+        for (const char* name : {"fitCover", "fitThreshold", "fitInvert"}) {
+            // On the tick itself: a short caption leaves the middle of a wide button empty.
+            auto* tick = windowdriver::control<QWidget>(dialog, name);
+            QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(6, tick->height() / 2));
+        }
+        QVERIFY(preview->pixmap().toImage() != before);
+        QVERIFY(windowdriver::control<QWidget>(dialog, "fitThresholdLevel")->isEnabled());
+        windowdriver::click(dialog, "fitAsIs");
+        const ui::FitAnswer answer = dialog.answer();
+        QCOMPARE(answer.choice, ui::FitAnswer::Choice::AsIs);
+        QCOMPARE(answer.options.mode, exchange::FitMode::Cover);
+        QCOMPARE(answer.options.dither, exchange::FitDither::Threshold);
+        QVERIFY(answer.options.invert);
     }
 
     void importKeepsTheTopLeftCorner_data() {

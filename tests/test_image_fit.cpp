@@ -132,9 +132,6 @@ class TestImageFit : public QObject {
         for (const int level : {40, 128, 220}) {
             QTest::addRow("grey %d", level) << plain(grey(level)) << false << 1 - level / 255.0;
         }
-        // Grey 95 on average.
-        QTest::newRow("gradient") << screenSized([](int x, int y) { return grey(x + y); }) << false
-                                  << 1 - 95 / 255.0;
         // A quarter of the way from white to an ink.
         QTest::newRow("pink") << plain(qRgb(255, 192, 192)) << true << 0.25;
         QTest::newRow("pale green") << plain(qRgb(192, 224, 192)) << true << 0.25;

@@ -185,8 +185,6 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("threshold with dithering")
             << u"encode in.png o.cat --mono --fit --dither ordered --threshold 9"_s << 2
             << u"goes with --dither none"_s;
-        QTest::newRow("dither without fit")
-            << u"encode in.png o.cat --mono --dither none"_s << 2 << u"with --fit"_s;
         QTest::newRow("colours without list") << u"decode in.cat o.bmp --colours"_s << 2 << usage;
         QTest::newRow("unknown option") << u"show in.cat -x"_s << 2 << usage;
         QTest::newRow("missing cat") << u"show none.cat"_s << 1 << u"none.cat: "_s;
