@@ -5,13 +5,15 @@
 
 #include "ui/dialogs/prompts.h"
 
-// Answers the editor's file dialogs with prepared names and records every dialog and
+// Answers the editor's file and fit dialogs with prepared answers and records every dialog and
 // message, as a user at the keyboard would see them.
 class ScriptedPrompts : public tavrolin::ui::Prompts {
   public:
     QStringList fileNames;  // answers in order; "" cancels
     std::vector<tavrolin::ui::FileDialogRequest> dialogs;
     QStringList messages;
+    tavrolin::ui::FitAnswer fitAnswer;  // to every fit question; "as is" unless told
+    std::vector<tavrolin::exchange::FitOptions> fitQuestions;
 
     QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
         return answer(request);
@@ -20,6 +22,11 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
         return answer(request);
     }
     void message(const QString& text) override { messages << text; }
+    tavrolin::ui::FitAnswer askFit(const QImage&,
+                                   const tavrolin::exchange::FitOptions& initial) override {
+        fitQuestions.push_back(initial);
+        return fitAnswer;
+    }
 
   private:
     QString answer(const tavrolin::ui::FileDialogRequest& request) {

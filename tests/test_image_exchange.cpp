@@ -7,10 +7,12 @@
 #include <QTimer>
 #include <functional>
 
+#include "exchange/fitsource.h"
 #include "exchange/imagescan.h"
 #include "model/canvas.h"
 #include "pictureart.h"
 #include "testfiles.h"
+#include "ui/dialogs/fitdialog.h"
 #include "ui/views/colourswatch.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
@@ -115,6 +117,46 @@ class TestImageExchange : public QObject {
         QCOMPARE(state().canvas.image().pixel(4, 0), qRgb(0, 0, 0));  // the grid
         QVERIFY(ui_.undoEnabled());
         QVERIFY(prompts_.messages.isEmpty());
+        QVERIFY(prompts_.fitQuestions.empty());
+    }
+
+    // An image that is more than a calculator picture asks how to import it, in the
+    // colours of the calculator chosen; "Naspäť" brings back the picture before.
+    void largeImageAsksHowToFit_data() {
+        QTest::addColumn<ui::FitAnswer::Choice>("choice");
+        QTest::addColumn<bool>("colourCalculator");
+        QTest::newRow("fitted") << ui::FitAnswer::Choice::Fit << false;
+        QTest::newRow("fitted in colour") << ui::FitAnswer::Choice::Fit << true;
+        QTest::newRow("as is") << ui::FitAnswer::Choice::AsIs << false;
+        QTest::newRow("cancelled") << ui::FitAnswer::Choice::Cancel << false;
+    }
+    void largeImageAsksHowToFit() {
+        QFETCH(ui::FitAnswer::Choice, choice);
+        QFETCH(bool, colourCalculator);
+        if (colourCalculator) {
+            click("Option2");
+        }
+        drawPattern();
+        const QString file =
+            save(patternImage().scaled(300, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                 QStringLiteral("blurred.png"));
+        const exchange::FitColours colours = colourCalculator ? exchange::FitColours::RedBlueGreen
+                                                              : exchange::FitColours::BlackWhite;
+        const exchange::FitOptions options{exchange::FitMode::Cover, exchange::FitDither::Ordered,
+                                           128, true, colours};
+        prompts_.fitAnswer = {choice, options};
+        importFile(file);
+        QCOMPARE(prompts_.fitQuestions.size(), std::size_t{1});
+        QCOMPARE(prompts_.fitQuestions[0].colours, colours);
+        const PictureGrid expected =
+            choice == ui::FitAnswer::Choice::Fit
+                ? exchange::fitImage(exchange::readImageToFit(file).value(), options)
+            : choice == ui::FitAnswer::Choice::AsIs ? exchange::scanImageFile(file, {}).value()
+                                                    : gridOf(patternCode);
+        QVERIFY(state().picture.usedCellsEqual(expected));
+        QCOMPARE(ui_.undoEnabled(), choice != ui::FitAnswer::Choice::Cancel);
+        click("Command11");
+        verifyPattern();
     }
 
     void untickedColourImportsWhite_data() {
@@ -163,6 +205,27 @@ class TestImageExchange : public QObject {
         QCOMPARE(state().picture.at(1, 1), model::kWhite);  // near green, not ticked
         QCOMPARE(state().picture.at(2, 2), model::kBlack);
         QCOMPARE(state().picture.at(2, 8), model::kWhite);  // red, not ticked
+    }
+
+    // The fit dialog's choices reach its preview and its answer.
+    void fitDialogAnswersAsChosen() {
+        ui::FitDialog dialog(patternImage().scaled(256, 256), {}, nullptr);
+        dialog.open();
+        auto* preview = windowdriver::control<QLabel>(dialog, "fitPreview");
+        const QImage before = preview->pixmap().toImage();
+        for (const char* name : {"fitCover", "fitThreshold", "fitInvert"}) {
+            // On the tick itself: a short caption leaves the middle of a wide button empty.
+            auto* tick = windowdriver::control<QWidget>(dialog, name);
+            QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(6, tick->height() / 2));
+        }
+        QVERIFY(preview->pixmap().toImage() != before);
+        QVERIFY(windowdriver::control<QWidget>(dialog, "fitThresholdLevel")->isEnabled());
+        windowdriver::click(dialog, "fitAsIs");
+        const ui::FitAnswer answer = dialog.answer();
+        QCOMPARE(answer.choice, ui::FitAnswer::Choice::AsIs);
+        QCOMPARE(answer.options.mode, exchange::FitMode::Cover);
+        QCOMPARE(answer.options.dither, exchange::FitDither::Threshold);
+        QVERIFY(answer.options.invert);
     }
 
     void importKeepsTheTopLeftCorner_data() {

@@ -9,6 +9,8 @@
 
 #include "catfile/catwriter.h"
 #include "exchange/bmpexport.h"
+#include "exchange/fitsource.h"
+#include "exchange/imagefit.h"
 #include "pictureart.h"
 #include "testfiles.h"
 
@@ -107,6 +109,19 @@ class TestTavrolinCat : public QObject {
                                                   : catfile::monochromeFile(importedPicture())));
     }
 
+    // --fit writes the picture the fit dialog gives with the same settings.
+    void fitEncodesAsTheDialogFits() {
+        QCOMPARE(
+            run(u"encode in.png out.cat --colour --fit=cover --dither ordered --invert"_s).exitCode,
+            0);
+        const exchange::FitOptions options{exchange::FitMode::Cover, exchange::FitDither::Ordered,
+                                           128, true, exchange::FitColours::RedBlueGreen};
+        const model::PictureGrid picture =
+            exchange::fitImage(exchange::readImageToFit(filePath(u"in.png"_s)).value(), options);
+        QCOMPARE(fileBytes(filePath(u"out.cat"_s)),
+                 QByteArray::fromStdString(catfile::colourFile(picture, {})));
+    }
+
     void decodeWritesTheEditorsExport_data() {
         QTest::addColumn<bool>("colour");
         QTest::addColumn<QString>("options");
@@ -165,6 +180,11 @@ class TestTavrolinCat : public QObject {
             << u"encode in.png o.cat --mono --colours red"_s << 2 << usage;
         QTest::newRow("white is not saved")
             << u"encode in.png o.cat --colour --colours=white"_s << 2 << u"not white"_s;
+        QTest::newRow("threshold too high")
+            << u"encode in.png o.cat --mono --fit --threshold 256"_s << 2 << u"0 to 255"_s;
+        QTest::newRow("threshold with dithering")
+            << u"encode in.png o.cat --mono --fit --dither ordered --threshold 9"_s << 2
+            << u"goes with --dither none"_s;
         QTest::newRow("colours without list") << u"decode in.cat o.bmp --colours"_s << 2 << usage;
         QTest::newRow("unknown option") << u"show in.cat -x"_s << 2 << usage;
         QTest::newRow("missing cat") << u"show none.cat"_s << 1 << u"none.cat: "_s;

@@ -12,14 +12,18 @@ model::Outcome importImage(model::EditorState& state, const QString& path,
     if (model::Outcome loaded = state.importBox.load(path); !loaded) {
         return loaded;
     }
+    takeImportedPicture(state, scanImage(state.importBox, colours));
+    return model::Done{};
+}
+
+void takeImportedPicture(model::EditorState& state, const model::PictureGrid& picture) {
     model::takeUndoCopy(state);
     model::resetToPen(state);
     model::setCurrentColor(state, model::kBlack);
-    state.picture.copyUsedCellsFrom(scanImage(state.importBox, colours));
+    state.picture.copyUsedCellsFrom(picture);
     // Clears the canvas, draws the grid, paints every cell and brings the preview up to
     // date, leaving the drawing colour black.
     model::repaintCanvas(state);
-    return model::Done{};
 }
 
 }  // namespace tavrolin::exchange

@@ -11,17 +11,17 @@
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
 #include "ui/accessibility.h"
-#include "ui/views/canvasview.h"
 #include "ui/frames/contactframe.h"
 #include "ui/frames/coordinatesframe.h"
-#include "ui/icons.h"
 #include "ui/frames/importframe.h"
 #include "ui/frames/menuframe.h"
-#include "ui/views/pictureboxview.h"
-#include "ui/picturefilesession.h"
 #include "ui/frames/replaceframe.h"
-#include "ui/shortcuts.h"
 #include "ui/frames/toolboxframe.h"
+#include "ui/icons.h"
+#include "ui/picturefilesession.h"
+#include "ui/shortcuts.h"
+#include "ui/views/canvasview.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 
@@ -60,12 +60,13 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Timer1 = makeTimer(this, "Timer1");
     Timer2 = makeTimer(this, "Timer2");
     Timer3 = makeTimer(this, "Timer3");
-    pictureFiles_ = new PictureFileSession(
-        context_, *Timer2, *Timer3,
-        [this] { return findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked(); }, this);
+    const auto colourCalculator = [this] {
+        return findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked();
+    };
+    pictureFiles_ = new PictureFileSession(context_, *Timer2, *Timer3, colourCalculator, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
-    Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, this);
+    Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, colourCalculator, this);
     Frame2->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     Picture1 = new CanvasView(context_.state, this);

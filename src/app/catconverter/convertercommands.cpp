@@ -9,6 +9,7 @@
 #include "catfile/decodedcatfile.h"
 #include "exchange/catfilebytes.h"
 #include "exchange/failuretext.h"
+#include "exchange/fitsource.h"
 #include "exchange/imagescan.h"
 #include "exchange/picturefilesave.h"
 #include "model/canvas.h"
@@ -65,9 +66,21 @@ int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE
     return kDone;
 }
 
+// The image's picture as the editor imports it: taken as it is with every colour
+// ticked, or fitted to the screen.
+model::Result<model::PictureGrid> importedPicture(const ConverterRequest& request) {
+    if (!request.fit) {
+        return exchange::scanImageFile(request.input, exchange::ImportColours{});
+    }
+    const model::Result<QImage> image = exchange::readImageToFit(request.input);
+    if (!image) {
+        return image.failure();
+    }
+    return exchange::fitImage(image.value(), *request.fit);
+}
+
 int encode(const ConverterRequest& request, std::FILE* err) {
-    const model::Result<model::PictureGrid> picture =
-        exchange::scanImageFile(request.input, exchange::ImportColours{});
+    const model::Result<model::PictureGrid> picture = importedPicture(request);
     if (!picture) {
         report(err, request.input, picture.failure());
         return kFileFailed;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "catconverter/fitarguments.h"
+
 namespace tavrolin::catconverter {
 
 namespace {
@@ -54,6 +56,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     std::optional<QString> colours;
     bool mono = false;
     bool colour = false;
+    FitArguments fitArguments;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == u"--help" || argument == u"-h") {
@@ -70,6 +73,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             colours = arguments[i];
         } else if (argument.startsWith(u"--colours=")) {
             colours = argument.mid(QStringLiteral("--colours=").size());
+        } else if (fitArguments.take(arguments, i)) {
+            continue;
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
             return Failure(Words::tr("unknown option %1").arg(argument));
         } else {
@@ -91,6 +96,9 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     request.input = files[0];
     request.output = files.value(1);
 
+    if (command != u"encode" && fitArguments.given()) {
+        return Failure(QStringLiteral("--fit and its options are for encode"));
+    }
     if (command == u"show") {
         request.command = ConverterCommand::Show;
         if (mono || colour || colours) {
@@ -128,6 +136,12 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         if (colours && mono) {
             return Failure(Words::tr("--colours goes with --colour only"));
         }
+        auto fit = fitArguments.options(colour ? exchange::FitColours::RedBlueGreen
+                                               : exchange::FitColours::BlackWhite);
+        if (const QString* failure = std::get_if<QString>(&fit)) {
+            return *failure;
+        }
+        request.fit = std::get<std::optional<exchange::FitOptions>>(fit);
         catfile::SaveColours& save = request.saveColours;
         const std::array<std::pair<QString, bool*>, 3> names = {{
             {QStringLiteral("red"), &save.red},
@@ -148,6 +162,8 @@ QString usageLine() {
         "usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]\n"
         "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour "
         "[--colours red,blue,green]\n"
+        "            [--fit [contain|cover] [--dither diffuse|ordered|none] "
+        "[--threshold 0-255] [--invert]]\n"
         "       tavrolin-cat show IN.cat\n"
         "       tavrolin-cat --help");
 }
@@ -169,6 +185,14 @@ ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
            the image, white. Writes the file as "Ulož" does: --mono for the
            Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
            blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor's fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
   show     Prints the picture as 64 lines of 128 characters: '.' white,
            '#' black, 'R' red, 'B' blue, 'G' green.
 

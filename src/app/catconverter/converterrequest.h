@@ -2,10 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 
 #include "catfile/loadcolours.h"
 #include "catfile/savecolours.h"
+#include "exchange/imagefit.h"
 #include "exchange/picturefilesave.h"
 
 namespace tavrolin::catconverter {
@@ -22,6 +24,9 @@ struct ConverterRequest {
     // encode: the variant, and for a colour file the colours written.
     exchange::SaveVariant variant = exchange::SaveVariant::Monochrome;
     catfile::SaveColours saveColours;
+    // encode: the image fitted to the screen, as the fit dialog does, instead of taken
+    // as it is.
+    std::optional<exchange::FitOptions> fit;
 };
 
 // The request that the arguments (the program name left out) make, or why they make

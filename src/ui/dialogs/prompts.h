@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
+
+#include "exchange/imagefit.h"
 
 namespace tavrolin::ui {
 
@@ -9,6 +12,15 @@ namespace tavrolin::ui {
 struct FileDialogRequest {
     QString title;
     QString filter;
+};
+
+// How the user wants an image that is more than a calculator picture imported: fitted
+// to the screen with the options, as it is (its top-left corner in exact colours), or
+// not at all.
+struct FitAnswer {
+    enum class Choice { Fit, AsIs, Cancel };
+    Choice choice = Choice::AsIs;
+    exchange::FitOptions options;
 };
 
 // The editor's file dialogs and message boxes. The window asks through this seam so
@@ -23,6 +35,8 @@ class Prompts {
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
     // A message box with an OK button only and no icon; returns when it is closed.
     virtual void message(const QString& text) = 0;
+    // The fit dialog for a decoded image, its choices set as in `initial`.
+    virtual FitAnswer askFit(const QImage& image, const exchange::FitOptions& initial) = 0;
 };
 
 }  // namespace tavrolin::ui

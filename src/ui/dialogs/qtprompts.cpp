@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "ui/apptitle.h"
+#include "ui/dialogs/fitdialog.h"
 
 namespace tavrolin::ui {
 
@@ -48,6 +49,12 @@ QString QtPrompts::saveFileName(const FileDialogRequest& request) {
 void QtPrompts::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent_);
     box.exec();
+}
+
+FitAnswer QtPrompts::askFit(const QImage& image, const exchange::FitOptions& initial) {
+    FitDialog dialog(image, initial, parent_);
+    dialog.exec();
+    return dialog.answer();
 }
 
 }  // namespace tavrolin::ui

@@ -9,7 +9,7 @@ class QWidget;
 namespace tavrolin::ui {
 
 // The real dialogs: Qt's file dialog starting in the current folder with an empty
-// name, and message boxes captioned with the application's title.
+// name, message boxes captioned with the application's title, and the fit dialog.
 class QtPrompts : public Prompts {
   public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
@@ -18,6 +18,7 @@ class QtPrompts : public Prompts {
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     void message(const QString& text) override;
+    FitAnswer askFit(const QImage& image, const exchange::FitOptions& initial) override;
 
     // "(súbory *.cat)|*.cat|(všetky súbory)|*.*" as Qt's name filters.
     static QStringList nameFilters(const QString& filter);

@@ -1,7 +1,11 @@
 #include "ui/frames/menuframe.h"
 
+#include <utility>
+
 #include "exchange/bmpexport.h"
 #include "exchange/failuretext.h"
+#include "exchange/fitsource.h"
+#include "exchange/fittedimport.h"
 #include "exchange/imageimport.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
@@ -11,11 +15,13 @@
 namespace tavrolin::ui {
 
 MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
-                     PictureFileSession& pictureFiles, QWidget* parent)
+                     PictureFileSession& pictureFiles, std::function<bool()> colourCalculator,
+                     QWidget* parent)
     : QGroupBox(QStringLiteral("Menu:"), parent),
       context_(context),
       importFrame_(importFrame),
-      pictureFiles_(pictureFiles) {
+      pictureFiles_(pictureFiles),
+      colourCalculator_(std::move(colourCalculator)) {
     setObjectName(QStringLiteral("Frame2"));
     Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
     Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
@@ -75,21 +81,42 @@ void MenuFrame::Command5_Click() {
 void MenuFrame::importFile(const QString& path) {
     model::EditorState& state = context_.state;
     state.fileName = path;
-    const model::Outcome imported =
-        exchange::importImage(state, state.fileName, importFrame_.importColours());
-    if (!imported) {
-        // The advice on formats fits a file that no format knows; other reasons are told.
-        const model::Failure& failure = imported.failure();
-        QString message =
-            QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok!").arg(state.fileName);
-        message += failure.reason == model::FailureReason::NotAnImage
-                       ? QStringLiteral(
-                             " Skontrolujte prosím, či je to obrázok bmp, jpg, gif "
-                             "alebo png.")
-                       : QStringLiteral("\n\n") + exchange::failureText(failure);
-        context_.prompts.message(message);
+    if (offerFit(path) == FitAnswer::Choice::AsIs) {
+        const model::Outcome imported =
+            exchange::importImage(state, state.fileName, importFrame_.importColours());
+        if (!imported) {
+            // The advice on formats fits a file that no format knows; other reasons are
+            // told.
+            const model::Failure& failure = imported.failure();
+            QString message =
+                QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok!").arg(state.fileName);
+            message += failure.reason == model::FailureReason::NotAnImage
+                           ? QStringLiteral(
+                                 " Skontrolujte prosím, či je to obrázok bmp, jpg, "
+                                 "gif alebo png.")
+                           : QStringLiteral("\n\n") + exchange::failureText(failure);
+            context_.prompts.message(message);
+        }
     }
     context_.changed();
+}
+
+FitAnswer::Choice MenuFrame::offerFit(const QString& path) {
+    if (!exchange::imageNeedsFitting(path)) {
+        return FitAnswer::Choice::AsIs;
+    }
+    const model::Result<QImage> image = exchange::readImageToFit(path);
+    if (!image) {
+        return FitAnswer::Choice::AsIs;  // the import says what is wrong with the file
+    }
+    lastFit_.colours =
+        colourCalculator_() ? exchange::FitColours::RedBlueGreen : exchange::FitColours::BlackWhite;
+    const FitAnswer answer = context_.prompts.askFit(image.value(), lastFit_);
+    if (answer.choice == FitAnswer::Choice::Fit) {
+        lastFit_ = answer.options;
+        exchange::importFittedImage(context_.state, image.value(), answer.options);
+    }
+    return answer.choice;
 }
 
 }  // namespace tavrolin::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <functional>
 
 #include "ui/editorcontext.h"
 
@@ -16,14 +17,20 @@ class MenuFrame : public QGroupBox {
     Q_OBJECT
 
   public:
-    // The import keeps the colours ticked in importFrame; pictureFiles opens and saves.
+    // The import keeps the colours ticked in importFrame, and fits an image to the
+    // colour screen while colourCalculator says so; pictureFiles opens and saves.
     MenuFrame(EditorContext& context, const ImportFrame& importFrame,
-              PictureFileSession& pictureFiles, QWidget* parent);
+              PictureFileSession& pictureFiles, std::function<bool()> colourCalculator,
+              QWidget* parent);
 
     // "Importuj obrázok" with the file already chosen.
     void importFile(const QString& path);
 
   private:
+    // Offers to fit an image that is more than a calculator picture, and fits it when
+    // the user asks; "as is" for any other file.
+    FitAnswer::Choice offerFit(const QString& path);
+
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -33,6 +40,9 @@ class MenuFrame : public QGroupBox {
     EditorContext& context_;
     const ImportFrame& importFrame_;
     PictureFileSession& pictureFiles_;
+    std::function<bool()> colourCalculator_;
+    // The fit chosen last, offered again for the next image.
+    exchange::FitOptions lastFit_;
     QPushButton* Command1;  // "Otvor"
     QPushButton* Command2;  // "Ulož"
     QPushButton* Command3;  // "Nový"

@@ -1,0 +1,155 @@
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+#include "exchange/fitsource.h"
+#include "exchange/imagefit.h"
+#include "pictureart.h"
+
+using namespace tavrolin;
+using exchange::FitColours;
+using exchange::FitDither;
+using exchange::FitMode;
+using exchange::FitOptions;
+
+Q_DECLARE_METATYPE(tavrolin::exchange::FitOptions)
+
+namespace {
+
+QImage drawn(int width, int height, const std::function<QRgb(int, int)>& colour) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, colour(x, y));
+        }
+    }
+    return image;
+}
+
+QImage screenSized(const std::function<QRgb(int, int)>& colour) {
+    return drawn(model::kColumns, model::kRows, colour);
+}
+
+QImage plain(QRgb colour) {
+    return screenSized([=](int, int) { return colour; });
+}
+
+QRgb grey(int level) {
+    return qRgb(level, level, level);
+}
+
+FitOptions fit(FitDither dither, int threshold = 128, FitColours colours = FitColours::BlackWhite,
+               FitMode mode = FitMode::Contain, bool invert = false) {
+    return {mode, dither, threshold, invert, colours};
+}
+
+}  // namespace
+
+class TestImageFit : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Palette colours in the screen's size are a calculator picture already.
+    void needsFitting_data() {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("needed");
+        const auto palette = [](int x, int y) { return pictureart::paletteQRgb((x * y) % 5); };
+        QTest::newRow("palette, screen-sized") << screenSized(palette) << false;
+        QTest::newRow("transparent") << drawn(10, 5, [](int, int) { return 0u; }) << false;
+        QTest::newRow("a column more") << drawn(129, 64, palette) << true;
+        QTest::newRow("a row more") << drawn(128, 65, palette) << true;
+        QTest::newRow("one grey pixel") << screenSized([&](int x, int y) {
+            return x == 127 && y == 63 ? grey(128) : palette(x, y);
+        }) << true;
+    }
+    void needsFitting() {
+        QFETCH(QImage, image);
+        QFETCH(bool, needed);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("image.png"));
+        QVERIFY(image.save(path));
+        QCOMPARE(exchange::imageNeedsFitting(path), needed);
+    }
+
+    void fitsAsDrawn_data() {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<FitOptions>("options");
+        QTest::addColumn<QRect>("cells");
+        QTest::addColumn<QString>("art");
+        // Grey 0, 2, 4, ... from left to right.
+        const QImage gradient = screenSized([](int x, int) { return grey(2 * x); });
+        // Dark red, navy, dark green, black and light grey columns, again and again.
+        const QImage chart = screenSized([](int x, int) {
+            const QRgb colours[] = {qRgb(160, 0, 0), qRgb(0, 0, 140), qRgb(0, 90, 0), grey(0),
+                                    grey(210)};
+            return colours[x % 5];
+        });
+        const QImage checkerboard =
+            screenSized([](int x, int y) { return grey((x + y) % 2 * 255); });
+        // Black above, white below.
+        const QImage tall = drawn(64, 128, [](int, int y) { return grey(y < 64 ? 0 : 255); });
+        const QImage wide = drawn(256, 64, [](int, int) { return grey(0); });
+        const FitOptions threshold = fit(FitDither::Threshold);
+        QTest::newRow("threshold 100")
+            << gradient << fit(FitDither::Threshold, 100) << QRect(49, 1, 4, 1) << "##..";
+        QTest::newRow("inverted") << gradient
+                                  << fit(FitDither::Threshold, 100, FitColours::BlackWhite,
+                                         FitMode::Contain, true)
+                                  << QRect(77, 1, 4, 1) << "..##";
+        QTest::newRow("ordered") << gradient << fit(FitDither::Ordered) << QRect(57, 1, 16, 4)
+                                 << ".#.#.#.#...#...#\n#.#.#.#.#.#.#.#.\n"
+                                    ".#.#.#.#.#.#.#.#\n#.#.#.#.#.#.#.#.";
+        QTest::newRow("chart, colour threshold")
+            << chart << fit(FitDither::Threshold, 128, FitColours::RedBlueGreen)
+            << QRect(1, 1, 5, 1) << "rbgg.";
+        // Seven sixteenths of the way from white to red.
+        QTest::newRow("pale red, colour ordered")
+            << plain(qRgb(255, 144, 144)) << fit(FitDither::Ordered, 128, FitColours::RedBlueGreen)
+            << QRect(1, 1, 4, 4) << "r.r.\n.r.r\n..r.\n.r.r";
+        QTest::newRow("checkerboard, ordered")
+            << checkerboard << fit(FitDither::Ordered) << QRect(1, 1, 4, 2) << "#.#.\n.#.#";
+        QTest::newRow("wide, margins") << wide << threshold << QRect(1, 16, 2, 2) << "..\n##";
+        QTest::newRow("tall, whole") << tall << threshold << QRect(47, 1, 4, 1) << "..##";
+        QTest::newRow("tall, cut")
+            << tall << fit(FitDither::Threshold, 128, FitColours::BlackWhite, FitMode::Cover)
+            << QRect(1, 32, 1, 2) << "#\n.";
+    }
+    void fitsAsDrawn() {
+        QFETCH(QImage, image);
+        QFETCH(FitOptions, options);
+        QFETCH(QRect, cells);
+        QFETCH(QString, art);
+        QCOMPARE(pictureart::art(exchange::fitImage(image, options), cells.left(), cells.top(),
+                                 cells.right(), cells.bottom()),
+                 art);
+    }
+
+    // Diffusion keeps an image's brightness: the share of ink cells follows it.
+    void diffusionKeepsTheBrightness_data() {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("colourScreen");
+        QTest::addColumn<double>("inkShare");
+        for (const int level : {40, 128, 220}) {
+            QTest::addRow("grey %d", level) << plain(grey(level)) << false << 1 - level / 255.0;
+        }
+        // A quarter of the way from white to an ink.
+        QTest::newRow("pink") << plain(qRgb(255, 192, 192)) << true << 0.25;
+        QTest::newRow("pale green") << plain(qRgb(192, 224, 192)) << true << 0.25;
+    }
+    void diffusionKeepsTheBrightness() {
+        QFETCH(QImage, image);
+        QFETCH(bool, colourScreen);
+        QFETCH(double, inkShare);
+        const model::PictureGrid picture = exchange::fitImage(
+            image, fit(FitDither::Diffuse, 128,
+                       colourScreen ? FitColours::RedBlueGreen : FitColours::BlackWhite));
+        int inkCells = 0;
+        model::PictureGrid::forEachUsedCell(
+            [&](int x, int y) { inkCells += picture.at(x, y) != model::kWhite; });
+        const double share = double(inkCells) / (model::kColumns * model::kRows);
+        QVERIFY2(qAbs(share - inkShare) <= 0.03, qPrintable(QString::number(share)));
+    }
+};
+
+QTEST_MAIN(TestImageFit)
+#include "test_image_fit.moc"
