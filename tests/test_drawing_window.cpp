@@ -215,6 +215,9 @@ class TestDrawingWindow : public QObject {
         QTest::addColumn<QString>("after");
         QTest::newRow("negative") << u"čiernu"_s << u"bielu"_s << true << u"#.r"_s;
         QTest::newRow("black to white") << u"čiernu"_s << u"bielu"_s << false << u"..r"_s;
+        // A typed text that is no entry, exactly, keeps the colour chosen last (white).
+        QTest::newRow("capital: white to white") << u"Čiernu"_s << u"bielu"_s << false << u".#r"_s;
+        QTest::newRow("blank: red to white") << u"červenú"_s << u"bielu "_s << false << u".#."_s;
     }
     void replaceColours() {
         QFETCH(QString, from);

@@ -80,52 +80,35 @@ class TestOps : public QObject {
         }
     }
 
-    void listTexts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("code");  // -1: names no colour
-        QTest::newRow("black") << u"čiernu"_s << 1;
-        QTest::newRow("white") << u"bielu"_s << 0;
-        QTest::newRow("red") << u"červenú"_s << 2;
-        QTest::newRow("blue") << u"modrú"_s << 3;
-        QTest::newRow("green") << u"zelenú"_s << 4;
-        QTest::newRow("capital") << u"Čiernu"_s << -1;
-        QTest::newRow("trailing blank") << u"bielu "_s << -1;
-        QTest::newRow("nominative") << u"biela"_s << -1;
-        QTest::newRow("no accents") << u"cervenu"_s << -1;
-        QTest::newRow("empty") << QString() << -1;
-    }
-    void listTexts() {
-        QFETCH(QString, text);
-        QFETCH(int, code);
-        QCOMPARE(colorCodeForListText(text).value_or(-1), code);
-    }
-
     void replacement_data() {
-        QTest::addColumn<QString>("fromText");
-        QTest::addColumn<QString>("toText");
+        QTest::addColumn<int>("from");  // -1: a list text that names no colour
+        QTest::addColumn<int>("to");
         QTest::addColumn<bool>("swap");
         QTest::addColumn<QString>("after");  // of the picture ".#rbg"
-        QTest::newRow("start-up settings") << u"čiernu"_s << u"čiernu"_s << true << u".#rbg"_s;
-        QTest::newRow("negative") << u"čiernu"_s << u"bielu"_s << true << u"#.rbg"_s;
-        QTest::newRow("black to white") << u"čiernu"_s << u"bielu"_s << false << u"..rbg"_s;
-        QTest::newRow("white to black") << u"bielu"_s << u"čiernu"_s << false << u"##rbg"_s;
-        QTest::newRow("swap red and green") << u"červenú"_s << u"zelenú"_s << true << u".#gbr"_s;
-        QTest::newRow("red to red, swap") << u"červenú"_s << u"červenú"_s << true << u".#rbg"_s;
-        QTest::newRow("red to red") << u"červenú"_s << u"červenú"_s << false << u".#rbg"_s;
-        // Unknown texts keep the colours chosen last time: blue to black here.
-        QTest::newRow("unknown texts") << u"Modrú"_s << QString() << false << u".#r#g"_s;
-        QTest::newRow("one unknown text") << u"modra"_s << u"bielu"_s << true << u"b#r.g"_s;
+        QTest::newRow("start-up settings") << 1 << 1 << true << u".#rbg"_s;
+        QTest::newRow("negative") << 1 << 0 << true << u"#.rbg"_s;
+        QTest::newRow("black to white") << 1 << 0 << false << u"..rbg"_s;
+        QTest::newRow("white to black") << 0 << 1 << false << u"##rbg"_s;
+        QTest::newRow("swap red and green") << 2 << 4 << true << u".#gbr"_s;
+        QTest::newRow("red to red, swap") << 2 << 2 << true << u".#rbg"_s;
+        QTest::newRow("red to red") << 2 << 2 << false << u".#rbg"_s;
+        // No colour keeps the one chosen last time: blue to black here.
+        QTest::newRow("no colours") << -1 << -1 << false << u".#r#g"_s;
+        QTest::newRow("no first colour") << -1 << 0 << true << u"b#r.g"_s;
     }
     void replacement() {
-        QFETCH(QString, fromText);
-        QFETCH(QString, toText);
+        QFETCH(int, from);
+        QFETCH(int, to);
         QFETCH(bool, swap);
         QFETCH(QString, after);
         EditorState state;
         state.replaceFrom = kBlue;
         state.replaceTo = kBlack;
         state.picture = patterned(u".#rbg"_s);
-        replaceColours(state, fromText, toText, swap);
+        const auto colour = [](int code) {
+            return code < 0 ? std::nullopt : std::optional<ColorCode>(code);
+        };
+        replaceColours(state, colour(from), colour(to), swap);
         QVERIFY(state.picture.usedCellsEqual(patterned(after)));
         QVERIFY(state.undoAvailable);
         QVERIFY(state.undoPicture.usedCellsEqual(patterned(u".#rbg"_s)));

@@ -1,10 +1,16 @@
 #include "exchange/failuretext.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tavrolin::exchange {
 
 namespace {
+
+// The reasons in the user's language.
+class Reasons {
+    Q_DECLARE_TR_FUNCTIONS(tavrolin::exchange::failureText)
+};
 
 QString reasonText(const model::Failure& failure) {
     const QString detail = QString::fromStdString(failure.detail);
@@ -12,33 +18,33 @@ QString reasonText(const model::Failure& failure) {
         case model::FailureReason::SystemError:
             return detail;
         case model::FailureReason::NoPermission:
-            return QStringLiteral("nemáte povolenie");
+            return Reasons::tr("nemáte povolenie");
         case model::FailureReason::IsFolder:
-            return QStringLiteral("je to priečinok, nie súbor");
+            return Reasons::tr("je to priečinok, nie súbor");
         case model::FailureReason::NotFound:
-            return QStringLiteral("súbor neexistuje");
+            return Reasons::tr("súbor neexistuje");
         case model::FailureReason::EmptyFile:
-            return QStringLiteral("súbor je prázdny");
+            return Reasons::tr("súbor je prázdny");
         case model::FailureReason::TooLarge:
-            return QStringLiteral("súbor je priveľký (%1 bajtov)").arg(detail);
+            return Reasons::tr("súbor je priveľký (%1 bajtov)").arg(detail);
         case model::FailureReason::HeaderCutShort:
-            return QStringLiteral("súbor končí v hlavičke");
+            return Reasons::tr("súbor končí v hlavičke");
         case model::FailureReason::HeaderKeyMismatch:
-            return QStringLiteral("čakal som „%1“").arg(detail);
+            return Reasons::tr("čakal som „%1“").arg(detail);
         case model::FailureReason::NoPictureFormat:
-            return QStringLiteral("neuvádza formát obrázka");
+            return Reasons::tr("neuvádza formát obrázka");
         case model::FailureReason::NotAnImage:
-            return QStringLiteral("nie je to obrázok bmp, jpg, gif ani png");
+            return Reasons::tr("nie je to obrázok bmp, jpg, gif ani png");
         case model::FailureReason::ImageTooLarge:
-            return QStringLiteral("obrázok je priveľký na načítanie (%1)").arg(detail);
+            return Reasons::tr("obrázok je priveľký na načítanie (%1)").arg(detail);
         case model::FailureReason::WrongSizeField:
-            return QStringLiteral("veľkosť v hlavičke nesedí s dĺžkou súboru");
+            return Reasons::tr("veľkosť v hlavičke nesedí s dĺžkou súboru");
         case model::FailureReason::WrongControlBytes:
-            return QStringLiteral("kontrolné bajty hlavičky nesedia");
+            return Reasons::tr("kontrolné bajty hlavičky nesedia");
         case model::FailureReason::BinaryCutShort:
-            return QStringLiteral("súbor je skrátený");
+            return Reasons::tr("súbor je skrátený");
         case model::FailureReason::NoPictureInside:
-            return QStringLiteral("súbor neobsahuje žiaden obrázok");
+            return Reasons::tr("súbor neobsahuje žiaden obrázok");
     }
     return detail;
 }
@@ -48,7 +54,7 @@ QString reasonText(const model::Failure& failure) {
 QString failureText(const model::Failure& failure) {
     const QString reason = reasonText(failure);
     if (failure.line > 0) {
-        return QStringLiteral("riadok %1: %2").arg(failure.line).arg(reason);
+        return Reasons::tr("riadok %1: %2").arg(failure.line).arg(reason);
     }
     return reason;
 }

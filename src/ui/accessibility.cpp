@@ -4,15 +4,16 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
 
 #include "model/palette.h"
-#include "ui/views/colourswatch.h"
 #include "ui/editorcontext.h"
 #include "ui/taborder.h"
+#include "ui/views/colourswatch.h"
 
 namespace tavrolin::ui {
 
@@ -26,20 +27,34 @@ enum class Kind {
 
 struct AccessibleText {
     const char* window;
-    const char* control;           // null for the window itself
-    QStringView name = {};         // empty: its own caption or text stays its name
-    QStringView description = {};  // empty: none, or one that follows the drawing state
+    const char* control;                // null for the window itself
+    const char* name = nullptr;         // none: its own caption or text stays its name
+    const char* description = nullptr;  // none, or one that follows the drawing state
     Kind kind = Kind::kNamed;
     QAccessible::Role role = QAccessible::NoRole;  // NoRole: the one Qt gives it
 };
 
-// By colour code and by tool code.
-constexpr QStringView kColourWords[] = {u"biela", u"čierna", u"červená", u"modrá", u"zelená"};
-constexpr QStringView kToolWords[] = {u"pero", u"čiara", u"obdĺžnik", u"kruh"};
+// The texts below are read out in the user's language.
+QString spoken(const char* text) {
+    return text == nullptr ? QString() : QCoreApplication::translate("Accessibility", text);
+}
 
-constexpr QStringView colourWord(model::ColorCode code) {
+// By colour code and by tool code.
+constexpr const char* kColourWords[] = {
+    QT_TRANSLATE_NOOP("Accessibility", "biela"),   QT_TRANSLATE_NOOP("Accessibility", "čierna"),
+    QT_TRANSLATE_NOOP("Accessibility", "červená"), QT_TRANSLATE_NOOP("Accessibility", "modrá"),
+    QT_TRANSLATE_NOOP("Accessibility", "zelená"),
+};
+constexpr const char* kToolWords[] = {
+    QT_TRANSLATE_NOOP("Accessibility", "pero"),
+    QT_TRANSLATE_NOOP("Accessibility", "čiara"),
+    QT_TRANSLATE_NOOP("Accessibility", "obdĺžnik"),
+    QT_TRANSLATE_NOOP("Accessibility", "kruh"),
+};
+
+constexpr const char* colourWord(model::ColorCode code) {
     return code >= 0 && code < model::ColorCode(std::size(kColourWords)) ? kColourWords[code]
-                                                                         : QStringView();
+                                                                         : nullptr;
 }
 
 // What every control of every window is called. Buttons, check boxes, options and
@@ -48,40 +63,62 @@ constexpr QStringView colourWord(model::ColorCode code) {
 // canvas, the colour indicator and the thickness marker also tell the drawing state
 // (showState).
 constexpr AccessibleText kTexts[] = {
-    {"Form1", nullptr, {}, {}, Kind::kNamed, QAccessible::Window},
-    {"Form1", "Picture2", u"Náhľad", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Label3", {}, u"stĺpec"},
-    {"Form1", "Label4", {}, u"riadok"},
-    {"Form1", "pomocnaobr", u"Importovaný obrázok", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Combo3", u"Farba, ktorá sa zmení"},
-    {"Form1", "Combo4", u"Nová farba"},
-    {"Form1", "Picture1", u"Plátno", {}, Kind::kNamed, QAccessible::Canvas},
-    {"Form1", "Frame6", u"Kreslenie"},
-    {"Form1", "Image1", colourWord(model::kBlack), {}, Kind::kSwatch, QAccessible::RadioButton},
-    {"Form1", "Image2", colourWord(model::kWhite), {}, Kind::kSwatch, QAccessible::RadioButton},
-    {"Form1", "Image3", colourWord(model::kRed), {}, Kind::kSwatch, QAccessible::RadioButton},
-    {"Form1", "Image4", colourWord(model::kBlue), {}, Kind::kSwatch, QAccessible::RadioButton},
-    {"Form1", "Image5", colourWord(model::kGreen), {}, Kind::kSwatch, QAccessible::RadioButton},
-    {"Form1", "Shape1", u"Aktuálna farba", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Command6", u"Tenšie", {}, Kind::kPictureButton},
-    {"Form1", "Command7", u"Hrubšie", {}, Kind::kPictureButton},
-    {"Form1", "Picture3", u"Ukážky hrúbky", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Text1", u"Text"},
-    {"Form1", "Combo1", u"Písmo"},
-    {"Form1", "Combo2", u"Veľkosť písma"},
-    {"Form1", "Command15", u"Doľava", {}, Kind::kPictureButton},
-    {"Form1", "Command32", u"Doprava", {}, Kind::kPictureButton},
-    {"Form1", "Command30", u"Hore", {}, Kind::kPictureButton},
-    {"Form1", "Command31", u"Dole", {}, Kind::kPictureButton},
-    {"Form1", "Picture5", u"Text – náhľad", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Command26", u"Pero", {}, Kind::kPictureButton},
-    {"Form1", "Command27", u"Čiara", {}, Kind::kPictureButton},
-    {"Form1", "Command28", u"Obdĺžnik", {}, Kind::kPictureButton},
-    {"Form1", "Command29", u"Kruh", {}, Kind::kPictureButton},
-    {"Form1", "Label18", {}, u"aktívny nástroj"},
-    {"Form1", "Picture6", u"Ježko", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Picture4", u"Kalkulačka", {}, Kind::kNamed, QAccessible::Graphic},
-    {"Form4", nullptr, {}, u"úvodné okno", Kind::kNamed, QAccessible::Window},
+    {"Form1", nullptr, nullptr, nullptr, Kind::kNamed, QAccessible::Window},
+    {"Form1", "Picture2", QT_TRANSLATE_NOOP("Accessibility", "Náhľad"), nullptr, Kind::kNamed,
+     QAccessible::Graphic},
+    {"Form1", "Label3", nullptr, QT_TRANSLATE_NOOP("Accessibility", "stĺpec")},
+    {"Form1", "Label4", nullptr, QT_TRANSLATE_NOOP("Accessibility", "riadok")},
+    {"Form1", "pomocnaobr", QT_TRANSLATE_NOOP("Accessibility", "Importovaný obrázok"), nullptr,
+     Kind::kNamed, QAccessible::Graphic},
+    {"Form1", "Combo3", QT_TRANSLATE_NOOP("Accessibility", "Farba, ktorá sa zmení")},
+    {"Form1", "Combo4", QT_TRANSLATE_NOOP("Accessibility", "Nová farba")},
+    {"Form1", "Picture1", QT_TRANSLATE_NOOP("Accessibility", "Plátno"), nullptr, Kind::kNamed,
+     QAccessible::Canvas},
+    {"Form1", "Frame6", QT_TRANSLATE_NOOP("Accessibility", "Kreslenie")},
+    {"Form1", "Image1", colourWord(model::kBlack), nullptr, Kind::kSwatch,
+     QAccessible::RadioButton},
+    {"Form1", "Image2", colourWord(model::kWhite), nullptr, Kind::kSwatch,
+     QAccessible::RadioButton},
+    {"Form1", "Image3", colourWord(model::kRed), nullptr, Kind::kSwatch, QAccessible::RadioButton},
+    {"Form1", "Image4", colourWord(model::kBlue), nullptr, Kind::kSwatch, QAccessible::RadioButton},
+    {"Form1", "Image5", colourWord(model::kGreen), nullptr, Kind::kSwatch,
+     QAccessible::RadioButton},
+    {"Form1", "Shape1", QT_TRANSLATE_NOOP("Accessibility", "Aktuálna farba"), nullptr, Kind::kNamed,
+     QAccessible::Graphic},
+    {"Form1", "Command6", QT_TRANSLATE_NOOP("Accessibility", "Tenšie"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command7", QT_TRANSLATE_NOOP("Accessibility", "Hrubšie"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Picture3", QT_TRANSLATE_NOOP("Accessibility", "Ukážky hrúbky"), nullptr,
+     Kind::kNamed, QAccessible::Graphic},
+    {"Form1", "Text1", QT_TRANSLATE_NOOP("Accessibility", "Text")},
+    {"Form1", "Combo1", QT_TRANSLATE_NOOP("Accessibility", "Písmo")},
+    {"Form1", "Combo2", QT_TRANSLATE_NOOP("Accessibility", "Veľkosť písma")},
+    {"Form1", "Command15", QT_TRANSLATE_NOOP("Accessibility", "Doľava"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command32", QT_TRANSLATE_NOOP("Accessibility", "Doprava"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command30", QT_TRANSLATE_NOOP("Accessibility", "Hore"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command31", QT_TRANSLATE_NOOP("Accessibility", "Dole"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Picture5", QT_TRANSLATE_NOOP("Accessibility", "Text – náhľad"), nullptr,
+     Kind::kNamed, QAccessible::Graphic},
+    {"Form1", "Command26", QT_TRANSLATE_NOOP("Accessibility", "Pero"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command27", QT_TRANSLATE_NOOP("Accessibility", "Čiara"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command28", QT_TRANSLATE_NOOP("Accessibility", "Obdĺžnik"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Command29", QT_TRANSLATE_NOOP("Accessibility", "Kruh"), nullptr,
+     Kind::kPictureButton},
+    {"Form1", "Label18", nullptr, QT_TRANSLATE_NOOP("Accessibility", "aktívny nástroj")},
+    {"Form1", "Picture6", QT_TRANSLATE_NOOP("Accessibility", "Ježko"), nullptr, Kind::kNamed,
+     QAccessible::Graphic},
+    {"Form1", "Picture4", QT_TRANSLATE_NOOP("Accessibility", "Kalkulačka"), nullptr, Kind::kNamed,
+     QAccessible::Graphic},
+    {"Form4", nullptr, nullptr, QT_TRANSLATE_NOOP("Accessibility", "úvodné okno"), Kind::kNamed,
+     QAccessible::Window},
 };
 
 const AccessibleText* textOf(const QWidget& widget) {
@@ -190,10 +227,10 @@ void showState(QWidget& window, const model::EditorState& state) {
     setDescription(window.findChild<QWidget*>(QStringLiteral("Picture1")),
                    canvasDescription(state));
     setDescription(window.findChild<QWidget*>(QStringLiteral("Shape1")),
-                   colourWord(state.currentColor).toString());
+                   spoken(colourWord(state.currentColor)));
     // The marker ">" beside the samples says nothing read aloud; its place does.
     setName(window.findChild<QWidget*>(QStringLiteral("Label16")),
-            QStringLiteral("vybraná hrúbka: %1").arg(state.penWidth));
+            QCoreApplication::translate("Accessibility", "vybraná hrúbka: %1").arg(state.penWidth));
 }
 
 }  // namespace
@@ -207,15 +244,15 @@ void makeAccessible(QWidget& window) {
         if (control == nullptr) {
             continue;
         }
-        if (!text.name.isEmpty()) {
-            control->setAccessibleName(text.name.toString());
+        if (text.name != nullptr) {
+            control->setAccessibleName(spoken(text.name));
             // An editable list's text field is a control of its own to a reader.
             if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit()) {
-                list->lineEdit()->setAccessibleName(text.name.toString());
+                list->lineEdit()->setAccessibleName(spoken(text.name));
             }
         }
-        if (!text.description.isEmpty()) {
-            control->setAccessibleDescription(text.description.toString());
+        if (text.description != nullptr) {
+            control->setAccessibleDescription(spoken(text.description));
         }
         if (text.role != QAccessible::NoRole) {
             giveRole(*control, text.role);
@@ -249,8 +286,8 @@ void showShortcutInToolTip(QWidget& control, const QKeySequence& shortcut) {
 
 QString canvasDescription(const model::EditorState& state) {
     const int tool = std::clamp<int>(state.currentTool, model::kPen, model::kCircleTool);
-    return QStringLiteral("nástroj: %1, farba: %2, hrúbka: %3")
-        .arg(kToolWords[tool - model::kPen], colourWord(state.currentColor))
+    return QCoreApplication::translate("Accessibility", "nástroj: %1, farba: %2, hrúbka: %3")
+        .arg(spoken(kToolWords[tool - model::kPen]), spoken(colourWord(state.currentColor)))
         .arg(state.penWidth);
 }
 

@@ -43,7 +43,7 @@ QString droppedFile(const QMimeData* data) {
 
 Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrolin v. 2.0 – obrázky pre kalkulačky Casio"));
+    setWindowTitle(tr("Tavrolin v. 2.0 – obrázky pre kalkulačky Casio"));
     setWindowIcon(icons::programIcon());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);

@@ -1,5 +1,6 @@
 #include "ui/icons.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -207,8 +208,10 @@ QPixmap titlePicture() {
     small.setBold(false);
     p.setFont(small);
     p.setPen(QColor(40, 40, 60));
-    p.drawText(QRect(28, 240, 360, 40), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850"));
+    p.drawText(
+        QRect(28, 240, 360, 40), Qt::AlignLeft | Qt::TextWordWrap,
+        QCoreApplication::translate("tavrolin::ui::icons",
+                                    "Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850"));
     p.end();
     return QPixmap::fromImage(image);
 }

@@ -15,11 +15,11 @@ namespace {
 constexpr int kCompletionDelayMs = 100;
 
 QString pictureFileFilter() {
-    return QStringLiteral("(súbory *.cat)|*.cat|(všetky súbory)|*.*");
+    return PictureFileSession::tr("(súbory *.cat)|*.cat|(všetky súbory)|*.*");
 }
 
 QString loadErrorMessage() {
-    return QStringLiteral(
+    return PictureFileSession::tr(
         "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
         "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
 }
@@ -30,7 +30,7 @@ QString withReason(const QString& sentence, const model::Failure& failure) {
 }
 
 QString cutShortNote(const QString& path, int lastLine) {
-    return QStringLiteral(
+    return PictureFileSession::tr(
                "Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok "
                "obrázka zostal biely.")
         .arg(path)
@@ -38,14 +38,14 @@ QString cutShortNote(const QString& path, int lastLine) {
 }
 
 QString monochromeWarning() {
-    return QStringLiteral(
+    return PictureFileSession::tr(
         "Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V "
         "prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. "
         "Uloží sa len čierna a biela farba!");
 }
 
 QString colourWarning() {
-    return QStringLiteral(
+    return PictureFileSession::tr(
         "Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, "
         "že ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu "
         "farbu nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!");
@@ -114,7 +114,7 @@ bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
 }
 
 void PictureFileSession::open() {
-    if (chooseFile(QStringLiteral("Otvoriť obrázok"), false)) {
+    if (chooseFile(PictureFileSession::tr("Otvoriť obrázok"), false)) {
         startLoad();
     }
 }
@@ -157,7 +157,7 @@ void PictureFileSession::loadColoursRefused() {
 }
 
 void PictureFileSession::save() {
-    if (!chooseFile(QStringLiteral("Uložiť obrázok"), true)) {
+    if (!chooseFile(PictureFileSession::tr("Uložiť obrázok"), true)) {
         return;
     }
     model::EditorState& state = context_.state;
@@ -201,18 +201,20 @@ void PictureFileSession::showSaveFailure(const model::Failure& failure) {
     QString step;
     switch (save_.failedStep()) {
         case exchange::SaveStep::Create:
-            step = QStringLiteral("Súbor sa nedá vytvoriť");
+            step = PictureFileSession::tr("Súbor sa nedá vytvoriť");
             break;
         case exchange::SaveStep::Write:
-            step = QStringLiteral("Do súboru sa nedá zapisovať");
+            step = PictureFileSession::tr("Do súboru sa nedá zapisovať");
             break;
         case exchange::SaveStep::Replace:
-            step = QStringLiteral("Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom");
+            step = PictureFileSession::tr(
+                "Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom");
             break;
     }
     context_.prompts.message(
-        QStringLiteral("Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom "
-                       "už existoval, zostal nezmenený.")
+        PictureFileSession::tr(
+            "Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom "
+            "už existoval, zostal nezmenený.")
             .arg(context_.state.fileName, step, exchange::failureText(failure)));
 }
 

@@ -1,22 +1,17 @@
 #include "catconverter/converterrequest.h"
 
-#include <QCoreApplication>
 #include <array>
 #include <optional>
 #include <utility>
 
 #include "catconverter/fitarguments.h"
+#include "catconverter/words.h"
 
 namespace tavrolin::catconverter {
 
 namespace {
 
 using Failure = QString;
-
-// The words of the command line, in the editor's language.
-class Words {
-    Q_DECLARE_TR_FUNCTIONS(tavrolin::catconverter)
-};
 
 // Sets the flag of every colour named in a comma-separated list, after clearing all of
 // them; an empty list names none. Gives the first name that is not one of `names`.
@@ -97,7 +92,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     request.output = files.value(1);
 
     if (command != u"encode" && fitArguments.given()) {
-        return Failure(QStringLiteral("--fit and its options are for encode"));
+        return Failure(Words::tr("--fit and its options are for encode"));
     }
     if (command == u"show") {
         request.command = ConverterCommand::Show;
@@ -196,8 +191,8 @@ ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
   show     Prints the picture as 64 lines of 128 characters: '.' white,
            '#' black, 'R' red, 'B' blue, 'G' green.
 
---lang sk|en|fr, anywhere before "--", chooses the language of the messages;
-by default it is the desktop's, as for the editor.
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop's, as for the editor.
 
 Exit status: 0 done, 1 a file could not be read or written (the reason goes to
 stderr; a file already at OUT is left as it was), 2 wrong arguments.

@@ -11,7 +11,7 @@ ColourDialog::ColourDialog(QWidget* parent, const char* name, const QString& cap
     setWindowTitle(caption);
     setFixedSize(305, 129);
     Label1 = makeLabel(this, "Label1", question, QRect(8, 8, 289, 57));
-    Command1 = makeButton(this, "Command1", QStringLiteral("OK"), QRect(208, 80, 89, 25));
+    Command1 = makeButton(this, "Command1", tr("OK"), QRect(208, 80, 89, 25));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &ColourDialog::Command1_Click);
 }

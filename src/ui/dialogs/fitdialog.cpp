@@ -48,24 +48,24 @@ FitDialog::FitDialog(const QImage& image, const exchange::FitOptions& initial, Q
     : QDialog(parent), image_(image), colours_(initial.colours) {
     using exchange::FitDither;
     setObjectName(QStringLiteral("FitDialog"));
-    setWindowTitle(QStringLiteral("Prispôsobiť obrázok"));
+    setWindowTitle(tr("Prispôsobiť obrázok"));
 
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("fitPreview"));
     preview_->setFrameStyle(QFrame::Box | QFrame::Plain);
     preview_->setFixedSize(model::kColumns * kZoom + 2, model::kRows * kZoom + 2);
 
-    QGroupBox* size = choiceGroup(QStringLiteral("Veľkosť:"), this);
+    QGroupBox* size = choiceGroup(tr("Veľkosť:"), this);
     const bool cover = initial.mode == exchange::FitMode::Cover;
-    contain_ = addChoice(size, "fitContain", QStringLiteral("Celý obrázok"), !cover);
-    cover_ = addChoice(size, "fitCover", QStringLiteral("Vyplniť a orezať"), cover);
-    QGroupBox* shades = choiceGroup(QStringLiteral("Odtiene:"), this);
-    diffuse_ = addChoice(shades, "fitDiffuse", QStringLiteral("Rozptýlené"),
-                         initial.dither == FitDither::Diffuse);
-    ordered_ = addChoice(shades, "fitOrdered", QStringLiteral("Pravidelné"),
-                         initial.dither == FitDither::Ordered);
-    threshold_ = addChoice(shades, "fitThreshold", QStringLiteral("Prah"),
-                           initial.dither == FitDither::Threshold);
+    contain_ = addChoice(size, "fitContain", tr("Celý obrázok"), !cover);
+    cover_ = addChoice(size, "fitCover", tr("Vyplniť a orezať"), cover);
+    QGroupBox* shades = choiceGroup(tr("Odtiene:"), this);
+    diffuse_ =
+        addChoice(shades, "fitDiffuse", tr("Rozptýlené"), initial.dither == FitDither::Diffuse);
+    ordered_ =
+        addChoice(shades, "fitOrdered", tr("Pravidelné"), initial.dither == FitDither::Ordered);
+    threshold_ =
+        addChoice(shades, "fitThreshold", tr("Prah"), initial.dither == FitDither::Threshold);
 
     thresholdSlider_ = new QSlider(Qt::Horizontal, this);
     thresholdSlider_->setObjectName(QStringLiteral("fitThresholdLevel"));
@@ -73,17 +73,16 @@ FitDialog::FitDialog(const QImage& image, const exchange::FitOptions& initial, Q
     thresholdSlider_->setValue(initial.threshold);
     thresholdValue_ = new QLabel(this);
     thresholdValue_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")));
-    auto* thresholdLabel = new QLabel(QStringLiteral("Prah jasu:"), this);
+    auto* thresholdLabel = new QLabel(tr("Prah jasu:"), this);
     thresholdLabel->setBuddy(thresholdSlider_);
-    invert_ = new QCheckBox(QStringLiteral("Invertovať"), this);
+    invert_ = new QCheckBox(tr("Invertovať"), this);
     invert_->setObjectName(QStringLiteral("fitInvert"));
     invert_->setChecked(initial.invert);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Zrušiť"), QDialogButtonBox::RejectRole);
-    QPushButton* asIs =
-        buttons->addButton(QStringLiteral("Ponechať tak, ako je"), QDialogButtonBox::ResetRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Zrušiť"), QDialogButtonBox::RejectRole);
+    QPushButton* asIs = buttons->addButton(tr("Ponechať tak, ako je"), QDialogButtonBox::ResetRole);
     asIs->setObjectName(QStringLiteral("fitAsIs"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

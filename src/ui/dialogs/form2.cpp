@@ -7,14 +7,14 @@
 namespace tavrolin::ui {
 
 Form2::Form2(QWidget* parent)
-    : ColourDialog(parent, "Form2", QStringLiteral("Ktoré farby načítať?"),
-                   QStringLiteral("Pri otváraní súboru som zistil, že sa jedná o farebný "
-                                  "obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby "
-                                  "sa zobrazia ako biela farba.")) {
-    Check1 = addTick("Check1", QStringLiteral("červená"));
-    Check2 = addTick("Check2", QStringLiteral("modrá"));
-    Check3 = addTick("Check3", QStringLiteral("zelená"));
-    Check4 = addTick("Check4", QStringLiteral("biela"));
+    : ColourDialog(parent, "Form2", tr("Ktoré farby načítať?"),
+                   tr("Pri otváraní súboru som zistil, že sa jedná o farebný "
+                      "obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby "
+                      "sa zobrazia ako biela farba.")) {
+    Check1 = addTick("Check1", tr("červená"));
+    Check2 = addTick("Check2", tr("modrá"));
+    Check3 = addTick("Check3", tr("zelená"));
+    Check4 = addTick("Check4", tr("biela"));
     makeAccessible(*this);
 }
 

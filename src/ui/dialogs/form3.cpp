@@ -7,12 +7,12 @@
 namespace tavrolin::ui {
 
 Form3::Form3(QWidget* parent)
-    : ColourDialog(parent, "Form3", QStringLiteral("V akej farbe uložiť obrázok?"),
-                   QStringLiteral("Obrázok ukladáte vo formáte pre kalkulačky s farebným "
-                                  "displejom. V akej farbe (farbách) mám obrázok uložiť?")) {
-    Check1 = addTick("Check1", QStringLiteral("červená"));
-    Check2 = addTick("Check2", QStringLiteral("modrá"));
-    Check3 = addTick("Check3", QStringLiteral("zelená"));
+    : ColourDialog(parent, "Form3", tr("V akej farbe uložiť obrázok?"),
+                   tr("Obrázok ukladáte vo formáte pre kalkulačky s farebným "
+                      "displejom. V akej farbe (farbách) mám obrázok uložiť?")) {
+    Check1 = addTick("Check1", tr("červená"));
+    Check2 = addTick("Check2", tr("modrá"));
+    Check3 = addTick("Check3", tr("zelená"));
     makeAccessible(*this);
 }
 

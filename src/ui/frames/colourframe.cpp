@@ -26,7 +26,7 @@ constexpr SwatchPlace kSwatches[] = {
 }  // namespace
 
 ColourFrame::ColourFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Farba:"), parent), context_(context) {
+    : QGroupBox(tr("Farba:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame7"));
     for (const SwatchPlace& place : kSwatches) {
         auto* swatch = new ColourSwatch(paletteColour(place.code), this);

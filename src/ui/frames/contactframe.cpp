@@ -58,8 +58,7 @@ class LinkLabel : public QLabel {
 
 }  // namespace
 
-ContactFrame::ContactFrame(QWidget* parent)
-    : QGroupBox(QStringLiteral("Kontakt na autora:"), parent) {
+ContactFrame::ContactFrame(QWidget* parent) : QGroupBox(tr("Kontakt na autora:"), parent) {
     setObjectName(QStringLiteral("Frame3"));
     setMouseTracking(true);
     auto* photo = new QLabel(this);
@@ -68,19 +67,17 @@ ContactFrame::ContactFrame(QWidget* parent)
     photo->setAlignment(Qt::AlignCenter);
     photo->setPixmap(QPixmap::fromImage(icons::calculator(56)));
     makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
-    makeLabel(this, "Label6", QStringLiteral("verzia %1").arg(QLatin1String(kApplicationVersion)),
+    makeLabel(this, "Label6", tr("verzia %1").arg(QLatin1String(kApplicationVersion)),
               QRect(68, 42, 58, 16));
-    makeLabel(this, "Label7", QStringLiteral("editor obrázkov"), QRect(68, 58, 58, 30));
-    makeLabel(this, "Label12", QStringLiteral("Licencia:"), QRect(8, 110, 50, 16));
+    makeLabel(this, "Label7", tr("editor obrázkov"), QRect(68, 58, 58, 30));
+    makeLabel(this, "Label12", tr("Licencia:"), QRect(8, 110, 50, 16));
     makeLabel(this, "Label13", licenceName(), QRect(60, 110, 60, 16));
-    makeLabel(this, "Label15", QStringLiteral("slobodný softvér"), QRect(8, 126, 113, 16));
-    makeLabel(this, "Label10", QStringLiteral("Dokumenty:"), QRect(8, 148, 113, 16));
-    Label11 =
-        new LinkLabel(QStringLiteral("návod"), localDocument(QStringLiteral("README.md")), this);
+    makeLabel(this, "Label15", tr("slobodný softvér"), QRect(8, 126, 113, 16));
+    makeLabel(this, "Label10", tr("Dokumenty:"), QRect(8, 148, 113, 16));
+    Label11 = new LinkLabel(tr("návod"), localDocument(QStringLiteral("README.md")), this);
     Label11->setObjectName(QStringLiteral("Label11"));
     Label11->setGeometry(8, 172, 113, 16);
-    Label14 = new LinkLabel(QStringLiteral("text licencie"),
-                            localDocument(QStringLiteral("LICENSE")), this);
+    Label14 = new LinkLabel(tr("text licencie"), localDocument(QStringLiteral("LICENSE")), this);
     Label14->setObjectName(QStringLiteral("Label14"));
     Label14->setGeometry(8, 192, 113, 16);
     for (QLabel* link : {Label11, Label14}) {

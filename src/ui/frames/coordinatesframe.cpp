@@ -5,7 +5,7 @@
 namespace tavrolin::ui {
 
 CoordinatesFrame::CoordinatesFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Súradnice:"), parent), context_(context) {
+    : QGroupBox(tr("Súradnice:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame1"));
     makeLabel(this, "Label1", QStringLiteral("X:"), QRect(8, 18, 16, 16));
     Label3 = makeLabel(this, "Label3", QStringLiteral("0"), QRect(24, 18, 36, 16), kValueColour);

@@ -6,15 +6,15 @@
 namespace tavrolin::ui {
 
 ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Import obrázka:"), parent), context_(context) {
+    : QGroupBox(tr("Import obrázka:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame4"));
-    makeLabel(this, "Label5", QStringLiteral("Tieto farby nahradiť čiernou:"),
-              QRect(8, 16, 113, 30), kValueColour);
-    Check5 = makeCheckBox(this, "Check5", QStringLiteral("čierna"), QRect(8, 48, 56, 16));
-    Check3 = makeCheckBox(this, "Check3", QStringLiteral("zelená"), QRect(64, 48, 60, 16));
-    Check1 = makeCheckBox(this, "Check1", QStringLiteral("biela"), QRect(8, 64, 56, 16));
-    Check2 = makeCheckBox(this, "Check2", QStringLiteral("modrá"), QRect(64, 64, 60, 16));
-    Check4 = makeCheckBox(this, "Check4", QStringLiteral("červená"), QRect(8, 80, 70, 16));
+    makeLabel(this, "Label5", tr("Tieto farby nahradiť čiernou:"), QRect(8, 16, 113, 30),
+              kValueColour);
+    Check5 = makeCheckBox(this, "Check5", tr("čierna"), QRect(8, 48, 56, 16));
+    Check3 = makeCheckBox(this, "Check3", tr("zelená"), QRect(64, 48, 60, 16));
+    Check1 = makeCheckBox(this, "Check1", tr("biela"), QRect(8, 64, 56, 16));
+    Check2 = makeCheckBox(this, "Check2", tr("modrá"), QRect(64, 64, 60, 16));
+    Check4 = makeCheckBox(this, "Check4", tr("červená"), QRect(8, 80, 70, 16));
     pomocnaobr = new PictureBoxView(context_.state.importBox, 0, this);
     pomocnaobr->setObjectName(QStringLiteral("pomocnaobr"));
     pomocnaobr->move(0, 104);

@@ -8,13 +8,11 @@
 namespace tavrolin::ui {
 
 ManipulationFrame::ManipulationFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Manipulácia s obrázkom:"), parent), context_(context) {
+    : QGroupBox(tr("Manipulácia s obrázkom:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame9"));
-    Command13 =
-        makeButton(this, "Command13", QStringLiteral("Preklop vodorovne"), QRect(8, 16, 81, 33));
-    Command24 =
-        makeButton(this, "Command24", QStringLiteral("Preklop zvislo"), QRect(88, 16, 81, 33));
-    Command11 = makeButton(this, "Command11", QStringLiteral("Naspäť"), QRect(168, 16, 81, 33));
+    Command13 = makeButton(this, "Command13", tr("Preklop vodorovne"), QRect(8, 16, 81, 33));
+    Command24 = makeButton(this, "Command24", tr("Preklop zvislo"), QRect(88, 16, 81, 33));
+    Command11 = makeButton(this, "Command11", tr("Naspäť"), QRect(168, 16, 81, 33));
     Command11->setIcon(QIcon(icons::undoArrow()));
     Command11->setIconSize(QSize(24, 23));
     Command11->setEnabled(false);

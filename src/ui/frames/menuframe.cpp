@@ -17,19 +17,17 @@ namespace tavrolin::ui {
 MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
                      PictureFileSession& pictureFiles, std::function<bool()> colourCalculator,
                      QWidget* parent)
-    : QGroupBox(QStringLiteral("Menu:"), parent),
+    : QGroupBox(tr("Menu:"), parent),
       context_(context),
       importFrame_(importFrame),
       pictureFiles_(pictureFiles),
       colourCalculator_(std::move(colourCalculator)) {
     setObjectName(QStringLiteral("Frame2"));
-    Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
-    Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
-    Command3 = makeButton(this, "Command3", QStringLiteral("Nový"), QRect(8, 40, 113, 25));
-    Command4 =
-        makeButton(this, "Command4", QStringLiteral("Exportuj obrázok"), QRect(8, 64, 57, 33));
-    Command5 =
-        makeButton(this, "Command5", QStringLiteral("Importuj obrázok"), QRect(64, 64, 57, 33));
+    Command2 = makeButton(this, "Command2", tr("Ulož"), QRect(8, 16, 57, 25));
+    Command1 = makeButton(this, "Command1", tr("Otvor"), QRect(64, 16, 57, 25));
+    Command3 = makeButton(this, "Command3", tr("Nový"), QRect(8, 40, 113, 25));
+    Command4 = makeButton(this, "Command4", tr("Exportuj obrázok"), QRect(8, 64, 57, 33));
+    Command5 = makeButton(this, "Command5", tr("Importuj obrázok"), QRect(64, 64, 57, 33));
     connect(Command1, &QPushButton::clicked, this, &MenuFrame::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MenuFrame::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MenuFrame::Command3_Click);
@@ -52,15 +50,15 @@ void MenuFrame::Command3_Click() {
 
 void MenuFrame::Command4_Click() {
     model::EditorState& state = context_.state;
-    state.fileName = context_.prompts.saveFileName(
-        {QStringLiteral("Exportuj obrázok"), QStringLiteral("(obrázky *.bmp)|*.bmp")});
+    state.fileName =
+        context_.prompts.saveFileName({tr("Exportuj obrázok"), tr("(obrázky *.bmp)|*.bmp")});
     if (state.fileName.isEmpty()) {
         return;
     }
     if (!exchange::exportBmp(state, state.fileName)) {
         context_.prompts.message(
-            QStringLiteral("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
-                           "priečinok existuje a či doň možno zapisovať.")
+            tr("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
+               "priečinok existuje a či doň možno zapisovať.")
                 .arg(state.fileName));
     }
     context_.changed();
@@ -69,9 +67,9 @@ void MenuFrame::Command4_Click() {
 void MenuFrame::Command5_Click() {
     model::EditorState& state = context_.state;
     state.fileName = context_.prompts.openFileName(
-        {QStringLiteral("Importovať obrázok"),
-         QStringLiteral("(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|"
-                        "(súbory *.png)|*.png")});
+        {tr("Importovať obrázok"),
+         tr("(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|"
+            "(súbory *.png)|*.png")});
     if (state.fileName.isEmpty()) {
         return;
     }
@@ -88,12 +86,10 @@ void MenuFrame::importFile(const QString& path) {
             // The advice on formats fits a file that no format knows; other reasons are
             // told.
             const model::Failure& failure = imported.failure();
-            QString message =
-                QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok!").arg(state.fileName);
+            QString message = tr("Súbor „%1“ nemôžem načítať ako obrázok!").arg(state.fileName);
             message += failure.reason == model::FailureReason::NotAnImage
-                           ? QStringLiteral(
-                                 " Skontrolujte prosím, či je to obrázok bmp, jpg, "
-                                 "gif alebo png.")
+                           ? tr(" Skontrolujte prosím, či je to obrázok bmp, jpg, "
+                                "gif alebo png.")
                            : QStringLiteral("\n\n") + exchange::failureText(failure);
             context_.prompts.message(message);
         }

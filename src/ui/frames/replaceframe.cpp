@@ -9,33 +9,55 @@ namespace tavrolin::ui {
 
 namespace {
 
+struct ListColour {
+    const char* text;
+    model::ColorCode code;
+};
+
+// The entries of both lists, each with the colour it names, so the choice is the same
+// in every language.
+constexpr ListColour kListColours[] = {
+    {QT_TRANSLATE_NOOP("tavrolin::ui::ReplaceFrame", "čiernu"), model::kBlack},
+    {QT_TRANSLATE_NOOP("tavrolin::ui::ReplaceFrame", "bielu"), model::kWhite},
+    {QT_TRANSLATE_NOOP("tavrolin::ui::ReplaceFrame", "červenú"), model::kRed},
+    {QT_TRANSLATE_NOOP("tavrolin::ui::ReplaceFrame", "zelenú"), model::kGreen},
+    {QT_TRANSLATE_NOOP("tavrolin::ui::ReplaceFrame", "modrú"), model::kBlue},
+};
+
 QComboBox* makeColourList(QWidget* parent, const char* name, const QRect& geometry) {
-    QComboBox* list =
-        makeList(parent, name, geometry,
-                 {QStringLiteral("čiernu"), QStringLiteral("bielu"), QStringLiteral("červenú"),
-                  QStringLiteral("zelenú"), QStringLiteral("modrú")});
-    list->setCurrentText(QStringLiteral("čiernu"));
+    QComboBox* list = makeList(parent, name, geometry, {});
+    for (const ListColour& entry : kListColours) {
+        list->addItem(ReplaceFrame::tr(entry.text), entry.code);
+    }
+    list->setCurrentIndex(0);
     return list;
+}
+
+// The colour of the entry the list's text is, exactly; none for a typed text that is
+// no entry.
+std::optional<model::ColorCode> chosenColour(const QComboBox& list) {
+    const int entry = list.findText(list.currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return entry < 0 ? std::nullopt
+                     : std::optional<model::ColorCode>(list.itemData(entry).value<int>());
 }
 
 }  // namespace
 
 ReplaceFrame::ReplaceFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Invertuj farby:"), parent), context_(context) {
+    : QGroupBox(tr("Invertuj farby:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame5"));
-    makeLabel(this, "Label9", QStringLiteral("Vyberte si, ktorá farba sa má zmeniť na inú."),
+    makeLabel(this, "Label9", tr("Vyberte si, ktorá farba sa má zmeniť na inú."),
               QRect(8, 16, 113, 30));
     Combo3 = makeColourList(this, "Combo3", QRect(8, 48, 113, 22));
-    makeLabel(this, "Label20", QStringLiteral("na"), QRect(8, 75, 22, 16));
+    makeLabel(this, "Label20", tr("na"), QRect(8, 75, 22, 16));
     Combo4 = makeColourList(this, "Combo4", QRect(32, 72, 89, 22));
-    Check6 = makeCheckBox(this, "Check6", QStringLiteral("a aj opačne"), QRect(8, 93, 113, 18));
-    Command16 =
-        makeButton(this, "Command16", QStringLiteral("Invertuj farby"), QRect(16, 120, 97, 25));
+    Check6 = makeCheckBox(this, "Check6", tr("a aj opačne"), QRect(8, 93, 113, 18));
+    Command16 = makeButton(this, "Command16", tr("Invertuj farby"), QRect(16, 120, 97, 25));
     connect(Command16, &QPushButton::clicked, this, &ReplaceFrame::Command16_Click);
 }
 
 void ReplaceFrame::Command16_Click() {
-    ops::replaceColours(context_.state, Combo3->currentText(), Combo4->currentText(),
+    ops::replaceColours(context_.state, chosenColour(*Combo3), chosenColour(*Combo4),
                         Check6->isChecked());
     context_.changed();
 }

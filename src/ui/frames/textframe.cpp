@@ -24,7 +24,7 @@ QStringList fontSizes() {
 }  // namespace
 
 TextFrame::TextFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Text:"), parent), context_(context) {
+    : QGroupBox(tr("Text:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame10"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -46,9 +46,9 @@ TextFrame::TextFrame(EditorContext& context, QWidget* parent)
     Picture5 = new PictureBoxView(context_.state.textBox, 1, this);
     Picture5->setObjectName(QStringLiteral("Picture5"));
     Picture5->move(7, 92);
-    Command9 = makeButton(this, "Command9", QStringLiteral("Ukáž"), QRect(8, 164, 41, 25));
-    Command10 = makeButton(this, "Command10", QStringLiteral("Vlož"), QRect(52, 164, 41, 25));
-    Command8 = makeButton(this, "Command8", QStringLiteral("Zmaž"), QRect(96, 164, 41, 25));
+    Command9 = makeButton(this, "Command9", tr("Ukáž"), QRect(8, 164, 41, 25));
+    Command10 = makeButton(this, "Command10", tr("Vlož"), QRect(52, 164, 41, 25));
+    Command8 = makeButton(this, "Command8", tr("Zmaž"), QRect(96, 164, 41, 25));
     // Until another size is chosen, the one the list starts with stands in for any
     // size text that is no number.
     stamps::applyTextFont(context_.state, input());

@@ -41,7 +41,7 @@ int ThicknessFrame::markerTop(int penWidth) {
 }
 
 ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Hrúbka:"), parent), context_(context) {
+    : QGroupBox(tr("Hrúbka:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame8"));
     Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
     Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));

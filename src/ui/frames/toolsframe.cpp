@@ -9,18 +9,18 @@ namespace tavrolin::ui {
 QString ToolsFrame::activeToolCaption(int tool) {
     switch (tool) {
         case model::kLineTool:
-            return QStringLiteral("aktívne: čiara");
+            return tr("aktívne: čiara");
         case model::kRectangleTool:
-            return QStringLiteral("aktívne: obdĺžnik");
+            return tr("aktívne: obdĺžnik");
         case model::kCircleTool:
-            return QStringLiteral("aktívne: kruh");
+            return tr("aktívne: kruh");
         default:
-            return QStringLiteral("aktívne: pero");
+            return tr("aktívne: pero");
     }
 }
 
 ToolsFrame::ToolsFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Nástroje:"), parent), context_(context) {
+    : QGroupBox(tr("Nástroje:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame12"));
     Command26 = makePictureButton(this, "Command26", icons::brush(), QRect(10, 18, 41, 31));
     Command28 = makePictureButton(this, "Command28", icons::rectangle(), QRect(54, 18, 41, 31));
