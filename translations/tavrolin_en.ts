@@ -2,19 +2,338 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="sk">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>biela</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>čierna</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>pero</source>
+        <translation>pen</translation>
+    </message>
+    <message>
+        <source>čiara</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>obdĺžnik</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>kruh</source>
+        <translation>circle</translation>
+    </message>
+    <message>
+        <source>Náhľad</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>stĺpec</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>riadok</source>
+        <translation>row</translation>
+    </message>
+    <message>
+        <source>Importovaný obrázok</source>
+        <translation>Imported image</translation>
+    </message>
+    <message>
+        <source>Farba, ktorá sa zmení</source>
+        <translation>Colour to replace</translation>
+    </message>
+    <message>
+        <source>Nová farba</source>
+        <translation>New colour</translation>
+    </message>
+    <message>
+        <source>Plátno</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>Kreslenie</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Aktuálna farba</source>
+        <translation>Current colour</translation>
+    </message>
+    <message>
+        <source>Tenšie</source>
+        <translation>Thinner</translation>
+    </message>
+    <message>
+        <source>Hrubšie</source>
+        <translation>Thicker</translation>
+    </message>
+    <message>
+        <source>Ukážky hrúbky</source>
+        <translation>Thickness samples</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Písmo</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Veľkosť písma</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>Doľava</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Doprava</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Hore</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Dole</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Text – náhľad</source>
+        <translation>Text preview</translation>
+    </message>
+    <message>
+        <source>Pero</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>Čiara</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Obdĺžnik</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Kruh</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>aktívny nástroj</source>
+        <translation>active tool</translation>
+    </message>
+    <message>
+        <source>Ježko</source>
+        <translation>Hedgehog</translation>
+    </message>
+    <message>
+        <source>Kalkulačka</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>úvodné okno</source>
+        <translation>start-up window</translation>
+    </message>
+    <message>
+        <source>vybraná hrúbka: %1</source>
+        <translation>chosen thickness: %1</translation>
+    </message>
+    <message>
+        <source>nástroj: %1, farba: %2, hrúbka: %3</source>
+        <translation>tool: %1, colour: %2, thickness: %3</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin-cat</name>
+    <message>
+        <source>the file ends here; the rest stayed white</source>
+        <translation>the file ends here; the rest stayed white</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>--colours needs a list of colours</source>
+        <translation>--colours needs a list of colours</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 file names</source>
+        <translation>%1 takes %2 file names</translation>
+    </message>
+    <message>
+        <source>--fit and its options are for encode</source>
+        <translation>--fit and its options are for encode</translation>
+    </message>
+    <message>
+        <source>show takes no options</source>
+        <translation>show takes no options</translation>
+    </message>
+    <message>
+        <source>--mono and --colour are for encode</source>
+        <translation>--mono and --colour are for encode</translation>
+    </message>
+    <message>
+        <source>decode writes .bmp or .png files</source>
+        <translation>decode writes .bmp or .png files</translation>
+    </message>
+    <message>
+        <source>decode loads red, blue, green or white, not %1</source>
+        <translation>decode loads red, blue, green or white, not %1</translation>
+    </message>
+    <message>
+        <source>encode needs either --mono or --colour</source>
+        <translation>encode needs either --mono or --colour</translation>
+    </message>
+    <message>
+        <source>--colours goes with --colour only</source>
+        <translation>--colours goes with --colour only</translation>
+    </message>
+    <message>
+        <source>encode saves red, blue or green, not %1</source>
+        <translation>encode saves red, blue or green, not %1</translation>
+    </message>
+    <message>
+        <source>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
+            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+       tavrolin-cat show IN.cat
+       tavrolin-cat --help</source>
+        <translation>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
+            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+       tavrolin-cat show IN.cat
+       tavrolin-cat --help</translation>
+    </message>
+    <message>
+        <source>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software and
+ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
+
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
+
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</source>
+        <translation>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software and
+ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
+
+  decode   Reads a .cat file of either variant as &quot;Open&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Import image&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Save&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
+
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</translation>
+    </message>
+    <message>
+        <source>--dither, --threshold and --invert go with --fit</source>
+        <translation>--dither, --threshold and --invert go with --fit</translation>
+    </message>
+    <message>
+        <source>--fit is contain or cover, not %1</source>
+        <translation>--fit is contain or cover, not %1</translation>
+    </message>
+    <message>
+        <source>--dither is diffuse, ordered or none, not %1</source>
+        <translation>--dither is diffuse, ordered or none, not %1</translation>
+    </message>
+    <message>
+        <source>--threshold is a number from 0 to 255</source>
+        <translation>--threshold is a number from 0 to 255</translation>
+    </message>
+    <message>
+        <source>--threshold goes with --dither none</source>
+        <translation>--threshold goes with --dither none</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::app::EditorRequest</name>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option %1</translation>
     </message>
     <message>
         <source>one file at most, %1 given</source>
-        <translation type="unfinished"></translation>
+        <translation>one file at most, %1 given</translation>
     </message>
     <message>
         <source>usage: tavrolin [--lang sk|en|fr] [FILE]
        tavrolin --help | --version</source>
-        <translation type="unfinished"></translation>
+        <translation>usage: tavrolin [--lang sk|en|fr] [FILE]
+       tavrolin --help | --version</translation>
     </message>
     <message>
         <source>
@@ -34,104 +353,538 @@ imported as an image (bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; impor
 Qt&apos;s own options (-platform, -style, ...) are accepted too.
 Exit status: 0 when the editor closes, 2 for wrong arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
+FILE, if given, is opened once the main window shows: a .cat picture file (by its
+name or its &quot;%Header Record&quot; first line) as &quot;Open&quot; opens it, any other file
+imported as an image (bmp, jpg, gif, png) as &quot;Import image&quot; imports it.
+
+  --lang LANG  the language of the window: sk, en or fr (by default the desktop&apos;s:
+               Slovak, English or French where it asks for one of them, English
+               for any other language, Slovak where none is set)
+  -h, --help   print this text and exit
+  --version    print the version and exit
+  --           every argument after it is a file, even one starting with &quot;-&quot;
+
+Qt&apos;s own options (-platform, -style, ...) are accepted too.
+Exit status: 0 when the editor closes, 2 for wrong arguments.
+</translation>
     </message>
 </context>
 <context>
-    <name>tavrolin::catconverter</name>
+    <name>tavrolin::exchange::Reasons</name>
     <message>
-        <source>the file ends here; the rest stayed white</source>
-        <translation type="unfinished"></translation>
+        <source>nemáte povolenie</source>
+        <translation>permission denied</translation>
     </message>
     <message>
-        <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <source>je to priečinok, nie súbor</source>
+        <translation>it is a folder, not a file</translation>
     </message>
     <message>
-        <source>--colours needs a list of colours</source>
-        <translation type="unfinished"></translation>
+        <source>súbor neexistuje</source>
+        <translation>the file does not exist</translation>
     </message>
     <message>
-        <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <source>súbor je prázdny</source>
+        <translation>the file is empty</translation>
     </message>
     <message>
-        <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <source>súbor je priveľký (%1 bajtov)</source>
+        <translation>the file is too large (%1 bytes)</translation>
     </message>
     <message>
-        <source>%1 takes %2 file names</source>
-        <translation type="unfinished"></translation>
+        <source>súbor končí v hlavičke</source>
+        <translation>the file ends within its header</translation>
     </message>
     <message>
-        <source>show takes no options</source>
-        <translation type="unfinished"></translation>
+        <source>čakal som „%1“</source>
+        <translation>expected “%1”</translation>
     </message>
     <message>
-        <source>--mono and --colour are for encode</source>
-        <translation type="unfinished"></translation>
+        <source>neuvádza formát obrázka</source>
+        <translation>no picture format is given</translation>
     </message>
     <message>
-        <source>decode writes .bmp or .png files</source>
-        <translation type="unfinished"></translation>
+        <source>nie je to obrázok bmp, jpg, gif ani png</source>
+        <translation>it is not a bmp, jpg, gif or png image</translation>
     </message>
     <message>
-        <source>decode loads red, blue, green or white, not %1</source>
-        <translation type="unfinished"></translation>
+        <source>obrázok je priveľký na načítanie (%1)</source>
+        <translation>the image is too large to load (%1)</translation>
     </message>
     <message>
-        <source>encode needs either --mono or --colour</source>
-        <translation type="unfinished"></translation>
+        <source>veľkosť v hlavičke nesedí s dĺžkou súboru</source>
+        <translation>the size in the header does not match the file&apos;s length</translation>
     </message>
     <message>
-        <source>--colours goes with --colour only</source>
-        <translation type="unfinished"></translation>
+        <source>kontrolné bajty hlavičky nesedia</source>
+        <translation>the header&apos;s check bytes do not match</translation>
     </message>
     <message>
-        <source>encode saves red, blue or green, not %1</source>
-        <translation type="unfinished"></translation>
+        <source>súbor je skrátený</source>
+        <translation>the file is cut short</translation>
     </message>
     <message>
-        <source>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
-       tavrolin-cat show IN.cat
-       tavrolin-cat --help</source>
-        <translation type="unfinished"></translation>
+        <source>súbor neobsahuje žiaden obrázok</source>
+        <translation>the file holds no picture</translation>
     </message>
     <message>
-        <source>
-
-Converts pictures between the .cat files of the calculators&apos; PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
-
-  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
-
---lang sk|en|fr, anywhere before &quot;--&quot;, chooses the language of the messages;
-by default it is the desktop&apos;s, as for the editor.
-
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
-</source>
-        <translation type="unfinished"></translation>
+        <source>riadok %1: %2</source>
+        <translation>line %1: %2</translation>
     </message>
 </context>
 <context>
     <name>tavrolin::language</name>
     <message>
         <source>--lang takes sk, en or fr</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang takes sk, en or fr</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ColourDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ColourFrame</name>
+    <message>
+        <source>Farba:</source>
+        <translation>Colour:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ContactFrame</name>
+    <message>
+        <source>Kontakt na autora:</source>
+        <translation>About the author:</translation>
+    </message>
+    <message>
+        <source>verzia %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>editor obrázkov</source>
+        <translation>picture editor</translation>
+    </message>
+    <message>
+        <source>Licencia:</source>
+        <translation>Licence:</translation>
+    </message>
+    <message>
+        <source>slobodný softvér</source>
+        <translation>free software</translation>
+    </message>
+    <message>
+        <source>Dokumenty:</source>
+        <translation>Documents:</translation>
+    </message>
+    <message>
+        <source>návod</source>
+        <translation>guide</translation>
+    </message>
+    <message>
+        <source>text licencie</source>
+        <translation>licence text</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::CoordinatesFrame</name>
+    <message>
+        <source>Súradnice:</source>
+        <translation>Coordinates:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::FitDialog</name>
+    <message>
+        <source>Prispôsobiť obrázok</source>
+        <translation>Fit image</translation>
+    </message>
+    <message>
+        <source>Veľkosť:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Celý obrázok</source>
+        <translation>Whole image</translation>
+    </message>
+    <message>
+        <source>Vyplniť a orezať</source>
+        <translation>Fill and crop</translation>
+    </message>
+    <message>
+        <source>Odtiene:</source>
+        <translation>Shades:</translation>
+    </message>
+    <message>
+        <source>Rozptýlené</source>
+        <translation>Diffused</translation>
+    </message>
+    <message>
+        <source>Pravidelné</source>
+        <translation>Ordered</translation>
+    </message>
+    <message>
+        <source>Prah</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>Prah jasu:</source>
+        <translation>Brightness threshold:</translation>
+    </message>
+    <message>
+        <source>Invertovať</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ponechať tak, ako je</source>
+        <translation>Keep as it is</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::Form1</name>
+    <message>
+        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
+        <translation>Tavrolin v. 2.0 – pictures for Casio calculators</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::Form2</name>
+    <message>
+        <source>Ktoré farby načítať?</source>
+        <translation>Which colours to load?</translation>
+    </message>
+    <message>
+        <source>Pri otváraní súboru som zistil, že sa jedná o farebný obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby sa zobrazia ako biela farba.</source>
+        <translation>While opening the file I found that it is a colour picture. Choose the colours to open. The other colours will show as white.</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>biela</source>
+        <translation>white</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::Form3</name>
+    <message>
+        <source>V akej farbe uložiť obrázok?</source>
+        <translation>In which colours to save the picture?</translation>
+    </message>
+    <message>
+        <source>Obrázok ukladáte vo formáte pre kalkulačky s farebným displejom. V akej farbe (farbách) mám obrázok uložiť?</source>
+        <translation>You are saving the picture in the format for calculators with a colour screen. In which colour (or colours) shall I save it?</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::HedgehogFrame</name>
+    <message>
+        <source>Ježko:</source>
+        <translation>Hedgehog:</translation>
+    </message>
+    <message>
+        <source>(klikni a ťahaj)</source>
+        <translation>(click and drag)</translation>
+    </message>
+    <message>
+        <source>Ukáž</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Vymaž</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Vlož</source>
+        <translation>Insert</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ImportFrame</name>
+    <message>
+        <source>Import obrázka:</source>
+        <translation>Image import:</translation>
+    </message>
+    <message>
+        <source>Tieto farby nahradiť čiernou:</source>
+        <translation>Replace these colours with black:</translation>
+    </message>
+    <message>
+        <source>čierna</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>biela</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ManipulationFrame</name>
+    <message>
+        <source>Manipulácia s obrázkom:</source>
+        <translation>Transform the picture:</translation>
+    </message>
+    <message>
+        <source>Preklop vodorovne</source>
+        <translation>Flip horizontally</translation>
+    </message>
+    <message>
+        <source>Preklop zvislo</source>
+        <translation>Flip vertically</translation>
+    </message>
+    <message>
+        <source>Naspäť</source>
+        <translation>Undo</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::MenuFrame</name>
+    <message>
+        <source>Menu:</source>
+        <translation>Menu:</translation>
+    </message>
+    <message>
+        <source>Ulož</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Otvor</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Nový</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Exportuj obrázok</source>
+        <translation>Export image</translation>
+    </message>
+    <message>
+        <source>Importuj obrázok</source>
+        <translation>Import image</translation>
+    </message>
+    <message>
+        <source>(obrázky *.bmp)|*.bmp</source>
+        <translation>(images *.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či priečinok existuje a či doň možno zapisovať.</source>
+        <translation>I cannot write the picture to the file “%1”! Please check that the folder exists and can be written to.</translation>
+    </message>
+    <message>
+        <source>Importovať obrázok</source>
+        <translation>Import image</translation>
+    </message>
+    <message>
+        <source>(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|(súbory *.png)|*.png</source>
+        <translation>(files *.bmp)|*.bmp|(files *.jpg)|*.jpg|(files *.gif)|*.gif|(files *.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nemôžem načítať ako obrázok!</source>
+        <translation>I cannot load the file “%1” as an image!</translation>
+    </message>
+    <message>
+        <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
+        <translation> Please check that it is a bmp, jpg, gif or png image.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::PictureFileSession</name>
+    <message>
+        <source>(súbory *.cat)|*.cat|(všetky súbory)|*.*</source>
+        <translation>(files *.cat)|*.cat|(all files)|*.*</translation>
+    </message>
+    <message>
+        <source>Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.</source>
+        <translation>I cannot load the file! Please check the file&apos;s format, and also that the file is meant for Algebra FX 2.0 or CFX 9850 calculators.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
+        <translation>The file “%1” ends at line %2, before the whole picture. The rest of the picture stayed white.</translation>
+    </message>
+    <message>
+        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
+        <translation>Important: You are saving the picture in the format for black-and-white calculators. If you used colours other than black and white, they will not be saved. Only black and white are saved!</translation>
+    </message>
+    <message>
+        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!</source>
+        <translation>Important: You are saving the picture in the format for colour calculators. If you used black, it will not be saved, since colour calculators do not support black. Only blue, green, white and red are saved!</translation>
+    </message>
+    <message>
+        <source>Otvoriť obrázok</source>
+        <translation>Open picture</translation>
+    </message>
+    <message>
+        <source>Uložiť obrázok</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Súbor sa nedá vytvoriť</source>
+        <translation>The file cannot be created</translation>
+    </message>
+    <message>
+        <source>Do súboru sa nedá zapisovať</source>
+        <translation>The file cannot be written to</translation>
+    </message>
+    <message>
+        <source>Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
+        <translation>The written file cannot take the place of the one with the chosen name</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
+        <translation>I cannot save the picture to the file “%1”! %2 (%3). If a file of that name already existed, it is unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ReplaceFrame</name>
+    <message>
+        <source>čiernu</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>bielu</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>červenú</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>zelenú</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>modrú</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>Invertuj farby:</source>
+        <translation>Replace colours:</translation>
+    </message>
+    <message>
+        <source>Vyberte si, ktorá farba sa má zmeniť na inú.</source>
+        <translation>Choose which colour is to become another.</translation>
+    </message>
+    <message>
+        <source>na</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>a aj opačne</source>
+        <translation>and vice versa</translation>
+    </message>
+    <message>
+        <source>Invertuj farby</source>
+        <translation>Replace</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::TextFrame</name>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Ukáž</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Vlož</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Zmaž</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ThicknessFrame</name>
+    <message>
+        <source>Hrúbka:</source>
+        <translation>Thickness:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ToolboxFrame</name>
+    <message>
+        <source>kalkulačka:</source>
+        <translation>calculator:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ToolsFrame</name>
+    <message>
+        <source>aktívne: čiara</source>
+        <translation>active: line</translation>
+    </message>
+    <message>
+        <source>aktívne: obdĺžnik</source>
+        <translation>active: rectangle</translation>
+    </message>
+    <message>
+        <source>aktívne: kruh</source>
+        <translation>active: circle</translation>
+    </message>
+    <message>
+        <source>aktívne: pero</source>
+        <translation>active: pen</translation>
+    </message>
+    <message>
+        <source>Nástroje:</source>
+        <translation>Tools:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::icons</name>
+    <message>
+        <source>Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850</source>
+        <translation>Pictures for Casio Algebra FX 2.0 and CFX-9850 calculators</translation>
     </message>
 </context>
 </TS>

@@ -2,19 +2,345 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="sk">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>biela</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>čierna</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>pero</source>
+        <translation>crayon</translation>
+    </message>
+    <message>
+        <source>čiara</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>obdĺžnik</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>kruh</source>
+        <translation>cercle</translation>
+    </message>
+    <message>
+        <source>Náhľad</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>stĺpec</source>
+        <translation>colonne</translation>
+    </message>
+    <message>
+        <source>riadok</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>Importovaný obrázok</source>
+        <translation>Image importée</translation>
+    </message>
+    <message>
+        <source>Farba, ktorá sa zmení</source>
+        <translation>Couleur à remplacer</translation>
+    </message>
+    <message>
+        <source>Nová farba</source>
+        <translation>Nouvelle couleur</translation>
+    </message>
+    <message>
+        <source>Plátno</source>
+        <translation>Zone de dessin</translation>
+    </message>
+    <message>
+        <source>Kreslenie</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Aktuálna farba</source>
+        <translation>Couleur actuelle</translation>
+    </message>
+    <message>
+        <source>Tenšie</source>
+        <translation>Plus fin</translation>
+    </message>
+    <message>
+        <source>Hrubšie</source>
+        <translation>Plus épais</translation>
+    </message>
+    <message>
+        <source>Ukážky hrúbky</source>
+        <translation>Exemples d&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Písmo</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Veľkosť písma</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Doľava</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Doprava</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Hore</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Dole</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Text – náhľad</source>
+        <translation>Aperçu du texte</translation>
+    </message>
+    <message>
+        <source>Pero</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Čiara</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Obdĺžnik</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Kruh</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>aktívny nástroj</source>
+        <translation>outil actif</translation>
+    </message>
+    <message>
+        <source>Ježko</source>
+        <translation>Hérisson</translation>
+    </message>
+    <message>
+        <source>Kalkulačka</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>úvodné okno</source>
+        <translation>fenêtre d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>vybraná hrúbka: %1</source>
+        <translation>épaisseur choisie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>nástroj: %1, farba: %2, hrúbka: %3</source>
+        <translation>outil&#xa0;: %1, couleur&#xa0;: %2, épaisseur&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin-cat</name>
+    <message>
+        <source>the file ends here; the rest stayed white</source>
+        <translation>le fichier s&apos;arrête ici&#xa0;; le reste est resté blanc</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <source>--colours needs a list of colours</source>
+        <translation>--colours attend une liste de couleurs</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>commande inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 file names</source>
+        <translation>%1 attend %2 noms de fichier</translation>
+    </message>
+    <message>
+        <source>--fit and its options are for encode</source>
+        <translation>--fit et ses options vont avec encode</translation>
+    </message>
+    <message>
+        <source>show takes no options</source>
+        <translation>show n&apos;accepte aucune option</translation>
+    </message>
+    <message>
+        <source>--mono and --colour are for encode</source>
+        <translation>--mono et --colour vont avec encode</translation>
+    </message>
+    <message>
+        <source>decode writes .bmp or .png files</source>
+        <translation>decode écrit des fichiers .bmp ou .png</translation>
+    </message>
+    <message>
+        <source>decode loads red, blue, green or white, not %1</source>
+        <translation>decode charge red, blue, green ou white, pas %1</translation>
+    </message>
+    <message>
+        <source>encode needs either --mono or --colour</source>
+        <translation>encode demande --mono ou --colour</translation>
+    </message>
+    <message>
+        <source>--colours goes with --colour only</source>
+        <translation>--colours ne va qu&apos;avec --colour</translation>
+    </message>
+    <message>
+        <source>encode saves red, blue or green, not %1</source>
+        <translation>encode enregistre red, blue ou green, pas %1</translation>
+    </message>
+    <message>
+        <source>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
+            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+       tavrolin-cat show IN.cat
+       tavrolin-cat --help</source>
+        <translation>utilisation : tavrolin-cat decode ENTRÉE.cat SORTIE.bmp|SORTIE.png [--colours red,blue,green,white]
+              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
+                   [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+              tavrolin-cat show ENTRÉE.cat
+              tavrolin-cat --help</translation>
+    </message>
+    <message>
+        <source>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software and
+ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
+
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
+
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</source>
+        <translation>
+
+Convertit les images entre les fichiers .cat du logiciel de liaison PC des
+calculatrices et les images ordinaires, exactement comme l&apos;éditeur Tavrolin les
+ouvre, les enregistre et les importe.
+
+  decode   Lit un fichier .cat de l&apos;une ou l&apos;autre variante comme le fait
+           «&#xa0;Ouvrir&#xa0;» et écrit son image de 128 x 64 dans les couleurs de la
+           palette en fichier BMP ou PNG (selon l&apos;extension). --colours donne les
+           plans d&apos;un fichier couleur à appliquer, comme cochés dans la boîte de
+           dialogue de l&apos;éditeur&#xa0;; les quatre par défaut. Le rouge remet en blanc
+           là où son plan n&apos;a pas de bit&#xa0;; le bleu, le vert et le blanc ne font
+           que poser des cases.
+  encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
+           le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
+           couleurs exactes de la palette et les deux variantes proches
+           (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
+           au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
+           «&#xa0;Sauver&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
+           --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
+           limite, le noir n&apos;est jamais gardé).
+           --fit prend à la place n&apos;importe quelle image, comme la boîte de
+           dialogue d&apos;ajustement de l&apos;éditeur&#xa0;: mise à l&apos;échelle de l&apos;écran en
+           gardant ses proportions, entière sur fond blanc (contain, par défaut)
+           ou le remplissant et rognée (cover), puis rendue en noir et blanc
+           (--mono) ou en rouge, bleu, vert et blanc (--colour) par tramage
+           diffusé (par défaut) ou ordonné, ou avec --dither none selon la
+           luminosité&#xa0;: ce qui est plus sombre que --threshold (128 par défaut&#xa0;;
+           un seuil seul signifie none) devient de l&apos;encre. --invert échange le
+           clair et le sombre.
+  show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
+           &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert.
+
+--lang sk|en|fr choisit la langue des messages&#xa0;; par défaut, c&apos;est celle du
+bureau, comme pour l&apos;éditeur.
+
+Code de sortie&#xa0;: 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit (la raison
+est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel quel),
+2 arguments incorrects.
+</translation>
+    </message>
+    <message>
+        <source>--dither, --threshold and --invert go with --fit</source>
+        <translation>--dither, --threshold et --invert vont avec --fit</translation>
+    </message>
+    <message>
+        <source>--fit is contain or cover, not %1</source>
+        <translation>--fit vaut contain ou cover, pas %1</translation>
+    </message>
+    <message>
+        <source>--dither is diffuse, ordered or none, not %1</source>
+        <translation>--dither vaut diffuse, ordered ou none, pas %1</translation>
+    </message>
+    <message>
+        <source>--threshold is a number from 0 to 255</source>
+        <translation>--threshold est un nombre de 0 à 255</translation>
+    </message>
+    <message>
+        <source>--threshold goes with --dither none</source>
+        <translation>--threshold va avec --dither none</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::app::EditorRequest</name>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>one file at most, %1 given</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier au plus, %1 donnés</translation>
     </message>
     <message>
         <source>usage: tavrolin [--lang sk|en|fr] [FILE]
        tavrolin --help | --version</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: tavrolin [--lang sk|en|fr] [FICHIER]
+              tavrolin --help | --version</translation>
     </message>
     <message>
         <source>
@@ -34,104 +360,540 @@ imported as an image (bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; impor
 Qt&apos;s own options (-platform, -style, ...) are accepted too.
 Exit status: 0 when the editor closes, 2 for wrong arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Lance Tavrolin, l&apos;éditeur d&apos;images pour les écrans des calculatrices graphiques
+Casio. FICHIER, s&apos;il est donné, est ouvert dès que la fenêtre principale
+s&apos;affiche&#xa0;: un fichier image .cat (d&apos;après son nom ou sa première ligne
+«&#xa0;%Header Record&#xa0;») comme l&apos;ouvre «&#xa0;Ouvrir&#xa0;», tout autre fichier importé comme
+image (bmp, jpg, gif, png) comme l&apos;importe «&#xa0;Importer une image&#xa0;».
+
+  --lang LANGUE  la langue de la fenêtre&#xa0;: sk, en ou fr (par défaut celle du
+                 bureau&#xa0;: slovaque, anglais ou français s&apos;il demande l&apos;une
+                 d&apos;elles, anglais pour toute autre langue, slovaque si aucune
+                 n&apos;est définie)
+  -h, --help     affiche ce texte et quitte
+  --version      affiche la version et quitte
+  --             tout argument qui suit est un fichier, même s&apos;il commence par «&#xa0;-&#xa0;»
+
+Les options propres à Qt (-platform, -style, ...) sont acceptées aussi.
+Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments incorrects.
+</translation>
     </message>
 </context>
 <context>
-    <name>tavrolin::catconverter</name>
+    <name>tavrolin::exchange::Reasons</name>
     <message>
-        <source>the file ends here; the rest stayed white</source>
-        <translation type="unfinished"></translation>
+        <source>nemáte povolenie</source>
+        <translation>permission refusée</translation>
     </message>
     <message>
-        <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <source>je to priečinok, nie súbor</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
-        <source>--colours needs a list of colours</source>
-        <translation type="unfinished"></translation>
+        <source>súbor neexistuje</source>
+        <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
-        <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <source>súbor je prázdny</source>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
-        <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <source>súbor je priveľký (%1 bajtov)</source>
+        <translation>le fichier est trop gros (%1 octets)</translation>
     </message>
     <message>
-        <source>%1 takes %2 file names</source>
-        <translation type="unfinished"></translation>
+        <source>súbor končí v hlavičke</source>
+        <translation>le fichier s&apos;arrête dans son en-tête</translation>
     </message>
     <message>
-        <source>show takes no options</source>
-        <translation type="unfinished"></translation>
+        <source>čakal som „%1“</source>
+        <translation>«&#xa0;%1&#xa0;» attendu</translation>
     </message>
     <message>
-        <source>--mono and --colour are for encode</source>
-        <translation type="unfinished"></translation>
+        <source>neuvádza formát obrázka</source>
+        <translation>aucun format d&apos;image n&apos;est indiqué</translation>
     </message>
     <message>
-        <source>decode writes .bmp or .png files</source>
-        <translation type="unfinished"></translation>
+        <source>nie je to obrázok bmp, jpg, gif ani png</source>
+        <translation>ce n&apos;est pas une image bmp, jpg, gif ou png</translation>
     </message>
     <message>
-        <source>decode loads red, blue, green or white, not %1</source>
-        <translation type="unfinished"></translation>
+        <source>obrázok je priveľký na načítanie (%1)</source>
+        <translation>l&apos;image est trop grande pour être chargée (%1)</translation>
     </message>
     <message>
-        <source>encode needs either --mono or --colour</source>
-        <translation type="unfinished"></translation>
+        <source>veľkosť v hlavičke nesedí s dĺžkou súboru</source>
+        <translation>la taille dans l&apos;en-tête ne correspond pas à la longueur du fichier</translation>
     </message>
     <message>
-        <source>--colours goes with --colour only</source>
-        <translation type="unfinished"></translation>
+        <source>kontrolné bajty hlavičky nesedia</source>
+        <translation>les octets de contrôle de l&apos;en-tête ne correspondent pas</translation>
     </message>
     <message>
-        <source>encode saves red, blue or green, not %1</source>
-        <translation type="unfinished"></translation>
+        <source>súbor je skrátený</source>
+        <translation>le fichier est tronqué</translation>
     </message>
     <message>
-        <source>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
-       tavrolin-cat show IN.cat
-       tavrolin-cat --help</source>
-        <translation type="unfinished"></translation>
+        <source>súbor neobsahuje žiaden obrázok</source>
+        <translation>le fichier ne contient aucune image</translation>
     </message>
     <message>
-        <source>
-
-Converts pictures between the .cat files of the calculators&apos; PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
-
-  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
-
---lang sk|en|fr, anywhere before &quot;--&quot;, chooses the language of the messages;
-by default it is the desktop&apos;s, as for the editor.
-
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
-</source>
-        <translation type="unfinished"></translation>
+        <source>riadok %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>tavrolin::language</name>
     <message>
         <source>--lang takes sk, en or fr</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang accepte sk, en ou fr</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ColourDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ColourFrame</name>
+    <message>
+        <source>Farba:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ContactFrame</name>
+    <message>
+        <source>Kontakt na autora:</source>
+        <translation>L&apos;auteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>verzia %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>editor obrázkov</source>
+        <translation>éditeur d&apos;images</translation>
+    </message>
+    <message>
+        <source>Licencia:</source>
+        <translation>Licence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>slobodný softvér</source>
+        <translation>logiciel libre</translation>
+    </message>
+    <message>
+        <source>Dokumenty:</source>
+        <translation>Documents&#xa0;:</translation>
+    </message>
+    <message>
+        <source>návod</source>
+        <translation>guide</translation>
+    </message>
+    <message>
+        <source>text licencie</source>
+        <translation>texte de la licence</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::CoordinatesFrame</name>
+    <message>
+        <source>Súradnice:</source>
+        <translation>Coordonnées&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::FitDialog</name>
+    <message>
+        <source>Prispôsobiť obrázok</source>
+        <translation>Ajuster l&apos;image</translation>
+    </message>
+    <message>
+        <source>Veľkosť:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Celý obrázok</source>
+        <translation>Image entière</translation>
+    </message>
+    <message>
+        <source>Vyplniť a orezať</source>
+        <translation>Remplir et rogner</translation>
+    </message>
+    <message>
+        <source>Odtiene:</source>
+        <translation>Nuances&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rozptýlené</source>
+        <translation>Diffusées</translation>
+    </message>
+    <message>
+        <source>Pravidelné</source>
+        <translation>Ordonnées</translation>
+    </message>
+    <message>
+        <source>Prah</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>Prah jasu:</source>
+        <translation>Seuil de luminosité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Invertovať</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ponechať tak, ako je</source>
+        <translation>Garder tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::Form1</name>
+    <message>
+        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
+        <translation>Tavrolin v. 2.0 – images pour calculatrices Casio</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::Form2</name>
+    <message>
+        <source>Ktoré farby načítať?</source>
+        <translation>Quelles couleurs charger&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Pri otváraní súboru som zistil, že sa jedná o farebný obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby sa zobrazia ako biela farba.</source>
+        <translation>En ouvrant le fichier, j&apos;ai vu qu&apos;il s&apos;agit d&apos;une image en couleur. Choisissez les couleurs à ouvrir. Les autres s&apos;afficheront en blanc.</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>biela</source>
+        <translation>blanc</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::Form3</name>
+    <message>
+        <source>V akej farbe uložiť obrázok?</source>
+        <translation>En quelles couleurs enregistrer l&apos;image&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Obrázok ukladáte vo formáte pre kalkulačky s farebným displejom. V akej farbe (farbách) mám obrázok uložiť?</source>
+        <translation>Vous enregistrez l&apos;image au format des calculatrices à écran couleur. En quelle(s) couleur(s) dois-je l&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::HedgehogFrame</name>
+    <message>
+        <source>Ježko:</source>
+        <translation>Hérisson&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(klikni a ťahaj)</source>
+        <translation>(cliquer et glisser)</translation>
+    </message>
+    <message>
+        <source>Ukáž</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Vymaž</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Vlož</source>
+        <translation>Insérer</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ImportFrame</name>
+    <message>
+        <source>Import obrázka:</source>
+        <translation>Import d&apos;image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tieto farby nahradiť čiernou:</source>
+        <translation>Remplacer ces couleurs par du noir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>čierna</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>biela</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ManipulationFrame</name>
+    <message>
+        <source>Manipulácia s obrázkom:</source>
+        <translation>Transformer l&apos;image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preklop vodorovne</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Preklop zvislo</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>Naspäť</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::MenuFrame</name>
+    <message>
+        <source>Menu:</source>
+        <translation>Menu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ulož</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Otvor</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Nový</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Exportuj obrázok</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>Importuj obrázok</source>
+        <translation>Importer une image</translation>
+    </message>
+    <message>
+        <source>(obrázky *.bmp)|*.bmp</source>
+        <translation>(images *.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či priečinok existuje a či doň možno zapisovať.</source>
+        <translation>Je ne peux pas écrire l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! Vérifiez que le dossier existe et qu&apos;on peut y écrire.</translation>
+    </message>
+    <message>
+        <source>Importovať obrázok</source>
+        <translation>Importer une image</translation>
+    </message>
+    <message>
+        <source>(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|(súbory *.png)|*.png</source>
+        <translation>(fichiers *.bmp)|*.bmp|(fichiers *.jpg)|*.jpg|(fichiers *.gif)|*.gif|(fichiers *.png)|*.png</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nemôžem načítať ako obrázok!</source>
+        <translation>Je ne peux pas charger le fichier «&#xa0;%1&#xa0;» comme image&#xa0;!</translation>
+    </message>
+    <message>
+        <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
+        <translation> Vérifiez qu&apos;il s&apos;agit bien d&apos;une image bmp, jpg, gif ou png.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::PictureFileSession</name>
+    <message>
+        <source>(súbory *.cat)|*.cat|(všetky súbory)|*.*</source>
+        <translation>(fichiers *.cat)|*.cat|(tous les fichiers)|*.*</translation>
+    </message>
+    <message>
+        <source>Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.</source>
+        <translation>Je ne peux pas charger le fichier&#xa0;! Vérifiez son format, et aussi qu&apos;il est bien destiné aux calculatrices Algebra FX 2.0 ou CFX 9850.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2, avant la fin de l&apos;image. Le reste de l&apos;image est resté blanc.</translation>
+    </message>
+    <message>
+        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
+        <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices noir et blanc. Si vous avez utilisé d&apos;autres couleurs que le noir et le blanc, elles ne seront pas enregistrées. Seuls le noir et le blanc sont enregistrés&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!</source>
+        <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices couleur. Si vous avez utilisé du noir, il ne sera pas enregistré, car les calculatrices couleur ne gèrent pas le noir. Seuls le bleu, le vert, le blanc et le rouge sont enregistrés&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Otvoriť obrázok</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Uložiť obrázok</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Súbor sa nedá vytvoriť</source>
+        <translation>Le fichier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Do súboru sa nedá zapisovať</source>
+        <translation>On ne peut pas écrire dans le fichier</translation>
+    </message>
+    <message>
+        <source>Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
+        <translation>Le fichier écrit ne peut pas remplacer celui du nom choisi</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
+        <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! %2 (%3). Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ReplaceFrame</name>
+    <message>
+        <source>čiernu</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>bielu</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>červenú</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>zelenú</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>modrú</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>Invertuj farby:</source>
+        <translation>Remplacer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vyberte si, ktorá farba sa má zmeniť na inú.</source>
+        <translation>Choisissez la couleur à changer en une autre.</translation>
+    </message>
+    <message>
+        <source>na</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>a aj opačne</source>
+        <translation>et inversement</translation>
+    </message>
+    <message>
+        <source>Invertuj farby</source>
+        <translation>Remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::TextFrame</name>
+    <message>
+        <source>Text:</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ukáž</source>
+        <translation>Voir</translation>
+    </message>
+    <message>
+        <source>Vlož</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Zmaž</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ThicknessFrame</name>
+    <message>
+        <source>Hrúbka:</source>
+        <translation>Épaisseur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ToolboxFrame</name>
+    <message>
+        <source>kalkulačka:</source>
+        <translation>calculatrice&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ToolsFrame</name>
+    <message>
+        <source>aktívne: čiara</source>
+        <translation>actif&#xa0;: ligne</translation>
+    </message>
+    <message>
+        <source>aktívne: obdĺžnik</source>
+        <translation>actif&#xa0;: rectangle</translation>
+    </message>
+    <message>
+        <source>aktívne: kruh</source>
+        <translation>actif&#xa0;: cercle</translation>
+    </message>
+    <message>
+        <source>aktívne: pero</source>
+        <translation>actif&#xa0;: crayon</translation>
+    </message>
+    <message>
+        <source>Nástroje:</source>
+        <translation>Outils&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::icons</name>
+    <message>
+        <source>Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850</source>
+        <translation>Images pour calculatrices Casio Algebra FX 2.0 et CFX-9850</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@ namespace {
 
 // The reasons in the user's language.
 class Reasons {
-    Q_DECLARE_TR_FUNCTIONS(tavrolin::exchange::failureText)
+    Q_DECLARE_TR_FUNCTIONS(tavrolin::exchange::Reasons)
 };
 
 QString reasonText(const model::Failure& failure) {

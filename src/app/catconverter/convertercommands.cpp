@@ -1,11 +1,11 @@
 #include "catconverter/convertercommands.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "catconverter/words.h"
 #include "catfile/decodedcatfile.h"
 #include "exchange/catfilebytes.h"
 #include "exchange/failuretext.h"
@@ -43,7 +43,8 @@ std::optional<model::PictureGrid> readPicture(const QString& path, catfile::Load
     }
     if (const catfile::FileEnd end = decoded.value().end) {
         std::fprintf(err, "tavrolin-cat: %s:%d: %s\n", qUtf8Printable(path), *end,
-                     qUtf8Printable(Words::tr("the file ends here; the rest stayed white")));
+                     qUtf8Printable(QCoreApplication::translate(
+                         "tavrolin-cat", "the file ends here; the rest stayed white")));
     }
     return decoded.value().picture;
 }

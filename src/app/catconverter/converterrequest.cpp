@@ -1,11 +1,11 @@
 #include "catconverter/converterrequest.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <optional>
 #include <utility>
 
 #include "catconverter/fitarguments.h"
-#include "catconverter/words.h"
 
 namespace tavrolin::catconverter {
 
@@ -45,7 +45,7 @@ bool hasExtension(const QString& path, const QString& extension) {
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
     ConverterRequest request;
     if (arguments.isEmpty()) {
-        return Failure(Words::tr("no command given"));
+        return Failure(QCoreApplication::translate("tavrolin-cat", "no command given"));
     }
     QStringList files;
     std::optional<QString> colours;
@@ -63,7 +63,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             colour = true;
         } else if (argument == u"--colours") {
             if (++i == arguments.size()) {
-                return Failure(Words::tr("--colours needs a list of colours"));
+                return Failure(QCoreApplication::translate("tavrolin-cat",
+                                                           "--colours needs a list of colours"));
             }
             colours = arguments[i];
         } else if (argument.startsWith(u"--colours=")) {
@@ -71,7 +72,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         } else if (fitArguments.take(arguments, i)) {
             continue;
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            return Failure(Words::tr("unknown option %1").arg(argument));
+            return Failure(
+                QCoreApplication::translate("tavrolin-cat", "unknown option %1").arg(argument));
         } else {
             files << argument;
         }
@@ -83,30 +85,36 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     }
     const qsizetype wantedFiles = command == u"show" ? 1 : 2;
     if (command != u"decode" && command != u"encode" && command != u"show") {
-        return Failure(Words::tr("unknown command %1").arg(command));
+        return Failure(
+            QCoreApplication::translate("tavrolin-cat", "unknown command %1").arg(command));
     }
     if (files.size() != wantedFiles) {
-        return Failure(Words::tr("%1 takes %2 file names").arg(command).arg(wantedFiles));
+        return Failure(QCoreApplication::translate("tavrolin-cat", "%1 takes %2 file names")
+                           .arg(command)
+                           .arg(wantedFiles));
     }
     request.input = files[0];
     request.output = files.value(1);
 
     if (command != u"encode" && fitArguments.given()) {
-        return Failure(Words::tr("--fit and its options are for encode"));
+        return Failure(
+            QCoreApplication::translate("tavrolin-cat", "--fit and its options are for encode"));
     }
     if (command == u"show") {
         request.command = ConverterCommand::Show;
         if (mono || colour || colours) {
-            return Failure(Words::tr("show takes no options"));
+            return Failure(QCoreApplication::translate("tavrolin-cat", "show takes no options"));
         }
     } else if (command == u"decode") {
         request.command = ConverterCommand::Decode;
         if (mono || colour) {
-            return Failure(Words::tr("--mono and --colour are for encode"));
+            return Failure(
+                QCoreApplication::translate("tavrolin-cat", "--mono and --colour are for encode"));
         }
         if (!hasExtension(request.output, QStringLiteral(".bmp")) &&
             !hasExtension(request.output, QStringLiteral(".png"))) {
-            return Failure(Words::tr("decode writes .bmp or .png files"));
+            return Failure(
+                QCoreApplication::translate("tavrolin-cat", "decode writes .bmp or .png files"));
         }
         catfile::LoadColours& load = request.loadColours;
         const std::array<std::pair<QString, bool*>, 4> names = {{
@@ -117,19 +125,22 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         }};
         if (colours) {
             if (const std::optional<QString> unknown = pickColours(*colours, names)) {
-                return Failure(
-                    Words::tr("decode loads red, blue, green or white, not %1").arg(*unknown));
+                return Failure(QCoreApplication::translate(
+                                   "tavrolin-cat", "decode loads red, blue, green or white, not %1")
+                                   .arg(*unknown));
             }
         }
     } else {
         request.command = ConverterCommand::Encode;
         if (mono == colour) {
-            return Failure(Words::tr("encode needs either --mono or --colour"));
+            return Failure(QCoreApplication::translate("tavrolin-cat",
+                                                       "encode needs either --mono or --colour"));
         }
         request.variant =
             colour ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
         if (colours && mono) {
-            return Failure(Words::tr("--colours goes with --colour only"));
+            return Failure(
+                QCoreApplication::translate("tavrolin-cat", "--colours goes with --colour only"));
         }
         auto fit = fitArguments.options(colour ? exchange::FitColours::RedBlueGreen
                                                : exchange::FitColours::BlackWhite);
@@ -145,7 +156,9 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         }};
         if (colours) {
             if (const std::optional<QString> unknown = pickColours(*colours, names)) {
-                return Failure(Words::tr("encode saves red, blue or green, not %1").arg(*unknown));
+                return Failure(QCoreApplication::translate(
+                                   "tavrolin-cat", "encode saves red, blue or green, not %1")
+                                   .arg(*unknown));
             }
         }
     }
@@ -153,7 +166,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
 }
 
 QString usageLine() {
-    return Words::tr(
+    return QCoreApplication::translate(
+        "tavrolin-cat",
         "usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]\n"
         "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour "
         "[--colours red,blue,green]\n"
@@ -164,7 +178,7 @@ QString usageLine() {
 }
 
 QString helpText() {
-    return usageLine() + Words::tr(R"(
+    return usageLine() + QCoreApplication::translate("tavrolin-cat", R"(
 
 Converts pictures between the .cat files of the calculators' PC link software and
 ordinary images, exactly as the Tavrolin editor opens, saves and imports them.

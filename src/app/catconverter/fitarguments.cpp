@@ -1,6 +1,6 @@
 #include "catconverter/fitarguments.h"
 
-#include "catconverter/words.h"
+#include <QCoreApplication>
 
 namespace tavrolin::catconverter {
 
@@ -51,7 +51,8 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     using Failure = QString;
     if (!fit_) {
         if (given()) {
-            return Failure(Words::tr("--dither, --threshold and --invert go with --fit"));
+            return Failure(QCoreApplication::translate(
+                "tavrolin-cat", "--dither, --threshold and --invert go with --fit"));
         }
         return std::nullopt;
     }
@@ -59,7 +60,9 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     options.colours = colours;
     options.invert = invert_;
     if (mode_ && *mode_ != u"contain" && *mode_ != u"cover") {
-        return Failure(Words::tr("--fit is contain or cover, not %1").arg(*mode_));
+        return Failure(
+            QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
+                .arg(*mode_));
     }
     options.mode = mode_.value_or(QString()) == u"cover" ? exchange::FitMode::Cover
                                                          : exchange::FitMode::Contain;
@@ -73,16 +76,20 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     } else if (dither == u"none") {
         options.dither = exchange::FitDither::Threshold;
     } else {
-        return Failure(Words::tr("--dither is diffuse, ordered or none, not %1").arg(dither));
+        return Failure(QCoreApplication::translate("tavrolin-cat",
+                                                   "--dither is diffuse, ordered or none, not %1")
+                           .arg(dither));
     }
     if (threshold_) {
         bool number = false;
         options.threshold = threshold_->toInt(&number);
         if (!number || options.threshold < 0 || options.threshold > 255) {
-            return Failure(Words::tr("--threshold is a number from 0 to 255"));
+            return Failure(QCoreApplication::translate("tavrolin-cat",
+                                                       "--threshold is a number from 0 to 255"));
         }
         if (options.dither != exchange::FitDither::Threshold) {
-            return Failure(Words::tr("--threshold goes with --dither none"));
+            return Failure(
+                QCoreApplication::translate("tavrolin-cat", "--threshold goes with --dither none"));
         }
     }
     return options;
