@@ -61,8 +61,9 @@ struct Run {
     QString out;
     QString err;
 };
-Run runEditor(const QStringList& arguments, bool display) {
+Run runEditor(const QStringList& arguments, bool display, const QString& language = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LANGUAGE"_s, language);
     environment.remove(u"DISPLAY"_s);
     environment.remove(u"WAYLAND_DISPLAY"_s);
     environment.insert(u"QT_QPA_PLATFORM"_s, display ? u"offscreen"_s : u"xcb"_s);
@@ -285,29 +286,42 @@ class TestDesktop : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("display");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");  // the start of standard output
-        QTest::addColumn<QString>("err");  // the start of standard error
+        QTest::addColumn<QString>("out");       // the start of standard output
+        QTest::addColumn<QString>("err");       // the start of standard error
+        QTest::addColumn<QString>("language");  // the desktop's
         const QString usage =
             u"usage: tavrolin [--lang sk|en|fr] [FILE]\n       tavrolin --help | --version\n"_s;
-        QTest::newRow("--help") << QStringList{u"--help"_s} << false << 0 << usage << QString();
-        QTest::newRow("--version")
-            << QStringList{u"--version"_s} << false << 0 << u"tavrolin 2.0\n"_s << QString();
-        QTest::newRow("two files") << QStringList{u"a.cat"_s, u"b.png"_s} << false << 2 << QString()
-                                   << u"tavrolin: one file at most, 2 given\n"_s + usage;
+        QTest::newRow("--help") << QStringList{u"--help"_s} << false << 0 << usage << QString()
+                                << QString();
+        QTest::newRow("--version") << QStringList{u"--version"_s} << false << 0
+                                   << u"tavrolin 2.0\n"_s << QString() << QString();
+        QTest::newRow("two files")
+            << QStringList{u"a.cat"_s, u"b.png"_s} << false << 2 << QString()
+            << u"tavrolin: one file at most, 2 given\n"_s + usage << QString();
         QTest::newRow("unknown option")
             << QStringList{u"--colour"_s, u"a.cat"_s} << true << 2 << QString()
-            << u"tavrolin: unknown option --colour\n"_s + usage;
+            << u"tavrolin: unknown option --colour\n"_s + usage << QString();
         QTest::newRow("Qt's option taken, two files")
             << QStringList{u"-platform"_s, u"offscreen"_s, u"a.cat"_s, u"b.cat"_s} << true << 2
-            << QString() << u"tavrolin: one file at most, 2 given\n"_s + usage;
+            << QString() << u"tavrolin: one file at most, 2 given\n"_s + usage << QString();
+        QTest::newRow("French desktop")
+            << QStringList{u"--help"_s} << false << 0 << u"utilisation\u00a0: tavrolin"_s
+            << QString() << u"fr_FR"_s;
+        QTest::newRow("--lang over the desktop") << QStringList{u"--lang"_s, u"en"_s, u"--help"_s}
+                                                 << false << 0 << usage << QString() << u"fr"_s;
+        QTest::newRow("--lang unknown")
+            << QStringList{u"--lang=de"_s} << false << 2 << QString()
+            << u"tavrolin: --lang takes sk, en or fr\n"_s + usage << QString();
     }
+
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(bool, display);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run run = runEditor(arguments, display);
+        QFETCH(QString, language);
+        const Run run = runEditor(arguments, display, language);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.out.startsWith(out), qPrintable(run.out));
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
