@@ -1,0 +1,207 @@
+// The .g1m codec: the bytes written for one picture, and what an archive reads as.
+#include <QTest>
+#include <string>
+
+#include "g1mfile/g1mreader.h"
+#include "g1mfile/g1mwriter.h"
+
+using namespace tavrolin::g1mfile;
+using tavrolin::model::FailureReason;
+using tavrolin::model::PictureGrid;
+
+namespace {
+
+QByteArray bytes(const std::string& text) {
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+std::string_view view(const QByteArray& data) {
+    return {data.constData(), std::size_t(data.size())};
+}
+
+QByteArray pictureFile(const PictureGrid& picture, int number) {
+    return bytes(g1mPictureFile(picture, number));
+}
+
+// The memory files of an archive behind a standard header that fits their length.
+QByteArray archive(const QByteArray& body, int files) {
+    const auto size = unsigned(0x20 + body.size());
+    QByteArray header = QByteArray("USBPower\x31\x00\x10\x00\x10\x00", 14);
+    header += char(size + 0x41);
+    header += char(0x01);
+    for (int shift : {24, 16, 8, 0}) {
+        header += char(size >> shift);
+    }
+    header += char(size + 0xB8);
+    header += QByteArray(9, char(0xFF));
+    header += char(files >> 8);
+    header += char(files);
+    for (char& byte : header) {
+        byte = char(~byte);
+    }
+    return header + body;
+}
+
+QByteArray padded(const QByteArray& name, int width) {
+    return name + QByteArray(width - name.size(), '\0');
+}
+
+// A group of one memory file.
+QByteArray memoryFile(const QByteArray& group, const QByteArray& folder, const QByteArray& name,
+                      char type, const QByteArray& data) {
+    const auto length = unsigned(data.size());
+    return padded(group, 16) + QByteArray("\0\0\0\1", 4) + padded(folder, 8) + padded(name, 8) +
+           type + char(length >> 24) + char(length >> 16) + char(length >> 8) + char(length) +
+           QByteArray(3, '\0') + data;
+}
+
+// A sheet with the cells set, the leftmost pixel of a byte in its highest bit.
+QByteArray sheet(std::initializer_list<QPoint> cells) {
+    QByteArray data(1024, '\0');
+    for (const QPoint& cell : cells) {
+        data[(cell.y() - 1) * 16 + (cell.x() - 1) / 8] |= char(0x80 >> ((cell.x() - 1) % 8));
+    }
+    return data;
+}
+
+PictureGrid blackAt(std::initializer_list<QPoint> cells) {
+    PictureGrid picture;
+    for (const QPoint& cell : cells) {
+        picture.at(cell.x(), cell.y()) = tavrolin::model::kBlack;
+    }
+    return picture;
+}
+
+}  // namespace
+
+class TestG1mFile : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pictureFileHeader_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("header");
+        const QByteArray standard =
+            "AAACBDAF90889A8D CEFFEFFFEFFF 72 FE FFFFF7B3 FB "
+            "000000000000000000 FFFE ";
+        QTest::newRow("Pict 1") << 1
+                                << QByteArray::fromHex(standard +
+                                                       "50494354555245203100000000000000 00000001 "
+                                                       "6D61696E00000000 5049435431000000 07 "
+                                                       "00000800 000000");
+        QTest::newRow("Pict 20") << 20
+                                 << QByteArray::fromHex(standard +
+                                                        "50494354555245203230000000000000 00000001 "
+                                                        "6D61696E00000000 5049435432300000 07 "
+                                                        "00000800 000000");
+    }
+    void pictureFileHeader() {
+        QFETCH(int, number);
+        QFETCH(QByteArray, header);
+        const QByteArray file = pictureFile(PictureGrid{}, number);
+        QCOMPARE(file.size(), 0x84C);
+        QCOMPARE(file.first(0x4C).toHex(' '), header.toHex(' '));
+    }
+
+    void pictureSheetBits_data() {
+        QTest::addColumn<QPoint>("cell");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("top left") << QPoint(1, 1) << 0x4C << 0x80;
+        QTest::newRow("ninth column, second row") << QPoint(9, 2) << 0x4C + 17 << 0x80;
+        QTest::newRow("bottom right") << QPoint(128, 64) << 0x4C + 1023 << 0x01;
+    }
+    void pictureSheetBits() {
+        QFETCH(QPoint, cell);
+        QFETCH(int, offset);
+        QFETCH(int, byte);
+        PictureGrid picture = blackAt({cell});
+        picture.at(2, 1) = tavrolin::model::kRed;
+        const QByteArray file = pictureFile(picture, 1);
+        QCOMPARE(int(uchar(file[offset])), byte);
+        // Red is no black: one bit in both sheets.
+        QCOMPARE(file.mid(0x4C).count('\0'), 2047);
+    }
+
+    void roundTrip() {
+        PictureGrid picture;
+        PictureGrid::forEachUsedCell(
+            [&](int x, int y) { picture.at(x, y) = std::int16_t((3 * x + 7 * y + x * y) % 5); });
+        const QByteArray file = pictureFile(picture, 7);
+        const auto read = readG1mFile(view(file));
+        QVERIFY(read.ok());
+        QCOMPARE(read.value().size(), 1U);
+        const G1mEntry& entry = read.value().front();
+        QCOMPARE(entry.name, std::string("Pict 7"));
+        PictureGrid::forEachUsedCell(
+            [&](int x, int y) { QCOMPARE(entry.picture.at(x, y) == 1, picture.at(x, y) == 1); });
+    }
+
+    void archiveWithOtherFiles() {
+        const QByteArray body =
+            memoryFile("PICTURE 3", "main", "PICT3", 0x07,
+                       sheet({{1, 1}, {5, 5}}) + sheet({{128, 64}, {5, 5}})) +
+            memoryFile("PROGRAM", "system", "DRAW", 0x01, QByteArray(13, 'x')) +
+            memoryFile("CAPT 1", "@REV2", "CAPT 1", 0x0A,
+                       QByteArray("\0\x80\0\x40", 4) + sheet({{64, 32}})) +
+            memoryFile("PICTURE 20", "main", "PICT20", 0x07, sheet({{2, 3}}) + sheet({}));
+        const auto read = readG1mFile(view(archive(body, 4)));
+        QVERIFY(read.ok());
+        const auto& entries = read.value();
+        QCOMPARE(entries.size(), 3U);
+        const std::vector<std::pair<std::string, PictureGrid>> expected = {
+            {"Pict 3", blackAt({{1, 1}, {5, 5}, {128, 64}})},
+            {"Capture 1", blackAt({{64, 32}})},
+            {"Pict 20", blackAt({{2, 3}})},
+        };
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(entries[i].name, expected[i].first);
+            QVERIFY(entries[i].picture.usedCellsEqual(expected[i].second));
+        }
+    }
+
+    // -1: the file reads.
+    void damagedFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("reason");
+        const QByteArray good = pictureFile(blackAt({{1, 1}}), 1);
+        const QByteArray body = good.mid(0x20);
+        const auto changed = [&](int offset, int xorMask) {
+            QByteArray file = good;
+            file[offset] = char(file[offset] ^ xorMask);
+            return file;
+        };
+        QTest::newRow("older type") << changed(8, 0x31 ^ 0x62) << -1;
+        QTest::newRow("empty") << QByteArray() << int(FailureReason::EmptyFile);
+        QTest::newRow("no USBPower")
+            << QByteArray("%Header Record\r\n") << int(FailureReason::HeaderKeyMismatch);
+        QTest::newRow("header cut") << good.first(0x1F) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("add-in") << changed(8, 0x31 ^ 0xF3) << int(FailureReason::NoPictureInside);
+        QTest::newRow("size field") << good + '\0' << int(FailureReason::WrongSizeField);
+        QTest::newRow("control 1") << changed(0x0E, 1) << int(FailureReason::WrongControlBytes);
+        QTest::newRow("control 2") << changed(0x14, 1) << int(FailureReason::WrongControlBytes);
+        QTest::newRow("data cut") << archive(body.chopped(1), 1)
+                                  << int(FailureReason::BinaryCutShort);
+        QTest::newRow("file header cut")
+            << archive(body.first(0x20), 1) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("group header cut")
+            << archive(body + body.first(0x13), 2) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("only a program")
+            << archive(memoryFile("PROGRAM", "system", "A", 0x01, "x"), 1)
+            << int(FailureReason::NoPictureInside);
+        QTest::newRow("capture not 128 x 64")
+            << archive(memoryFile("CAPT 1", "@REV2", "CAPT 1", 0x0A,
+                                  QByteArray("\0\x80\0\x20", 4) + sheet({})),
+                       1)
+            << int(FailureReason::NoPictureInside);
+    }
+    void damagedFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, reason);
+        const auto read = readG1mFile(view(file));
+        QCOMPARE(read.ok() ? -1 : int(read.failure().reason), reason);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestG1mFile)
+#include "test_g1mfile.moc"
