@@ -6,22 +6,22 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "exchange/picturefilekind.h"
+#include "exchange/pictureformats.h"
 #include "model/canvas.h"
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
 #include "ui/accessibility.h"
-#include "ui/views/canvasview.h"
 #include "ui/frames/contactframe.h"
 #include "ui/frames/coordinatesframe.h"
-#include "ui/icons.h"
 #include "ui/frames/importframe.h"
 #include "ui/frames/menuframe.h"
-#include "ui/views/pictureboxview.h"
-#include "ui/picturefilesession.h"
 #include "ui/frames/replaceframe.h"
-#include "ui/shortcuts.h"
 #include "ui/frames/toolboxframe.h"
+#include "ui/icons.h"
+#include "ui/picturefilesession.h"
+#include "ui/shortcuts.h"
+#include "ui/views/canvasview.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 
@@ -88,7 +88,7 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
 }
 
 void Form1::openPath(const QString& path) {
-    if (exchange::isPictureFile(path)) {
+    if (exchange::formatOfFile(path) != exchange::PictureFormat::Image) {
         pictureFiles_->openFile(path);
     } else {
         Frame2->importFile(path);
