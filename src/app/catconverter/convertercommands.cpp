@@ -1,14 +1,18 @@
 #include "catconverter/convertercommands.h"
 
 #include <QSaveFile>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "catfile/decodedcatfile.h"
 #include "exchange/catfilebytes.h"
+#include "exchange/failuretext.h"
+#include "exchange/g1mfileio.h"
 #include "exchange/imagescan.h"
 #include "exchange/picturefilesave.h"
+#include "exchange/pictureformats.h"
 #include "model/canvas.h"
 
 namespace tavrolin::catconverter {
@@ -19,22 +23,83 @@ void report(std::FILE* err, const QString& path, const QString& reason) {
     std::fprintf(err, "tavrolin-cat: %s: %s\n", qUtf8Printable(path), qUtf8Printable(reason));
 }
 
-// The picture of a .cat file as the editor opens it, or nothing when it cannot be read.
-std::optional<model::PictureGrid> readPicture(const QString& path, catfile::LoadColours colours,
-                                              std::FILE* err) {
+void report(std::FILE* err, const QString& path, const model::Failure& failure) {
+    report(err, path, exchange::failureText(failure));
+}
+
+// A .cat file as the editor opens it, or nothing when it cannot be read.
+std::optional<catfile::DecodedCatFile> readCatFile(const QString& path,
+                                                   catfile::LoadColours colours, std::FILE* err) {
     QString reason;
     const std::optional<std::string> bytes = exchange::readCatFileBytes(path, &reason);
     if (!bytes) {
         report(err, path, reason);
         return std::nullopt;
     }
-    const catfile::DecodedCatFile decoded = catfile::decodeCatFile(*bytes, colours);
+    catfile::DecodedCatFile decoded = catfile::decodeCatFile(*bytes, colours);
     if (!decoded.valid) {
         report(err, path,
                QStringLiteral("not a picture file for the Algebra FX 2.0 or the CFX-9850"));
         return std::nullopt;
     }
-    return decoded.picture;
+    return decoded;
+}
+
+// The pictures of a .g1m file, or nothing when it cannot be read.
+std::optional<std::vector<g1mfile::G1mEntry>> readG1mEntries(const QString& path, std::FILE* err) {
+    auto entries = exchange::readG1mFile(path);
+    if (!entries) {
+        report(err, path, entries.failure());
+        return std::nullopt;
+    }
+    return std::move(entries).value();
+}
+
+// The picture asked for: "Pict n" of a .g1m file for --pict n, else its first picture;
+// the one picture of a .cat file.
+std::optional<model::PictureGrid> readPicture(const ConverterRequest& request, std::FILE* err) {
+    if (exchange::formatOfFile(request.input) != exchange::PictureFormat::G1m) {
+        auto decoded = readCatFile(request.input, request.loadColours, err);
+        return decoded ? std::optional(decoded->picture) : std::nullopt;
+    }
+    const auto entries = readG1mEntries(request.input, err);
+    if (!entries) {
+        return std::nullopt;
+    }
+    for (const g1mfile::G1mEntry& entry : *entries) {
+        if (request.pict == 0 ||
+            (entry.kind == g1mfile::G1mEntry::Kind::Picture && entry.number == request.pict)) {
+            return entry.picture;
+        }
+    }
+    report(err, request.input,
+           {model::FailureReason::PictureMissing, 0, "Pict " + std::to_string(request.pict)});
+    return std::nullopt;
+}
+
+// A .cat file holds one record.
+int listCatFile(const QString& path, std::FILE* out, std::FILE* err) {
+    const auto decoded = readCatFile(path, {}, err);
+    if (!decoded) {
+        return kFileFailed;
+    }
+    std::fprintf(out, "1 %s\n",
+                 decoded->loadFormat == catfile::LoadFormat::Colour ? "IMG" : "MCS1");
+    return kDone;
+}
+
+int list(const QString& path, std::FILE* out, std::FILE* err) {
+    if (exchange::formatOfFile(path) != exchange::PictureFormat::G1m) {
+        return listCatFile(path, out, err);
+    }
+    const auto entries = readG1mEntries(path, err);
+    if (!entries) {
+        return kFileFailed;
+    }
+    for (const g1mfile::G1mEntry& entry : *entries) {
+        std::fprintf(out, "%s\n", entry.name.c_str());
+    }
+    return kDone;
 }
 
 // Writes the picture one pixel a cell through the editor's preview box, so a BMP is the
@@ -60,6 +125,15 @@ int encode(const ConverterRequest& request, std::FILE* err) {
     if (!picture) {
         report(err, request.input, QStringLiteral("not an image that can be read"));
         return kFileFailed;
+    }
+    if (request.g1mOutput) {
+        const model::Outcome written =
+            exchange::writeG1mFile(request.output, *picture, std::max(request.pict, 1));
+        if (!written) {
+            report(err, request.output, written.failure());
+            return kFileFailed;
+        }
+        return kDone;
     }
     exchange::PictureFileSave save;
     const bool written =
@@ -95,12 +169,13 @@ int runRequest(const ConverterRequest& request, std::FILE* out, std::FILE* err) 
             return kDone;
         case ConverterCommand::Encode:
             return encode(request, err);
+        case ConverterCommand::List:
+            return list(request.input, out, err);
         case ConverterCommand::Decode:
         case ConverterCommand::Show:
             break;
     }
-    const std::optional<model::PictureGrid> picture =
-        readPicture(request.input, request.loadColours, err);
+    const std::optional<model::PictureGrid> picture = readPicture(request, err);
     if (!picture) {
         return kFileFailed;
     }

@@ -1,8 +1,10 @@
 #include "catconverter/converterrequest.h"
 
 #include <array>
+
 #include <optional>
 #include <utility>
+#include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::catconverter {
 
@@ -37,6 +39,17 @@ bool hasExtension(const QString& path, const QString& extension) {
     return path.endsWith(extension, Qt::CaseInsensitive);
 }
 
+// The number after --pict: a picture of the calculator, 1..20.
+std::optional<int> pictureNumber(const QString& text) {
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (!isNumber || number < g1mfile::kFirstPictureNumber ||
+        number > g1mfile::kLastPictureNumber) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 }  // namespace
 
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
@@ -64,6 +77,17 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             colours = arguments[i];
         } else if (argument.startsWith(u"--colours=")) {
             colours = argument.mid(QStringLiteral("--colours=").size());
+        } else if (argument == u"--pict" || argument.startsWith(u"--pict=")) {
+            const bool separate = argument == u"--pict";
+            if (separate && ++i == arguments.size()) {
+                return Failure(QStringLiteral("--pict needs a picture number"));
+            }
+            const std::optional<int> number =
+                pictureNumber(separate ? arguments[i] : argument.mid(7));
+            if (!number) {
+                return Failure(QStringLiteral("--pict takes a number from 1 to 20"));
+            }
+            request.pict = *number;
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
             return Failure(QStringLiteral("unknown option %1").arg(argument));
         } else {
@@ -75,8 +99,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     if (command == u"--help" || command == u"-h" || command == u"help") {
         return request;
     }
-    const qsizetype wantedFiles = command == u"show" ? 1 : 2;
-    if (command != u"decode" && command != u"encode" && command != u"show") {
+    const qsizetype wantedFiles = command == u"show" || command == u"list" ? 1 : 2;
+    if (command != u"decode" && command != u"encode" && command != u"show" && command != u"list") {
         return Failure(QStringLiteral("unknown command %1").arg(command));
     }
     if (files.size() != wantedFiles) {
@@ -85,10 +109,11 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     request.input = files[0];
     request.output = files.value(1);
 
-    if (command == u"show") {
-        request.command = ConverterCommand::Show;
-        if (mono || colour || colours) {
-            return Failure(QStringLiteral("show takes no options"));
+    if (command == u"show" || command == u"list") {
+        request.command = command == u"show" ? ConverterCommand::Show : ConverterCommand::List;
+        if (mono || colour || colours || (request.pict != 0 && command == u"list")) {
+            return Failure(command == u"show" ? QStringLiteral("show takes --pict only")
+                                              : QStringLiteral("list takes no options"));
         }
     } else if (command == u"decode") {
         request.command = ConverterCommand::Decode;
@@ -114,6 +139,16 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         }
     } else {
         request.command = ConverterCommand::Encode;
+        request.g1mOutput = hasExtension(request.output, QStringLiteral(".g1m"));
+        if (request.g1mOutput) {
+            if (colour || colours) {
+                return Failure(QStringLiteral("a .g1m file holds black and white only"));
+            }
+            return request;
+        }
+        if (request.pict != 0) {
+            return Failure(QStringLiteral("--pict is for .g1m files"));
+        }
         if (mono == colour) {
             return Failure(QStringLiteral("encode needs either --mono or --colour"));
         }
@@ -140,32 +175,44 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
 
 QString usageLine() {
     return QStringLiteral(
-        "usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]\n"
+        "usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white]"
+        " [--pict N]\n"
         "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour "
         "[--colours red,blue,green]\n"
-        "       tavrolin-cat show IN.cat\n"
+        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]\n"
+        "       tavrolin-cat show IN.cat|IN.g1m [--pict N]\n"
+        "       tavrolin-cat list IN.cat|IN.g1m\n"
         "       tavrolin-cat --help");
 }
 
 QString helpText() {
     return usageLine() + QStringLiteral(R"(
 
-Converts pictures between the .cat files of the calculators' PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
+Converts pictures between the .cat files of the calculators' PC link software, the
+.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
+editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
+whatever its name.
 
   decode   Reads a .cat file of either variant as "Otvor" does and writes its
            128 x 64 picture in the palette colours as a BMP or PNG file (by the
            extension). --colours lists the planes of a colour file to apply, as
            ticked in the editor's dialog; all four by default. Red clears to white
            where its plane has no bit; blue, green and white only set cells.
+           From a .g1m file: picture "Pict N" with --pict N, else the first picture
+           or capture in it.
   encode   Takes the image's top-left 128 x 64 pixels as "Importuj obrázok" does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
            the image, white. Writes the file as "Ulož" does: --mono for the
            Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
            blue and green; --colours limits them, black is never kept).
+           OUT ending in .g1m: a .g1m file of one picture, "Pict N" with --pict N
+           (1 to 20, else 1), its black cells set and everything else clear.
   show     Prints the picture as 64 lines of 128 characters: '.' white,
-           '#' black, 'R' red, 'B' blue, 'G' green.
+           '#' black, 'R' red, 'B' blue, 'G' green. --pict as for decode.
+  list     Prints a line for each picture in the file: "Pict 3", "Capture 1"
+           for a .g1m file; the record number and format ("1 MCS1", "1 IMG") for
+           a .cat file.
 
 Exit status: 0 done, 1 a file could not be read or written (the reason goes to
 stderr; a file already at OUT is left as it was), 2 wrong arguments.

@@ -10,7 +10,7 @@
 
 namespace tavrolin::catconverter {
 
-enum class ConverterCommand { Help, Decode, Encode, Show };
+enum class ConverterCommand { Help, Decode, Encode, Show, List };
 
 // What one run of the converter is asked to do.
 struct ConverterRequest {
@@ -22,6 +22,11 @@ struct ConverterRequest {
     // encode: the variant, and for a colour file the colours written.
     exchange::SaveVariant variant = exchange::SaveVariant::Monochrome;
     catfile::SaveColours saveColours;
+    // --pict: the picture of a .g1m file read or written, 0 when not told (read the
+    // first, write "Pict 1").
+    int pict = 0;
+    // encode: a .g1m file is written rather than a .cat.
+    bool g1mOutput = false;
 };
 
 // The request that the arguments (the program name left out) make, or why they make
