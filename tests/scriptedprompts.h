@@ -12,6 +12,9 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     QStringList fileNames;  // answers in order; "" cancels
     std::vector<tavrolin::ui::FileDialogRequest> dialogs;
     QStringList messages;
+    QList<int> pictureChoices;  // answers of the picture lists in order; none left cancels
+    QList<QStringList> pictureLists;
+    QList<int> pictureNumbers;  // answers of the picture-number dialogs; none left cancels
 
     QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
         return answer(request);
@@ -20,6 +23,13 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
         return answer(request);
     }
     void message(const QString& text) override { messages << text; }
+    int choosePicture(const QStringList& names) override {
+        pictureLists << names;
+        return pictureChoices.isEmpty() ? -1 : pictureChoices.takeFirst();
+    }
+    int choosePictureNumber(int) override {
+        return pictureNumbers.isEmpty() ? 0 : pictureNumbers.takeFirst();
+    }
 
   private:
     QString answer(const tavrolin::ui::FileDialogRequest& request) {

@@ -3,8 +3,11 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "exchange/pictureformats.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
+#include "ui/g1mpicturefiles.h"
+#include "ui/picturefilemessages.h"
 
 namespace tavrolin::ui {
 
@@ -14,20 +17,7 @@ namespace {
 constexpr int kCompletionDelayMs = 100;
 
 QString pictureFileFilter() {
-    return QStringLiteral("(súbory *.cat)|*.cat|(všetky súbory)|*.*");
-}
-
-QString loadErrorMessage() {
-    return QStringLiteral(
-        "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
-        "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
-}
-
-QString monochromeWarning() {
-    return QStringLiteral(
-        "Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V "
-        "prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. "
-        "Uloží sa len čierna a biela farba!");
+    return QStringLiteral("(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*");
 }
 
 QString colourWarning() {
@@ -93,7 +83,8 @@ bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
     }
     QString& fileName = context_.state.fileName;
     fileName.clear();
-    const FileDialogRequest request{title, pictureFileFilter()};
+    const FileDialogRequest request{title, pictureFileFilter(),
+                                    forSaving ? QStringLiteral("*.g1m") : QString()};
     fileName =
         forSaving ? context_.prompts.saveFileName(request) : context_.prompts.openFileName(request);
     return !fileName.isEmpty();
@@ -115,6 +106,10 @@ void PictureFileSession::openFile(const QString& path) {
 
 void PictureFileSession::startLoad() {
     model::EditorState& state = context_.state;
+    if (exchange::formatOfFile(state.fileName) == exchange::PictureFormat::G1m) {
+        openG1mFile(context_, state.fileName);
+        return;
+    }
     load_.start(state, state.fileName);
     context_.changed();
     if (load_.waitsForColours()) {
@@ -144,6 +139,10 @@ void PictureFileSession::save() {
         return;
     }
     model::EditorState& state = context_.state;
+    if (exchange::formatForSaving(state.fileName) == exchange::PictureFormat::G1m) {
+        saveG1mFile(context_, state.fileName);
+        return;
+    }
     const exchange::SaveVariant variant =
         colourCalculator_() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
     if (!save_.start(state.fileName, variant, state.picture)) {
@@ -191,10 +190,8 @@ void PictureFileSession::showSaveFailure() {
             step = QStringLiteral("Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom");
             break;
     }
-    context_.prompts.message(
-        QStringLiteral("Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom "
-                       "už existoval, zostal nezmenený.")
-            .arg(context_.state.fileName, step, save_.errorString()));
+    context_.prompts.message(saveFailureMessage(
+        context_.state.fileName, QStringLiteral("%1 (%2)").arg(step, save_.errorString())));
 }
 
 }  // namespace tavrolin::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tavrolin::ui {
 
@@ -9,6 +10,9 @@ namespace tavrolin::ui {
 struct FileDialogRequest {
     QString title;
     QString filter;
+    // A pattern of the filter, "*.g1m", whose choice in a save dialog adds its extension
+    // to a name typed without one; none when empty.
+    QString extendingPattern = {};
 };
 
 // The editor's file dialogs and message boxes. The window asks through this seam so
@@ -23,6 +27,12 @@ class Prompts {
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
     // A message box with an OK button only and no icon; returns when it is closed.
     virtual void message(const QString& text) = 0;
+    // Which of the pictures a file holds to open, by their names ("Pict 3", "Capture 1");
+    // -1 when the user cancelled.
+    virtual int choosePicture(const QStringList& names) = 0;
+    // The n of "Pict n", 1..20, a picture is saved as, `proposed` to begin with; 0 when
+    // the user cancelled.
+    virtual int choosePictureNumber(int proposed) = 0;
 };
 
 }  // namespace tavrolin::ui

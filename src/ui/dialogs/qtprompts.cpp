@@ -5,6 +5,8 @@
 #include <QMessageBox>
 
 #include "ui/apptitle.h"
+#include "ui/dialogs/picturechoicedialog.h"
+#include "ui/dialogs/picturenumberdialog.h"
 
 namespace tavrolin::ui {
 
@@ -16,10 +18,18 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilters(QtPrompts::nameFilters(request.filter));
+    const QStringList filters = QtPrompts::nameFilters(request.filter);
+    dialog.setNameFilters(filters);
     dialog.selectFile(QString());
     // Overwrite confirmation is on by default; no suffix is added to a typed name.
     dialog.setDefaultSuffix(QString());
+    if (!request.extendingPattern.isEmpty()) {
+        const QString extending =
+            filters.value(QtPrompts::patterns(request.filter).indexOf(request.extendingPattern));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& f) {
+            dialog.setDefaultSuffix(f == extending ? request.extendingPattern.mid(2) : QString());
+        });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
@@ -37,6 +47,15 @@ QStringList QtPrompts::nameFilters(const QString& filter) {
     return filters;
 }
 
+QStringList QtPrompts::patterns(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList patterns;
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+        patterns << parts[i];
+    }
+    return patterns;
+}
+
 QString QtPrompts::openFileName(const FileDialogRequest& request) {
     return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
 }
@@ -48,6 +67,14 @@ QString QtPrompts::saveFileName(const FileDialogRequest& request) {
 void QtPrompts::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent_);
     box.exec();
+}
+
+int QtPrompts::choosePicture(const QStringList& names) {
+    return PictureChoiceDialog::choose(names, parent_);
+}
+
+int QtPrompts::choosePictureNumber(int proposed) {
+    return PictureNumberDialog::choose(proposed, parent_);
 }
 
 }  // namespace tavrolin::ui
