@@ -16,6 +16,8 @@ PictureChoiceDialog::PictureChoiceDialog(const QStringList& names, QWidget* pare
     pictureList_->setObjectName(QStringLiteral("pictureList"));
     pictureList_->addItems(names);
     pictureList_->setCurrentRow(0);
+    // A short list stays short; a long one scrolls.
+    pictureList_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
