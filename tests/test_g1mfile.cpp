@@ -14,16 +14,12 @@ using tavrolin::model::PictureGrid;
 
 namespace {
 
-QByteArray bytes(const std::string& text) {
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
 std::string_view view(const QByteArray& data) {
     return {data.constData(), std::size_t(data.size())};
 }
 
 QByteArray pictureFile(const PictureGrid& picture, int number) {
-    return bytes(g1mPictureFile(picture, number));
+    return QByteArray::fromStdString(g1mPictureFile(picture, number));
 }
 
 // A sheet with the cells set, the leftmost pixel of a byte in its highest bit.
@@ -74,26 +70,6 @@ class TestG1mFile : public QObject {
         QCOMPARE(file.first(0x4C).toHex(' '), header.toHex(' '));
     }
 
-    void pictureSheetBits_data() {
-        QTest::addColumn<QPoint>("cell");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("byte");
-        QTest::newRow("top left") << QPoint(1, 1) << 0x4C << 0x80;
-        QTest::newRow("ninth column, second row") << QPoint(9, 2) << 0x4C + 17 << 0x80;
-        QTest::newRow("bottom right") << QPoint(128, 64) << 0x4C + 1023 << 0x01;
-    }
-    void pictureSheetBits() {
-        QFETCH(QPoint, cell);
-        QFETCH(int, offset);
-        QFETCH(int, byte);
-        PictureGrid picture = blackAt({cell});
-        picture.at(2, 1) = tavrolin::model::kRed;
-        const QByteArray file = pictureFile(picture, 1);
-        QCOMPARE(int(uchar(file[offset])), byte);
-        // Red is no black: one bit in both sheets.
-        QCOMPARE(file.mid(0x4C).count('\0'), 2047);
-    }
-
     void roundTrip() {
         PictureGrid picture;
         PictureGrid::forEachUsedCell(
@@ -120,15 +96,10 @@ class TestG1mFile : public QObject {
         QVERIFY(read.ok());
         const auto& entries = read.value();
         QCOMPARE(entries.size(), 3U);
-        const std::vector<std::pair<std::string, PictureGrid>> expected = {
-            {"Pict 3", blackAt({{1, 1}, {5, 5}, {128, 64}})},
-            {"Capture 1", blackAt({{64, 32}})},
-            {"Pict 20", blackAt({{2, 3}})},
-        };
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            QCOMPARE(entries[i].name, expected[i].first);
-            QVERIFY(entries[i].picture.usedCellsEqual(expected[i].second));
-        }
+        QCOMPARE(entries[0].name + entries[1].name + entries[2].name, "Pict 3Capture 1Pict 20");
+        QVERIFY(entries[0].picture.usedCellsEqual(blackAt({{1, 1}, {5, 5}, {128, 64}})));
+        QVERIFY(entries[1].picture.usedCellsEqual(blackAt({{64, 32}})));
+        QVERIFY(entries[2].picture.usedCellsEqual(blackAt({{2, 3}})));
     }
 
     // -1: the file reads.
