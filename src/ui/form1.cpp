@@ -11,17 +11,17 @@
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
 #include "ui/accessibility.h"
+#include "ui/views/canvasview.h"
 #include "ui/frames/contactframe.h"
 #include "ui/frames/coordinatesframe.h"
+#include "ui/icons.h"
 #include "ui/frames/importframe.h"
 #include "ui/frames/menuframe.h"
-#include "ui/frames/replaceframe.h"
-#include "ui/frames/toolboxframe.h"
-#include "ui/icons.h"
-#include "ui/picturefilesession.h"
-#include "ui/shortcuts.h"
-#include "ui/views/canvasview.h"
 #include "ui/views/pictureboxview.h"
+#include "ui/picturefilesession.h"
+#include "ui/frames/replaceframe.h"
+#include "ui/shortcuts.h"
+#include "ui/frames/toolboxframe.h"
 
 namespace tavrolin::ui {
 

@@ -1,9 +1,10 @@
 #include "catconverter/converterrequest.h"
 
 #include <array>
-
 #include <optional>
 #include <utility>
+
+#include "exchange/pictureformats.h"
 #include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::catconverter {
@@ -82,8 +83,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             if (separate && ++i == arguments.size()) {
                 return Failure(QStringLiteral("--pict needs a picture number"));
             }
-            const std::optional<int> number =
-                pictureNumber(separate ? arguments[i] : argument.mid(7));
+            const std::optional<int> number = pictureNumber(
+                separate ? arguments[i] : argument.mid(QStringLiteral("--pict=").size()));
             if (!number) {
                 return Failure(QStringLiteral("--pict takes a number from 1 to 20"));
             }
@@ -139,7 +140,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         }
     } else {
         request.command = ConverterCommand::Encode;
-        request.g1mOutput = hasExtension(request.output, QStringLiteral(".g1m"));
+        request.g1mOutput =
+            exchange::formatForSaving(request.output) == exchange::PictureFormat::G1m;
         if (request.g1mOutput) {
             if (colour || colours) {
                 return Failure(QStringLiteral("a .g1m file holds black and white only"));
