@@ -45,8 +45,9 @@ QString editorHelp() {
 
 Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
 FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its "%Header Record" first line) as "Otvor" opens it, any other file
-imported as an image (bmp, jpg, gif, png) as "Importuj obrázok" imports it.
+name or its "%Header Record" first line) or a .g1m/.g1r file of the fx-9860G
+family (by its content) as "Otvor" opens it, any other file imported as an image
+(bmp, jpg, gif, png) as "Importuj obrázok" imports it.
 
   -h, --help   print this text and exit
   --version    print the version and exit

@@ -39,6 +39,8 @@ QString reasonText(const model::Failure& failure) {
             return QStringLiteral("súbor je skrátený");
         case model::FailureReason::NoPictureInside:
             return QStringLiteral("súbor neobsahuje žiaden obrázok");
+        case model::FailureReason::PictureMissing:
+            return QStringLiteral("súbor neobsahuje obrázok „%1“").arg(detail);
     }
     return detail;
 }

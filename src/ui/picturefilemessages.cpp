@@ -1,0 +1,40 @@
+#include "ui/picturefilemessages.h"
+
+#include "exchange/failuretext.h"
+
+namespace tavrolin::ui {
+
+QString loadErrorMessage() {
+    return QStringLiteral(
+        "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
+        "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
+}
+
+QString loadErrorMessage(const model::Failure& failure) {
+    return loadErrorMessage() +
+           QStringLiteral("\n\nDôvod: %1.").arg(exchange::failureText(failure));
+}
+
+QString cutShortMessage(const QString& path, int lastLine) {
+    return QStringLiteral(
+               "Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal "
+               "biely.")
+        .arg(path)
+        .arg(lastLine);
+}
+
+QString monochromeWarning() {
+    return QStringLiteral(
+        "Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V "
+        "prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. "
+        "Uloží sa len čierna a biela farba!");
+}
+
+QString saveFailureMessage(const QString& path, const QString& reason) {
+    return QStringLiteral(
+               "Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už "
+               "existoval, zostal nezmenený.")
+        .arg(path, reason);
+}
+
+}  // namespace tavrolin::ui
