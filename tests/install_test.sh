@@ -36,5 +36,16 @@ grep -q '%Header Record' "$prefix/share/mime/magic" || {
     echo "the header magic is not registered"
     failed=1
 }
+for glob in g1m g1r; do
+    grep -q "application/x-tavrolin-g1m:\*\.$glob" "$prefix/share/mime/globs" || {
+        echo "the .$glob glob is not registered"
+        failed=1
+    }
+done
+# The inverted "USBPower" that a .g1m file begins with.
+LC_ALL=C grep -qa $'\xaa\xac\xbd\xaf\x90\x88\x9a\x8d' "$prefix/share/mime/magic" || {
+    echo "the .g1m magic is not registered"
+    failed=1
+}
 
 exit $failed

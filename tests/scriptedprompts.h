@@ -14,6 +14,9 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     QStringList messages;
     tavrolin::ui::FitAnswer fitAnswer;  // to every fit question; "as is" unless told
     std::vector<tavrolin::exchange::FitOptions> fitQuestions;
+    QList<int> pictureChoices;  // answers of the picture lists in order; none left cancels
+    QList<QStringList> pictureLists;
+    QList<int> pictureNumbers;  // answers of the picture-number dialogs; none left cancels
 
     QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
         return answer(request);
@@ -26,6 +29,13 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
                                    const tavrolin::exchange::FitOptions& initial) override {
         fitQuestions.push_back(initial);
         return fitAnswer;
+    }
+    int choosePicture(const QStringList& names) override {
+        pictureLists << names;
+        return pictureChoices.isEmpty() ? -1 : pictureChoices.takeFirst();
+    }
+    int choosePictureNumber(int) override {
+        return pictureNumbers.isEmpty() ? 0 : pictureNumbers.takeFirst();
     }
 
   private:

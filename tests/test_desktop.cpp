@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "catfile/catwriter.h"
+#include "g1mfile/g1mwriter.h"
 #include "model/palette.h"
 #include "pictureart.h"
 #include "testfiles.h"
@@ -30,6 +31,13 @@ const QString kLoadError =
 QString importError(const QString& path) {
     return u"Súbor „%1“ nemôžem načítať ako obrázok! Skontrolujte prosím, či je to obrázok bmp, "
            u"jpg, gif alebo png."_s.arg(path);
+}
+
+// A picture for the fx-9860G: black in cell (1, 1).
+QByteArray g1mFile() {
+    PictureGrid picture;
+    picture.at(1, 1) = model::kBlack;
+    return QByteArray::fromStdString(g1mfile::g1mPictureFile(picture, 1));
 }
 
 // Black, red and blue in cells (1..3, 1): a monochrome file keeps the black, a colour
@@ -133,6 +141,7 @@ class TestDesktop : public QObject {
             row("monochrome .cat") << u"mono.cat"_s << catFile(false) << "" << u"#..\n."_s;
             row("colour .cat") << u"colour.CAT"_s << catFile(true) << "" << u".rb\n."_s;
             row("header, other name") << u"picture.txt"_s << catFile(false) << "" << u"#..\n."_s;
+            row(".g1m, other name") << u"calc.png"_s << g1mFile() << "" << u"#..\n."_s;
             row("unreadable .cat") << u"broken.cat"_s << broken << "load" << u"...\n."_s;
             row("missing .cat") << u"missing.cat"_s << QByteArray() << "load" << u"...\n."_s;
             row("image") << u"picture.png"_s << pngFile() << "" << u"#rb\n."_s;

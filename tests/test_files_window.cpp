@@ -23,7 +23,7 @@ using model::EditorState;
 
 namespace {
 
-const QString kFilter = u"(súbory *.cat)|*.cat|(všetky súbory)|*.*"_s;
+const QString kFilter = u"(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*"_s;
 const QString kLoadError =
     u"Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je "
     u"určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850."_s;
@@ -204,7 +204,7 @@ class TestFilesWindow : public QObject {
         }
         dab("Image3", 9, 9);
         open(u"bad.cat"_s);
-        QCOMPARE(prompts_.messages, QStringList{kLoadError + u"\n\n"_s + reason});
+        QCOMPARE(prompts_.messages, QStringList{kLoadError + u"\n\nDôvod: "_s + reason + u"."_s});
         QVERIFY(!form("Form2").isVisible());
         QCOMPARE(state().picture.at(9, 9), model::kWhite);
         ui_.click("Command11");

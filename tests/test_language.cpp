@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,8 +14,11 @@
 #include <QTest>
 
 #include "language/uilanguage.h"
+#include "ui/dialogs/fitdialog.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
+#include "ui/dialogs/picturechoicedialog.h"
+#include "ui/dialogs/picturenumberdialog.h"
 #include "windowdriver.h"
 
 using namespace tavrolin;
@@ -182,27 +186,38 @@ class TestLanguage : public QObject {
         language::useLanguage(language);
         ScriptedPrompts prompts;
         ui::Form1 window(prompts);
-        ui::Form2 openColours(&window);
-        ui::Form3 saveColours(&window);
-        for (const QWidget* shown :
-             {static_cast<QWidget*>(&window), static_cast<QWidget*>(&openColours),
-              static_cast<QWidget*>(&saveColours)}) {
+        QImage photo(640, 480, QImage::Format_RGB32);
+        photo.fill(Qt::gray);
+        const std::vector<QWidget*> windows = {
+            &window,
+            new ui::Form2(&window),
+            new ui::Form3(&window),
+            new ui::PictureChoiceDialog({u"Pict 1"_s, u"Capture 1"_s}, &window),
+            new ui::PictureNumberDialog(1, &window),
+            new ui::FitDialog(photo, {}, &window),
+        };
+        for (QWidget* shown : windows) {
+            if (shown->layout() != nullptr) {
+                shown->layout()->activate();
+            }
             const QStringList clipped = clippedCaptions(*shown);
             QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"\n"_s)));
         }
     }
+}
 
     // Only the words change: the same steps in English give the very file and picture
     // they give in Slovak.
     void englishGivesTheSameFile() {
-        const auto [slovakFile, slovakPicture] = drawSaveAndOpen(u"sk"_s);
-        const auto [englishFile, englishPicture] = drawSaveAndOpen(u"en"_s);
-        QVERIFY(slovakFile.contains("%Header Record"));
-        QCOMPARE(englishFile, slovakFile);
-        QVERIFY(englishPicture.usedCellsEqual(slovakPicture));
-        QCOMPARE(slovakPicture.at(1, 3), model::kGreen);  // black, replaced
-    }
-};
+    const auto [slovakFile, slovakPicture] = drawSaveAndOpen(u"sk"_s);
+    const auto [englishFile, englishPicture] = drawSaveAndOpen(u"en"_s);
+    QVERIFY(slovakFile.contains("%Header Record"));
+    QCOMPARE(englishFile, slovakFile);
+    QVERIFY(englishPicture.usedCellsEqual(slovakPicture));
+    QCOMPARE(slovakPicture.at(1, 3), model::kGreen);  // black, replaced
+}
+}
+;
 
 QTEST_MAIN(TestLanguage)
 #include "test_language.moc"

@@ -11,6 +11,7 @@
 #include "exchange/bmpexport.h"
 #include "exchange/fitsource.h"
 #include "exchange/imagefit.h"
+#include "g1mfile/g1mwriter.h"
 #include "pictureart.h"
 #include "testfiles.h"
 
@@ -165,6 +166,25 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(lines[64], QByteArray());
     }
 
+    // The format comes from the output's name, and back from the file's content.
+    void g1mFilesAndListing() {
+        QCOMPARE(run(u"encode in.png out.g1m --pict 20"_s).exitCode, 0);
+        model::PictureGrid black;
+        black.at(1, 1) = model::kBlack;
+        QCOMPARE(fileBytes(filePath(u"out.g1m"_s)),
+                 QByteArray::fromStdString(g1mfile::g1mPictureFile(black, 20)));
+        QVERIFY(QFile::rename(filePath(u"out.g1m"_s), filePath(u"out.png"_s)));
+        QCOMPARE(run(u"list out.png"_s).out, "Pict 20\n");
+        QVERIFY(run(u"show out.png --pict 20"_s).out.startsWith("#.."));
+        QCOMPARE(run(u"encode in.png out.cat --colour"_s).exitCode, 0);
+        const QByteArray program =
+            "%Header Record\r\nFormat:MCS1\r\nData Type:PG\r\nFile Name:PROG\r\n";
+        writeBytes(filePath(u"archive.cat"_s), program + fileBytes(filePath(u"out.cat"_s)));
+        QCOMPARE(run(u"list archive.cat"_s).out, "- MCS1 PG PROG\n1 IMG PC Picture6\n");
+        QCOMPARE(run(u"show archive.cat --record 1"_s).out, run(u"show out.cat"_s).out);
+        QCOMPARE(run(u"show archive.cat --record 2"_s).exitCode, 1);
+    }
+
     void failuresGiveTheirStatus_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
@@ -194,24 +214,31 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("missing folder")
             << u"encode in.png no/o.cat --mono"_s << 1 << u"no/o.cat: "_s;
         QTest::newRow("folder as output") << u"decode in.cat out.bmp"_s << 1 << u"out.bmp: "_s;
+        QTest::newRow("pict 21") << u"show in.g1m --pict 21"_s << 2 << usage;
+        QTest::newRow("colour g1m") << u"encode in.png o.g1m --colour"_s << 2 << usage;
+        QTest::newRow("no such pict") << u"show in.g1m --pict 2"_s << 1 << u"„Pict 2“"_s;
     }
     void failuresGiveTheirStatus() {
         QFETCH(QString, arguments);
         QFETCH(int, status);
         QFETCH(QString, message);
         writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
+        writeBytes(filePath(u"in.g1m"_s),
+                   QByteArray::fromStdString(g1mfile::g1mPictureFile({}, 1)));
         QVERIFY(QDir(folder_->path()).mkdir(u"out.bmp"_s));
         const Run done = run(arguments);
         QCOMPARE(done.exitCode, status);
         QVERIFY2(QString::fromUtf8(done.err).contains(message), done.err.constData());
         QCOMPARE(done.out, QByteArray());
-        QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)));
+        QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)) &&
+                !QFile::exists(filePath(u"o.g1m"_s)));
     }
 
     void helpExplainsEveryCommand() {
         const Run done = run(u"--help"_s);
         QCOMPARE(done.exitCode, 0);
-        for (const char* word : {"decode", "encode", "show", "--colours", "--mono", "--colour"}) {
+        for (const char* word :
+             {"decode", "encode", "show", "list", "--colours", "--mono", "--colour", "--pict"}) {
             QVERIFY2(done.out.contains(word), word);
         }
     }

@@ -191,10 +191,6 @@
         <translation>--fit and its options are for encode</translation>
     </message>
     <message>
-        <source>show takes no options</source>
-        <translation>show takes no options</translation>
-    </message>
-    <message>
         <source>--mono and --colour are for encode</source>
         <translation>--mono and --colour are for encode</translation>
     </message>
@@ -219,86 +215,6 @@
         <translation>encode saves red, blue or green, not %1</translation>
     </message>
     <message>
-        <source>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
-            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat show IN.cat
-       tavrolin-cat --help</source>
-        <translation>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
-            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat show IN.cat
-       tavrolin-cat --help</translation>
-    </message>
-    <message>
-        <source>
-
-Converts pictures between the .cat files of the calculators&apos; PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
-
-  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-           --fit takes any image instead, as the editor&apos;s fit dialog does:
-           scaled to the screen keeping its proportions, whole on white
-           (contain, the default) or filling it and cut (cover), then turned
-           into black and white (--mono) or red, blue, green and white
-           (--colour) by diffused (the default) or ordered dithering, or with
-           --dither none by brightness: darker than --threshold (128 unless
-           told; a threshold alone means none) becomes ink. --invert swaps
-           light and dark.
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
-
---lang sk|en|fr chooses the language of the messages; by default it is the
-desktop&apos;s, as for the editor.
-
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
-</source>
-        <translation>
-
-Converts pictures between the .cat files of the calculators&apos; PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
-
-  decode   Reads a .cat file of either variant as &quot;Open&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Import image&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Save&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-           --fit takes any image instead, as the editor&apos;s fit dialog does:
-           scaled to the screen keeping its proportions, whole on white
-           (contain, the default) or filling it and cut (cover), then turned
-           into black and white (--mono) or red, blue, green and white
-           (--colour) by diffused (the default) or ordered dithering, or with
-           --dither none by brightness: darker than --threshold (128 unless
-           told; a threshold alone means none) becomes ink. --invert swaps
-           light and dark.
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
-
---lang sk|en|fr chooses the language of the messages; by default it is the
-desktop&apos;s, as for the editor.
-
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
-</translation>
-    </message>
-    <message>
         <source>--dither, --threshold and --invert go with --fit</source>
         <translation>--dither, --threshold and --invert go with --fit</translation>
     </message>
@@ -317,6 +233,148 @@ stderr; a file already at OUT is left as it was), 2 wrong arguments.
     <message>
         <source>--threshold goes with --dither none</source>
         <translation>--threshold goes with --dither none</translation>
+    </message>
+    <message>
+        <source>--pict takes a number from 1 to 20</source>
+        <translation>--pict takes a number from 1 to 20</translation>
+    </message>
+    <message>
+        <source>--record takes a number from 1 on</source>
+        <translation>--record takes a number from 1 on</translation>
+    </message>
+    <message>
+        <source>--record is for show and decode</source>
+        <translation>--record is for show and decode</translation>
+    </message>
+    <message>
+        <source>show takes --record or --pict only</source>
+        <translation>show takes --record or --pict only</translation>
+    </message>
+    <message>
+        <source>list takes no options</source>
+        <translation>list takes no options</translation>
+    </message>
+    <message>
+        <source>a .g1m file holds black and white only</source>
+        <translation>a .g1m file holds black and white only</translation>
+    </message>
+    <message>
+        <source>--pict is for .g1m files</source>
+        <translation>--pict is for .g1m files</translation>
+    </message>
+    <message>
+        <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
+            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]
+       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
+       tavrolin-cat list IN.cat|IN.g1m
+       tavrolin-cat --help</source>
+        <translation>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
+            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]
+       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
+       tavrolin-cat list IN.cat|IN.g1m
+       tavrolin-cat --help</translation>
+    </message>
+    <message>
+        <source>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software, the
+.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
+editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
+whatever its name.
+
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+           A .cat archive of several records (programs, lists, pictures) gives
+           its first picture, or the N-th with --record N. A file cut short
+           gives what it holds; the rest stays white, and stderr says where it
+           ended.
+           From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
+           or capture in it.
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
+           (1 to 20, else 1), its black cells set and everything else clear.
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
+           for decode.
+  list     Prints a line for each picture in the file: &quot;Pict 3&quot;, &quot;Capture 1&quot;
+           for a .g1m file. For a .cat file a line for each record: its number
+           among the pictures (as --record takes it; &quot;-&quot; for a record that is
+           no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
+
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</source>
+        <translation>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software, the
+.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
+editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
+whatever its name.
+
+  decode   Reads a .cat file of either variant as &quot;Open&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+           A .cat archive of several records (programs, lists, pictures) gives
+           its first picture, or the N-th with --record N. A file cut short
+           gives what it holds; the rest stays white, and stderr says where it
+           ended.
+           From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
+           or capture in it.
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Import image&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Save&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
+           (1 to 20, else 1), its black cells set and everything else clear.
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
+           for decode.
+  list     Prints a line for each picture in the file: &quot;Pict 3&quot;, &quot;Capture 1&quot;
+           for a .g1m file. For a .cat file a line for each record: its number
+           among the pictures (as --record takes it; &quot;-&quot; for a record that is
+           no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
+
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</translation>
     </message>
 </context>
 <context>
@@ -340,8 +398,9 @@ stderr; a file already at OUT is left as it was), 2 wrong arguments.
 
 Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
 FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its &quot;%Header Record&quot; first line) as &quot;Otvor&quot; opens it, any other file
-imported as an image (bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; imports it.
+name or its &quot;%Header Record&quot; first line) or a .g1m/.g1r file of the fx-9860G
+family (by its content) as &quot;Otvor&quot; opens it, any other file imported as an image
+(bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; imports it.
 
   --lang LANG  the language of the window: sk, en or fr (by default the desktop&apos;s:
                Slovak, English or French where it asks for one of them, English
@@ -357,8 +416,9 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
 
 Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
 FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its &quot;%Header Record&quot; first line) as &quot;Open&quot; opens it, any other file
-imported as an image (bmp, jpg, gif, png) as &quot;Import image&quot; imports it.
+name or its &quot;%Header Record&quot; first line) or a .g1m/.g1r file of the fx-9860G
+family (by its content) as &quot;Open&quot; opens it, any other file imported as an image
+(bmp, jpg, gif, png) as &quot;Import image&quot; imports it.
 
   --lang LANG  the language of the window: sk, en or fr (by default the desktop&apos;s:
                Slovak, English or French where it asks for one of them, English
@@ -433,6 +493,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>riadok %1: %2</source>
         <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>súbor neobsahuje obrázok „%1“</source>
+        <translation>the file holds no picture “%1”</translation>
     </message>
 </context>
 <context>
@@ -735,23 +799,18 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::PictureChoiceDialog</name>
+    <message>
+        <source>Ktorý obrázok otvoriť?</source>
+        <translation>Which picture to open?</translation>
+    </message>
+    <message>
+        <source>Súbor obsahuje viac obrázkov. Zvoľte, ktorý sa má otvoriť:</source>
+        <translation>The file holds several pictures. Choose the one to open:</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::PictureFileSession</name>
-    <message>
-        <source>(súbory *.cat)|*.cat|(všetky súbory)|*.*</source>
-        <translation>(files *.cat)|*.cat|(all files)|*.*</translation>
-    </message>
-    <message>
-        <source>Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.</source>
-        <translation>I cannot load the file! Please check the file&apos;s format, and also that the file is meant for Algebra FX 2.0 or CFX 9850 calculators.</translation>
-    </message>
-    <message>
-        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
-        <translation>The file “%1” ends at line %2, before the whole picture. The rest of the picture stayed white.</translation>
-    </message>
-    <message>
-        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
-        <translation>Important: You are saving the picture in the format for black-and-white calculators. If you used colours other than black and white, they will not be saved. Only black and white are saved!</translation>
-    </message>
     <message>
         <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!</source>
         <translation>Important: You are saving the picture in the format for colour calculators. If you used black, it will not be saved, since colour calculators do not support black. Only blue, green, white and red are saved!</translation>
@@ -777,8 +836,19 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <translation>The written file cannot take the place of the one with the chosen name</translation>
     </message>
     <message>
-        <source>Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
-        <translation>I cannot save the picture to the file “%1”! %2 (%3). If a file of that name already existed, it is unchanged.</translation>
+        <source>(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*</source>
+        <translation>(files *.cat)|*.cat|(files *.g1m)|*.g1m|(all files)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::PictureNumberDialog</name>
+    <message>
+        <source>Číslo obrázka</source>
+        <translation>Picture number</translation>
+    </message>
+    <message>
+        <source>Kalkulačka uchováva obrázky Pict 1 až Pict 20. Pod ktorým číslom mám obrázok uložiť?</source>
+        <translation>The calculator keeps pictures Pict 1 to Pict 20. Under which number shall I save the picture?</translation>
     </message>
 </context>
 <context>
@@ -885,6 +955,33 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850</source>
         <translation>Pictures for Casio Algebra FX 2.0 and CFX-9850 calculators</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::picturefilemessages</name>
+    <message>
+        <source>Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.</source>
+        <translation>I cannot load the file! Please check the file&apos;s format, and also that the file is meant for Algebra FX 2.0 or CFX 9850 calculators.</translation>
+    </message>
+    <message>
+        <source>
+
+Dôvod: %1.</source>
+        <translation>
+
+Reason: %1.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
+        <translation>The file “%1” ends at line %2, before the whole picture. The rest of the picture stayed white.</translation>
+    </message>
+    <message>
+        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
+        <translation>Important: You are saving the picture in the format for black-and-white calculators. If you used colours other than black and white, they will not be saved. Only black and white are saved!</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
+        <translation>I cannot save the picture to the file “%1”! %2. If a file of that name already existed, it is unchanged.</translation>
     </message>
 </context>
 </TS>

@@ -191,10 +191,6 @@
         <translation>--fit et ses options vont avec encode</translation>
     </message>
     <message>
-        <source>show takes no options</source>
-        <translation>show n&apos;accepte aucune option</translation>
-    </message>
-    <message>
         <source>--mono and --colour are for encode</source>
         <translation>--mono et --colour vont avec encode</translation>
     </message>
@@ -219,93 +215,6 @@
         <translation>encode enregistre red, blue ou green, pas %1</translation>
     </message>
     <message>
-        <source>usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
-            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat show IN.cat
-       tavrolin-cat --help</source>
-        <translation>utilisation : tavrolin-cat decode ENTRÉE.cat SORTIE.bmp|SORTIE.png [--colours red,blue,green,white]
-              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
-                   [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-              tavrolin-cat show ENTRÉE.cat
-              tavrolin-cat --help</translation>
-    </message>
-    <message>
-        <source>
-
-Converts pictures between the .cat files of the calculators&apos; PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
-
-  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-           --fit takes any image instead, as the editor&apos;s fit dialog does:
-           scaled to the screen keeping its proportions, whole on white
-           (contain, the default) or filling it and cut (cover), then turned
-           into black and white (--mono) or red, blue, green and white
-           (--colour) by diffused (the default) or ordered dithering, or with
-           --dither none by brightness: darker than --threshold (128 unless
-           told; a threshold alone means none) becomes ink. --invert swaps
-           light and dark.
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green.
-
---lang sk|en|fr chooses the language of the messages; by default it is the
-desktop&apos;s, as for the editor.
-
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
-</source>
-        <translation>
-
-Convertit les images entre les fichiers .cat du logiciel de liaison PC des
-calculatrices et les images ordinaires, exactement comme l&apos;éditeur Tavrolin les
-ouvre, les enregistre et les importe.
-
-  decode   Lit un fichier .cat de l&apos;une ou l&apos;autre variante comme le fait
-           «&#xa0;Ouvrir&#xa0;» et écrit son image de 128 x 64 dans les couleurs de la
-           palette en fichier BMP ou PNG (selon l&apos;extension). --colours donne les
-           plans d&apos;un fichier couleur à appliquer, comme cochés dans la boîte de
-           dialogue de l&apos;éditeur&#xa0;; les quatre par défaut. Le rouge remet en blanc
-           là où son plan n&apos;a pas de bit&#xa0;; le bleu, le vert et le blanc ne font
-           que poser des cases.
-  encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
-           le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
-           couleurs exactes de la palette et les deux variantes proches
-           (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
-           au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
-           «&#xa0;Sauver&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
-           --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
-           limite, le noir n&apos;est jamais gardé).
-           --fit prend à la place n&apos;importe quelle image, comme la boîte de
-           dialogue d&apos;ajustement de l&apos;éditeur&#xa0;: mise à l&apos;échelle de l&apos;écran en
-           gardant ses proportions, entière sur fond blanc (contain, par défaut)
-           ou le remplissant et rognée (cover), puis rendue en noir et blanc
-           (--mono) ou en rouge, bleu, vert et blanc (--colour) par tramage
-           diffusé (par défaut) ou ordonné, ou avec --dither none selon la
-           luminosité&#xa0;: ce qui est plus sombre que --threshold (128 par défaut&#xa0;;
-           un seuil seul signifie none) devient de l&apos;encre. --invert échange le
-           clair et le sombre.
-  show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
-           &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert.
-
---lang sk|en|fr choisit la langue des messages&#xa0;; par défaut, c&apos;est celle du
-bureau, comme pour l&apos;éditeur.
-
-Code de sortie&#xa0;: 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit (la raison
-est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel quel),
-2 arguments incorrects.
-</translation>
-    </message>
-    <message>
         <source>--dither, --threshold and --invert go with --fit</source>
         <translation>--dither, --threshold et --invert vont avec --fit</translation>
     </message>
@@ -324,6 +233,156 @@ est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel que
     <message>
         <source>--threshold goes with --dither none</source>
         <translation>--threshold va avec --dither none</translation>
+    </message>
+    <message>
+        <source>--pict takes a number from 1 to 20</source>
+        <translation>--pict attend un nombre de 1 à 20</translation>
+    </message>
+    <message>
+        <source>--record takes a number from 1 on</source>
+        <translation>--record attend un nombre à partir de 1</translation>
+    </message>
+    <message>
+        <source>--record is for show and decode</source>
+        <translation>--record va avec show et decode</translation>
+    </message>
+    <message>
+        <source>show takes --record or --pict only</source>
+        <translation>show n&apos;accepte que --record ou --pict</translation>
+    </message>
+    <message>
+        <source>list takes no options</source>
+        <translation>list n&apos;accepte aucune option</translation>
+    </message>
+    <message>
+        <source>a .g1m file holds black and white only</source>
+        <translation>un fichier .g1m ne contient que du noir et blanc</translation>
+    </message>
+    <message>
+        <source>--pict is for .g1m files</source>
+        <translation>--pict va avec les fichiers .g1m</translation>
+    </message>
+    <message>
+        <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
+            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]
+       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
+       tavrolin-cat list IN.cat|IN.g1m
+       tavrolin-cat --help</source>
+        <translation>utilisation : tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.bmp|SORTIE.png [--colours red,blue,green,white] [--record N | --pict N]
+              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
+                   [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.g1m [--pict N]
+              tavrolin-cat show ENTRÉE.cat|ENTRÉE.g1m [--record N | --pict N]
+              tavrolin-cat list ENTRÉE.cat|ENTRÉE.g1m
+              tavrolin-cat --help</translation>
+    </message>
+    <message>
+        <source>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software, the
+.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
+editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
+whatever its name.
+
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+           A .cat archive of several records (programs, lists, pictures) gives
+           its first picture, or the N-th with --record N. A file cut short
+           gives what it holds; the rest stays white, and stderr says where it
+           ended.
+           From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
+           or capture in it.
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
+           (1 to 20, else 1), its black cells set and everything else clear.
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
+           for decode.
+  list     Prints a line for each picture in the file: &quot;Pict 3&quot;, &quot;Capture 1&quot;
+           for a .g1m file. For a .cat file a line for each record: its number
+           among the pictures (as --record takes it; &quot;-&quot; for a record that is
+           no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
+
+--lang sk|en|fr chooses the language of the messages; by default it is the
+desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</source>
+        <translation>
+
+Convertit les images entre les fichiers .cat du logiciel de liaison PC des
+calculatrices, les fichiers .g1m de la famille fx-9860G et les images ordinaires,
+exactement comme l&apos;éditeur Tavrolin les ouvre, les enregistre et les importe. Un
+fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
+
+  decode   Lit un fichier .cat de l&apos;une ou l&apos;autre variante comme le fait
+           «&#xa0;Ouvrir&#xa0;» et écrit son image de 128 x 64 dans les couleurs de la
+           palette en fichier BMP ou PNG (selon l&apos;extension). --colours donne les
+           plans d&apos;un fichier couleur à appliquer, comme cochés dans la boîte de
+           dialogue de l&apos;éditeur&#xa0;; les quatre par défaut. Le rouge remet en blanc
+           là où son plan n&apos;a pas de bit&#xa0;; le bleu, le vert et le blanc ne font
+           que poser des cases.
+           Une archive .cat de plusieurs enregistrements (programmes, listes,
+           images) donne sa première image, ou la N-ième avec --record N. Un
+           fichier tronqué donne ce qu&apos;il contient&#xa0;; le reste reste blanc, et
+           stderr indique où il s&apos;arrête.
+           D&apos;un fichier .g1m&#xa0;: l&apos;image «&#xa0;Pict N&#xa0;» avec --pict N, sinon la
+           première image ou capture qu&apos;il contient.
+  encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
+           le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
+           couleurs exactes de la palette et les deux variantes proches
+           (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
+           au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
+           «&#xa0;Sauver&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
+           --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
+           limite, le noir n&apos;est jamais gardé).
+           --fit prend à la place n&apos;importe quelle image, comme la boîte de
+           dialogue d&apos;ajustement de l&apos;éditeur&#xa0;: mise à l&apos;échelle de l&apos;écran en
+           gardant ses proportions, entière sur fond blanc (contain, par défaut)
+           ou le remplissant et rognée (cover), puis rendue en noir et blanc
+           (--mono) ou en rouge, bleu, vert et blanc (--colour) par tramage
+           diffusé (par défaut) ou ordonné, ou avec --dither none selon la
+           luminosité&#xa0;: ce qui est plus sombre que --threshold (128 par défaut&#xa0;;
+           un seuil seul signifie none) devient de l&apos;encre. --invert échange le
+           clair et le sombre.
+           SORTIE finissant par .g1m&#xa0;: un fichier .g1m d&apos;une seule image,
+           «&#xa0;Pict N&#xa0;» avec --pict N (1 à 20, sinon 1), ses cases noires posées
+           et tout le reste vide.
+  show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
+           &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert. --record et --pict comme
+           pour decode.
+  list     Affiche une ligne par image du fichier&#xa0;: «&#xa0;Pict 3&#xa0;», «&#xa0;Capture 1&#xa0;»
+           pour un fichier .g1m. Pour un fichier .cat, une ligne par
+           enregistrement&#xa0;: son numéro parmi les images (tel que --record le
+           prend&#xa0;; «&#xa0;-&#xa0;» pour un enregistrement qui n&apos;est pas une image), son
+           format, son type de données et son nom («&#xa0;1 MCS1 PC PICT1&#xa0;»).
+
+--lang sk|en|fr choisit la langue des messages&#xa0;; par défaut, c&apos;est celle du
+bureau, comme pour l&apos;éditeur.
+
+Code de sortie&#xa0;: 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit (la raison
+est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel quel),
+2 arguments incorrects.
+</translation>
     </message>
 </context>
 <context>
@@ -347,8 +406,9 @@ est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel que
 
 Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
 FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its &quot;%Header Record&quot; first line) as &quot;Otvor&quot; opens it, any other file
-imported as an image (bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; imports it.
+name or its &quot;%Header Record&quot; first line) or a .g1m/.g1r file of the fx-9860G
+family (by its content) as &quot;Otvor&quot; opens it, any other file imported as an image
+(bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; imports it.
 
   --lang LANG  the language of the window: sk, en or fr (by default the desktop&apos;s:
                Slovak, English or French where it asks for one of them, English
@@ -442,6 +502,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>riadok %1: %2</source>
         <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>súbor neobsahuje obrázok „%1“</source>
+        <translation>le fichier ne contient pas d&apos;image «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -744,23 +808,18 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::PictureChoiceDialog</name>
+    <message>
+        <source>Ktorý obrázok otvoriť?</source>
+        <translation>Quelle image ouvrir&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Súbor obsahuje viac obrázkov. Zvoľte, ktorý sa má otvoriť:</source>
+        <translation>Le fichier contient plusieurs images. Choisissez celle à ouvrir&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::PictureFileSession</name>
-    <message>
-        <source>(súbory *.cat)|*.cat|(všetky súbory)|*.*</source>
-        <translation>(fichiers *.cat)|*.cat|(tous les fichiers)|*.*</translation>
-    </message>
-    <message>
-        <source>Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.</source>
-        <translation>Je ne peux pas charger le fichier&#xa0;! Vérifiez son format, et aussi qu&apos;il est bien destiné aux calculatrices Algebra FX 2.0 ou CFX 9850.</translation>
-    </message>
-    <message>
-        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2, avant la fin de l&apos;image. Le reste de l&apos;image est resté blanc.</translation>
-    </message>
-    <message>
-        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
-        <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices noir et blanc. Si vous avez utilisé d&apos;autres couleurs que le noir et le blanc, elles ne seront pas enregistrées. Seuls le noir et le blanc sont enregistrés&#xa0;!</translation>
-    </message>
     <message>
         <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!</source>
         <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices couleur. Si vous avez utilisé du noir, il ne sera pas enregistré, car les calculatrices couleur ne gèrent pas le noir. Seuls le bleu, le vert, le blanc et le rouge sont enregistrés&#xa0;!</translation>
@@ -786,8 +845,19 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <translation>Le fichier écrit ne peut pas remplacer celui du nom choisi</translation>
     </message>
     <message>
-        <source>Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
-        <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! %2 (%3). Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
+        <source>(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*</source>
+        <translation>(fichiers *.cat)|*.cat|(fichiers *.g1m)|*.g1m|(tous les fichiers)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::PictureNumberDialog</name>
+    <message>
+        <source>Číslo obrázka</source>
+        <translation>Numéro de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Kalkulačka uchováva obrázky Pict 1 až Pict 20. Pod ktorým číslom mám obrázok uložiť?</source>
+        <translation>La calculatrice garde les images Pict 1 à Pict 20. Sous quel numéro dois-je enregistrer l&apos;image&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -894,6 +964,33 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850</source>
         <translation>Images pour calculatrices Casio Algebra FX 2.0 et CFX-9850</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::picturefilemessages</name>
+    <message>
+        <source>Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.</source>
+        <translation>Je ne peux pas charger le fichier&#xa0;! Vérifiez son format, et aussi qu&apos;il est bien destiné aux calculatrices Algebra FX 2.0 ou CFX 9850.</translation>
+    </message>
+    <message>
+        <source>
+
+Dôvod: %1.</source>
+        <translation>
+
+Raison&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2, avant la fin de l&apos;image. Le reste de l&apos;image est resté blanc.</translation>
+    </message>
+    <message>
+        <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
+        <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices noir et blanc. Si vous avez utilisé d&apos;autres couleurs que le noir et le blanc, elles ne seront pas enregistrées. Seuls le noir et le blanc sont enregistrés&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
+        <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! %2. Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
     </message>
 </context>
 </TS>

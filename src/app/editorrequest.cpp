@@ -50,8 +50,9 @@ QString editorHelp() {
 
 Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
 FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its "%Header Record" first line) as "Otvor" opens it, any other file
-imported as an image (bmp, jpg, gif, png) as "Importuj obrázok" imports it.
+name or its "%Header Record" first line) or a .g1m/.g1r file of the fx-9860G
+family (by its content) as "Otvor" opens it, any other file imported as an image
+(bmp, jpg, gif, png) as "Importuj obrázok" imports it.
 
   --lang LANG  the language of the window: sk, en or fr (by default the desktop's:
                Slovak, English or French where it asks for one of them, English

@@ -37,6 +37,9 @@ void describe(CatRecord& record) {
         const Line line = lineAt(record.text, position);
         position = line.next;
         if (number == 2) {
+            if (startsWithKey(line.text, "FORMAT:")) {
+                record.formatName = valueAfter(line.text, "FORMAT:");
+            }
             record.format = startsWithKey(line.text, "FORMAT:MCS1")  ? LoadFormat::Monochrome
                             : startsWithKey(line.text, "FORMAT:IMG") ? LoadFormat::Colour
                                                                      : LoadFormat::None;

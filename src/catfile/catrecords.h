@@ -15,8 +15,9 @@ struct CatRecord {
     std::string_view text;
     int firstLine = 1;  // the record's first line in the whole file
     LoadFormat format = LoadFormat::None;
-    std::string_view dataType;  // after "Data Type:", as written; empty when there is none
-    std::string_view name;      // after "File Name:" or "Data Name:"; empty when none
+    std::string_view formatName;  // after "Format:" on line 2, as written
+    std::string_view dataType;    // after "Data Type:", as written; empty when there is none
+    std::string_view name;        // after "File Name:" or "Data Name:"; empty when none
 
     // A picture: line 2 names a picture format, and no "Data Type" line says it is a
     // program ("PG").

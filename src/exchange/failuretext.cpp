@@ -45,6 +45,8 @@ QString reasonText(const model::Failure& failure) {
             return Reasons::tr("súbor je skrátený");
         case model::FailureReason::NoPictureInside:
             return Reasons::tr("súbor neobsahuje žiaden obrázok");
+        case model::FailureReason::PictureMissing:
+            return Reasons::tr("súbor neobsahuje obrázok „%1“").arg(detail);
     }
     return detail;
 }

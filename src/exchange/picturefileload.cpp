@@ -2,7 +2,7 @@
 
 #include "catfile/catheader.h"
 #include "catfile/catrecords.h"
-#include "exchange/catfilebytes.h"
+#include "exchange/picturefilebytes.h"
 #include "model/canvas.h"
 #include "model/newpicture.h"
 
@@ -25,7 +25,7 @@ void PictureFileLoad::start(model::EditorState& state, const QString& path) {
 }
 
 void PictureFileLoad::read(model::EditorState& state, const QString& path) {
-    model::Result<std::string> bytes = readCatFileBytes(path);
+    model::Result<std::string> bytes = readPictureFileBytes(path);
     if (!bytes) {
         failure_ = bytes.failure();
         return;

@@ -24,6 +24,7 @@ enum class FailureReason {
     WrongControlBytes,  // a binary file's control bytes do not match its size
     BinaryCutShort,     // a binary file ends before its contents do
     NoPictureInside,    // a file of several records holds no picture
+    PictureMissing,     // the picture asked for is not in the file (detail: its name)
 };
 
 // A failure and where it happened: a 1-based line of a text file, or 0.

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "exchange/picturefilekind.h"
+#include "exchange/pictureformats.h"
 #include "model/canvas.h"
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
@@ -89,7 +89,7 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
 }
 
 void Form1::openPath(const QString& path) {
-    if (exchange::isPictureFile(path)) {
+    if (exchange::formatOfFile(path) != exchange::PictureFormat::Image) {
         pictureFiles_->openFile(path);
     } else {
         Frame2->importFile(path);

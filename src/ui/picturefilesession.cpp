@@ -4,8 +4,11 @@
 #include <QWindow>
 
 #include "exchange/failuretext.h"
+#include "exchange/pictureformats.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
+#include "ui/g1mpicturefiles.h"
+#include "ui/picturefilemessages.h"
 
 namespace tavrolin::ui {
 
@@ -15,33 +18,7 @@ namespace {
 constexpr int kCompletionDelayMs = 100;
 
 QString pictureFileFilter() {
-    return PictureFileSession::tr("(súbory *.cat)|*.cat|(všetky súbory)|*.*");
-}
-
-QString loadErrorMessage() {
-    return PictureFileSession::tr(
-        "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
-        "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
-}
-
-// The program's sentence first, then why.
-QString withReason(const QString& sentence, const model::Failure& failure) {
-    return sentence + QStringLiteral("\n\n") + exchange::failureText(failure);
-}
-
-QString cutShortNote(const QString& path, int lastLine) {
-    return PictureFileSession::tr(
-               "Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok "
-               "obrázka zostal biely.")
-        .arg(path)
-        .arg(lastLine);
-}
-
-QString monochromeWarning() {
-    return PictureFileSession::tr(
-        "Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V "
-        "prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. "
-        "Uloží sa len čierna a biela farba!");
+    return PictureFileSession::tr("(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*");
 }
 
 QString colourWarning() {
@@ -107,7 +84,8 @@ bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
     }
     QString& fileName = context_.state.fileName;
     fileName.clear();
-    const FileDialogRequest request{title, pictureFileFilter()};
+    const FileDialogRequest request{title, pictureFileFilter(),
+                                    forSaving ? QStringLiteral("*.g1m") : QString()};
     fileName =
         forSaving ? context_.prompts.saveFileName(request) : context_.prompts.openFileName(request);
     return !fileName.isEmpty();
@@ -129,6 +107,10 @@ void PictureFileSession::openFile(const QString& path) {
 
 void PictureFileSession::startLoad() {
     model::EditorState& state = context_.state;
+    if (exchange::formatOfFile(state.fileName) == exchange::PictureFormat::G1m) {
+        openG1mFile(context_, state.fileName);
+        return;
+    }
     load_.start(state, state.fileName);
     context_.changed();
     if (load_.waitsForColours()) {
@@ -136,7 +118,7 @@ void PictureFileSession::startLoad() {
         return;
     }
     if (!load_.loadValid()) {
-        context_.prompts.message(withReason(loadErrorMessage(), load_.failure()));
+        context_.prompts.message(loadErrorMessage(load_.failure()));
     }
     // Whatever the file held, the completion releases it and shows the picture.
     Timer2.start(kCompletionDelayMs);
@@ -147,7 +129,7 @@ void PictureFileSession::Timer2_Timer() {
     load_.finish(context_.state, form2_->colours());
     context_.changed();
     if (const catfile::FileEnd end = load_.fileEnd()) {
-        context_.prompts.message(cutShortNote(context_.state.fileName, *end));
+        context_.prompts.message(cutShortMessage(context_.state.fileName, *end));
     }
 }
 
@@ -161,6 +143,10 @@ void PictureFileSession::save() {
         return;
     }
     model::EditorState& state = context_.state;
+    if (exchange::formatForSaving(state.fileName) == exchange::PictureFormat::G1m) {
+        saveG1mFile(context_, state.fileName);
+        return;
+    }
     const exchange::SaveVariant variant =
         colourCalculator_() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
     if (const model::Outcome started = save_.start(state.fileName, variant, state.picture);
@@ -212,10 +198,8 @@ void PictureFileSession::showSaveFailure(const model::Failure& failure) {
             break;
     }
     context_.prompts.message(
-        PictureFileSession::tr(
-            "Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom "
-            "už existoval, zostal nezmenený.")
-            .arg(context_.state.fileName, step, exchange::failureText(failure)));
+        saveFailureMessage(context_.state.fileName,
+                           QStringLiteral("%1 (%2)").arg(step, exchange::failureText(failure))));
 }
 
 }  // namespace tavrolin::ui

@@ -2,16 +2,20 @@
 
 #include <QCoreApplication>
 #include <QSaveFile>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "catfile/catrecords.h"
 #include "catfile/decodedcatfile.h"
-#include "exchange/catfilebytes.h"
+#include "exchange/picturefilebytes.h"
 #include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
+#include "exchange/g1mfileio.h"
 #include "exchange/imagescan.h"
 #include "exchange/picturefilesave.h"
+#include "exchange/pictureformats.h"
 #include "model/canvas.h"
 
 namespace tavrolin::catconverter {
@@ -26,17 +30,18 @@ void report(std::FILE* err, const QString& path, const model::Failure& failure) 
     std::fprintf(err, "tavrolin-cat: %s\n", qUtf8Printable(exchange::failureAt(path, failure)));
 }
 
-// The picture of a .cat file as the editor opens it, or nothing when it cannot be read.
-// A file cut short gives what it holds, and a note of where it ended.
-std::optional<model::PictureGrid> readPicture(const QString& path, catfile::LoadColours colours,
-                                              std::FILE* err) {
-    const model::Result<std::string> bytes = exchange::readCatFileBytes(path);
+// The n-th picture record of a .cat file as the editor opens it, or nothing when it
+// cannot be read. A file cut short gives what it holds, and a note of where it ended.
+std::optional<catfile::DecodedCatFile> readCatFile(const QString& path,
+                                                   catfile::LoadColours colours, int record,
+                                                   std::FILE* err) {
+    const model::Result<std::string> bytes = exchange::readPictureFileBytes(path);
     if (!bytes) {
         report(err, path, bytes.failure());
         return std::nullopt;
     }
-    const model::Result<catfile::DecodedCatFile> decoded =
-        catfile::decodeCatFile(bytes.value(), colours);
+    model::Result<catfile::DecodedCatFile> decoded =
+        catfile::decodeCatFile(bytes.value(), colours, record);
     if (!decoded) {
         report(err, path, decoded.failure());
         return std::nullopt;
@@ -46,7 +51,72 @@ std::optional<model::PictureGrid> readPicture(const QString& path, catfile::Load
                      qUtf8Printable(QCoreApplication::translate(
                          "tavrolin-cat", "the file ends here; the rest stayed white")));
     }
-    return decoded.value().picture;
+    return std::move(decoded).value();
+}
+
+// The pictures of a .g1m file, or nothing when it cannot be read.
+std::optional<std::vector<g1mfile::G1mEntry>> readG1mEntries(const QString& path, std::FILE* err) {
+    auto entries = exchange::readG1mFile(path);
+    if (!entries) {
+        report(err, path, entries.failure());
+        return std::nullopt;
+    }
+    return std::move(entries).value();
+}
+
+// The picture asked for: "Pict n" of a .g1m file for --pict n, else its first picture;
+// the one picture of a .cat file.
+std::optional<model::PictureGrid> readPicture(const ConverterRequest& request, std::FILE* err) {
+    if (exchange::formatOfFile(request.input) != exchange::PictureFormat::G1m) {
+        auto decoded =
+            readCatFile(request.input, request.loadColours, std::max(request.record, 1), err);
+        return decoded ? std::optional(decoded->picture) : std::nullopt;
+    }
+    const auto entries = readG1mEntries(request.input, err);
+    if (!entries) {
+        return std::nullopt;
+    }
+    for (const g1mfile::G1mEntry& entry : *entries) {
+        if (request.pict == 0 ||
+            (entry.kind == g1mfile::G1mEntry::Kind::Picture && entry.number == request.pict)) {
+            return entry.picture;
+        }
+    }
+    report(err, request.input,
+           {model::FailureReason::PictureMissing, 0, "Pict " + std::to_string(request.pict)});
+    return std::nullopt;
+}
+
+// Every record of a .cat file: its number among the pictures ("-" for any other
+// record), format, data type and name.
+int listCatFile(const QString& path, std::FILE* out, std::FILE* err) {
+    const model::Result<std::string> bytes = exchange::readPictureFileBytes(path);
+    if (!bytes) {
+        report(err, path, bytes.failure());
+        return kFileFailed;
+    }
+    int pictures = 0;
+    for (const catfile::CatRecord& record : catfile::splitCatRecords(bytes.value())) {
+        const std::string number = record.isPicture() ? std::to_string(++pictures) : "-";
+        std::fprintf(out, "%s %.*s %.*s %.*s\n", number.c_str(), int(record.formatName.size()),
+                     record.formatName.data(), int(record.dataType.size()), record.dataType.data(),
+                     int(record.name.size()), record.name.data());
+    }
+    return kDone;
+}
+
+int list(const QString& path, std::FILE* out, std::FILE* err) {
+    if (exchange::formatOfFile(path) != exchange::PictureFormat::G1m) {
+        return listCatFile(path, out, err);
+    }
+    const auto entries = readG1mEntries(path, err);
+    if (!entries) {
+        return kFileFailed;
+    }
+    for (const g1mfile::G1mEntry& entry : *entries) {
+        std::fprintf(out, "%s\n", entry.name.c_str());
+    }
+    return kDone;
 }
 
 // Writes the picture one pixel a cell through the editor's preview box, so a BMP is the
@@ -85,6 +155,15 @@ int encode(const ConverterRequest& request, std::FILE* err) {
         report(err, request.input, picture.failure());
         return kFileFailed;
     }
+    if (request.g1mOutput) {
+        const model::Outcome written =
+            exchange::writeG1mFile(request.output, picture.value(), std::max(request.pict, 1));
+        if (!written) {
+            report(err, request.output, written.failure());
+            return kFileFailed;
+        }
+        return kDone;
+    }
     const model::Outcome written = exchange::savePictureFile(request.output, request.variant,
                                                              picture.value(), request.saveColours);
     if (!written) {
@@ -116,12 +195,13 @@ int runRequest(const ConverterRequest& request, std::FILE* out, std::FILE* err) 
             return kDone;
         case ConverterCommand::Encode:
             return encode(request, err);
+        case ConverterCommand::List:
+            return list(request.input, out, err);
         case ConverterCommand::Decode:
         case ConverterCommand::Show:
             break;
     }
-    const std::optional<model::PictureGrid> picture =
-        readPicture(request.input, request.loadColours, err);
+    const std::optional<model::PictureGrid> picture = readPicture(request, err);
     if (!picture) {
         return kFileFailed;
     }

@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <limits>
 #include <optional>
 #include <utility>
 
 #include "catconverter/fitarguments.h"
+#include "exchange/pictureformats.h"
+#include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::catconverter {
 
@@ -40,6 +43,31 @@ bool hasExtension(const QString& path, const QString& extension) {
     return path.endsWith(extension, Qt::CaseInsensitive);
 }
 
+// Whether the argument is the option, alone (its value the next argument) or as
+// "option=value".
+bool isOption(const QString& argument, const QString& option) {
+    return argument == option || argument.startsWith(option + u'=');
+}
+
+// The value of such an option: a whole number from 1 to `last`; nothing when it is
+// missing or out of range. Moves `i` past a value given as the next argument.
+std::optional<int> numberOf(const QStringList& arguments, qsizetype& i, const QString& option,
+                            int last) {
+    QString text = arguments[i].mid(option.size() + 1);
+    if (arguments[i] == option) {
+        if (++i == arguments.size()) {
+            return std::nullopt;
+        }
+        text = arguments[i];
+    }
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (!isNumber || number < 1 || number > last) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 }  // namespace
 
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
@@ -71,6 +99,22 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             colours = argument.mid(QStringLiteral("--colours=").size());
         } else if (fitArguments.take(arguments, i)) {
             continue;
+        } else if (isOption(argument, QStringLiteral("--pict"))) {
+            const std::optional<int> number =
+                numberOf(arguments, i, QStringLiteral("--pict"), g1mfile::kLastPictureNumber);
+            if (!number) {
+                return Failure(QCoreApplication::translate("tavrolin-cat",
+                                                           "--pict takes a number from 1 to 20"));
+            }
+            request.pict = *number;
+        } else if (isOption(argument, QStringLiteral("--record"))) {
+            const std::optional<int> number =
+                numberOf(arguments, i, QStringLiteral("--record"), std::numeric_limits<int>::max());
+            if (!number) {
+                return Failure(QCoreApplication::translate("tavrolin-cat",
+                                                           "--record takes a number from 1 on"));
+            }
+            request.record = *number;
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
             return Failure(
                 QCoreApplication::translate("tavrolin-cat", "unknown option %1").arg(argument));
@@ -83,8 +127,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     if (command == u"--help" || command == u"-h" || command == u"help") {
         return request;
     }
-    const qsizetype wantedFiles = command == u"show" ? 1 : 2;
-    if (command != u"decode" && command != u"encode" && command != u"show") {
+    const qsizetype wantedFiles = command == u"show" || command == u"list" ? 1 : 2;
+    if (command != u"decode" && command != u"encode" && command != u"show" && command != u"list") {
         return Failure(
             QCoreApplication::translate("tavrolin-cat", "unknown command %1").arg(command));
     }
@@ -100,10 +144,18 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         return Failure(
             QCoreApplication::translate("tavrolin-cat", "--fit and its options are for encode"));
     }
-    if (command == u"show") {
-        request.command = ConverterCommand::Show;
-        if (mono || colour || colours) {
-            return Failure(QCoreApplication::translate("tavrolin-cat", "show takes no options"));
+    if (request.record != 0 && command != u"show" && command != u"decode") {
+        return Failure(
+            QCoreApplication::translate("tavrolin-cat", "--record is for show and decode"));
+    }
+    if (command == u"show" || command == u"list") {
+        request.command = command == u"show" ? ConverterCommand::Show : ConverterCommand::List;
+        if (mono || colour || colours || (request.pict != 0 && command == u"list")) {
+            return Failure(
+                command == u"show"
+                    ? QCoreApplication::translate("tavrolin-cat",
+                                                  "show takes --record or --pict only")
+                    : QCoreApplication::translate("tavrolin-cat", "list takes no options"));
         }
     } else if (command == u"decode") {
         request.command = ConverterCommand::Decode;
@@ -132,6 +184,18 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         }
     } else {
         request.command = ConverterCommand::Encode;
+        request.g1mOutput =
+            exchange::formatForSaving(request.output) == exchange::PictureFormat::G1m;
+        if (request.g1mOutput) {
+            if (colour || colours) {
+                return Failure(QCoreApplication::translate(
+                    "tavrolin-cat", "a .g1m file holds black and white only"));
+            }
+            return request;
+        }
+        if (request.pict != 0) {
+            return Failure(QCoreApplication::translate("tavrolin-cat", "--pict is for .g1m files"));
+        }
         if (mono == colour) {
             return Failure(QCoreApplication::translate("tavrolin-cat",
                                                        "encode needs either --mono or --colour"));
@@ -168,26 +232,37 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
 QString usageLine() {
     return QCoreApplication::translate(
         "tavrolin-cat",
-        "usage: tavrolin-cat decode IN.cat OUT.bmp|OUT.png [--colours red,blue,green,white]\n"
+        "usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white]"
+        " [--record N | --pict N]\n"
         "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour "
         "[--colours red,blue,green]\n"
         "            [--fit [contain|cover] [--dither diffuse|ordered|none] "
         "[--threshold 0-255] [--invert]]\n"
-        "       tavrolin-cat show IN.cat\n"
+        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]\n"
+        "       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]\n"
+        "       tavrolin-cat list IN.cat|IN.g1m\n"
         "       tavrolin-cat --help");
 }
 
 QString helpText() {
     return usageLine() + QCoreApplication::translate("tavrolin-cat", R"(
 
-Converts pictures between the .cat files of the calculators' PC link software and
-ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
+Converts pictures between the .cat files of the calculators' PC link software, the
+.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
+editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
+whatever its name.
 
   decode   Reads a .cat file of either variant as "Otvor" does and writes its
            128 x 64 picture in the palette colours as a BMP or PNG file (by the
            extension). --colours lists the planes of a colour file to apply, as
            ticked in the editor's dialog; all four by default. Red clears to white
            where its plane has no bit; blue, green and white only set cells.
+           A .cat archive of several records (programs, lists, pictures) gives
+           its first picture, or the N-th with --record N. A file cut short
+           gives what it holds; the rest stays white, and stderr says where it
+           ended.
+           From a .g1m file: picture "Pict N" with --pict N, else the first picture
+           or capture in it.
   encode   Takes the image's top-left 128 x 64 pixels as "Importuj obrázok" does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
@@ -202,8 +277,15 @@ ordinary images, exactly as the Tavrolin editor opens, saves and imports them.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
+           OUT ending in .g1m: a .g1m file of one picture, "Pict N" with --pict N
+           (1 to 20, else 1), its black cells set and everything else clear.
   show     Prints the picture as 64 lines of 128 characters: '.' white,
-           '#' black, 'R' red, 'B' blue, 'G' green.
+           '#' black, 'R' red, 'B' blue, 'G' green. --record and --pict as
+           for decode.
+  list     Prints a line for each picture in the file: "Pict 3", "Capture 1"
+           for a .g1m file. For a .cat file a line for each record: its number
+           among the pictures (as --record takes it; "-" for a record that is
+           no picture), its format, data type and name ("1 MCS1 PC PICT1").
 
 --lang sk|en|fr chooses the language of the messages; by default it is the
 desktop's, as for the editor.

@@ -12,7 +12,7 @@
 
 namespace tavrolin::catconverter {
 
-enum class ConverterCommand { Help, Decode, Encode, Show };
+enum class ConverterCommand { Help, Decode, Encode, Show, List };
 
 // What one run of the converter is asked to do.
 struct ConverterRequest {
@@ -27,6 +27,14 @@ struct ConverterRequest {
     // encode: the image fitted to the screen, as the fit dialog does, instead of taken
     // as it is.
     std::optional<exchange::FitOptions> fit;
+    // --pict: the picture of a .g1m file read or written, 0 when not told (read the
+    // first, write "Pict 1").
+    int pict = 0;
+    // --record: the picture record of a .cat archive read (1-based, among its pictures),
+    // 0 when not told (the first).
+    int record = 0;
+    // encode: a .g1m file is written rather than a .cat.
+    bool g1mOutput = false;
 };
 
 // The request that the arguments (the program name left out) make, or why they make

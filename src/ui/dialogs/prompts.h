@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include "exchange/imagefit.h"
 
@@ -12,6 +13,9 @@ namespace tavrolin::ui {
 struct FileDialogRequest {
     QString title;
     QString filter;
+    // A pattern of the filter, "*.g1m", whose choice in a save dialog adds its extension
+    // to a name typed without one; none when empty.
+    QString extendingPattern = {};
 };
 
 // How the user wants an image that is more than a calculator picture imported: fitted
@@ -37,6 +41,12 @@ class Prompts {
     virtual void message(const QString& text) = 0;
     // The fit dialog for a decoded image, its choices set as in `initial`.
     virtual FitAnswer askFit(const QImage& image, const exchange::FitOptions& initial) = 0;
+    // Which of the pictures a file holds to open, by their names ("Pict 3", "Capture 1");
+    // -1 when the user cancelled.
+    virtual int choosePicture(const QStringList& names) = 0;
+    // The n of "Pict n", 1..20, a picture is saved as, `proposed` to begin with; 0 when
+    // the user cancelled.
+    virtual int choosePictureNumber(int proposed) = 0;
 };
 
 }  // namespace tavrolin::ui

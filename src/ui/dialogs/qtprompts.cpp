@@ -6,6 +6,8 @@
 
 #include "ui/apptitle.h"
 #include "ui/dialogs/fitdialog.h"
+#include "ui/dialogs/picturechoicedialog.h"
+#include "ui/dialogs/picturenumberdialog.h"
 
 namespace tavrolin::ui {
 
@@ -17,10 +19,18 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilters(QtPrompts::nameFilters(request.filter));
+    const QStringList filters = QtPrompts::nameFilters(request.filter);
+    dialog.setNameFilters(filters);
     dialog.selectFile(QString());
     // Overwrite confirmation is on by default; no suffix is added to a typed name.
     dialog.setDefaultSuffix(QString());
+    if (!request.extendingPattern.isEmpty()) {
+        const QString extending =
+            filters.value(QtPrompts::patterns(request.filter).indexOf(request.extendingPattern));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& f) {
+            dialog.setDefaultSuffix(f == extending ? request.extendingPattern.mid(2) : QString());
+        });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
@@ -36,6 +46,15 @@ QStringList QtPrompts::nameFilters(const QString& filter) {
         filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
     }
     return filters;
+}
+
+QStringList QtPrompts::patterns(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList patterns;
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+        patterns << parts[i];
+    }
+    return patterns;
 }
 
 QString QtPrompts::openFileName(const FileDialogRequest& request) {
@@ -55,6 +74,14 @@ FitAnswer QtPrompts::askFit(const QImage& image, const exchange::FitOptions& ini
     FitDialog dialog(image, initial, parent_);
     dialog.exec();
     return dialog.answer();
+}
+
+int QtPrompts::choosePicture(const QStringList& names) {
+    return PictureChoiceDialog::choose(names, parent_);
+}
+
+int QtPrompts::choosePictureNumber(int proposed) {
+    return PictureNumberDialog::choose(proposed, parent_);
 }
 
 }  // namespace tavrolin::ui

@@ -19,9 +19,13 @@ class QtPrompts : public Prompts {
     QString saveFileName(const FileDialogRequest& request) override;
     void message(const QString& text) override;
     FitAnswer askFit(const QImage& image, const exchange::FitOptions& initial) override;
+    int choosePicture(const QStringList& names) override;
+    int choosePictureNumber(int proposed) override;
 
     // "(súbory *.cat)|*.cat|(všetky súbory)|*.*" as Qt's name filters.
     static QStringList nameFilters(const QString& filter);
+    // Its patterns alone: "*.cat", "*.*".
+    static QStringList patterns(const QString& filter);
 
   private:
     QWidget* parent_;

@@ -1,4 +1,4 @@
-#include "exchange/catfilebytes.h"
+#include "exchange/picturefilebytes.h"
 
 #include <QFile>
 
@@ -7,7 +7,7 @@
 
 namespace tavrolin::exchange {
 
-model::Result<std::string> readCatFileBytes(const QString& path) {
+model::Result<std::string> readPictureFileBytes(const QString& path) {
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) {

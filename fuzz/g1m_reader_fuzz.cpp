@@ -1,0 +1,44 @@
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "g1mfile/g1mheader.h"
+#include "g1mfile/g1mreader.h"
+#include "g1mfile/g1mwriter.h"
+#include "model/picturegrid.h"
+
+// Input: the file. Besides not crashing, the reader must keep its promises: only files
+// that start as one read, a readable file holds at least one picture of black and white
+// cells, and each picture written back as "Pict 1" and read again comes back unchanged.
+
+using namespace tavrolin::g1mfile;
+using tavrolin::model::PictureGrid;
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view file(reinterpret_cast<const char*>(data), size);
+    const auto read = readG1mFile(file);
+    if (!read) {
+        return 0;
+    }
+    require(startsAsG1mFile(file) && !read.value().empty());
+    for (const G1mEntry& entry : read.value()) {
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            const int code = entry.picture.at(x, y);
+            require(code == tavrolin::model::kWhite || code == tavrolin::model::kBlack);
+        });
+        const auto reread = readG1mFile(g1mPictureFile(entry.picture, kFirstPictureNumber));
+        require(reread && reread.value().size() == 1);
+        require(reread.value().front().picture.usedCellsEqual(entry.picture));
+    }
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "model/failure.h"
+
+namespace tavrolin::g1mfile {
+
+// Whether the bytes start as a .g1m or .g1r file does: the inverted "USBPower". The
+// first eight bytes are enough.
+bool startsAsG1mFile(std::string_view bytes);
+
+// The standard header of a whole file: its magic and type, the size field against the
+// file's length, and both control bytes against the size field.
+model::Outcome checkStandardHeader(std::string_view bytes);
+
+}  // namespace tavrolin::g1mfile

@@ -1,0 +1,61 @@
+#include "ui/g1mpicturefiles.h"
+
+#include <QStringList>
+
+#include "exchange/failuretext.h"
+#include "exchange/g1mfileio.h"
+#include "g1mfile/g1mwriter.h"
+#include "model/canvas.h"
+#include "model/newpicture.h"
+#include "ui/picturefilemessages.h"
+
+namespace tavrolin::ui {
+
+namespace {
+
+// The entry the user opens: the only one, or the one chosen from the list; -1 for none.
+int chosenEntry(Prompts& prompts, const std::vector<g1mfile::G1mEntry>& entries) {
+    if (entries.size() == 1) {
+        return 0;
+    }
+    QStringList names;
+    for (const g1mfile::G1mEntry& entry : entries) {
+        names << QString::fromStdString(entry.name);
+    }
+    return prompts.choosePicture(names);
+}
+
+}  // namespace
+
+void openG1mFile(EditorContext& context, const QString& path) {
+    const auto entries = exchange::readG1mFile(path);
+    if (!entries) {
+        context.prompts.message(loadErrorMessage(entries.failure()));
+        return;
+    }
+    const int chosen = chosenEntry(context.prompts, entries.value());
+    if (chosen < 0 || chosen >= int(entries.value().size())) {
+        return;
+    }
+    model::EditorState& state = context.state;
+    model::takeUndoCopy(state);
+    model::resetToPen(state);
+    state.picture.copyUsedCellsFrom(entries.value()[std::size_t(chosen)].picture);
+    model::repaintCanvas(state);
+    model::setCurrentColor(state, model::kBlack);
+    context.changed();
+}
+
+void saveG1mFile(EditorContext& context, const QString& path) {
+    const int number = context.prompts.choosePictureNumber(g1mfile::kFirstPictureNumber);
+    if (number < g1mfile::kFirstPictureNumber || number > g1mfile::kLastPictureNumber) {
+        return;
+    }
+    context.prompts.message(monochromeWarning());
+    const model::Outcome written = exchange::writeG1mFile(path, context.state.picture, number);
+    if (!written) {
+        context.prompts.message(saveFailureMessage(path, exchange::failureText(written.failure())));
+    }
+}
+
+}  // namespace tavrolin::ui

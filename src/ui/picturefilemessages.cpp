@@ -1,0 +1,47 @@
+#include "ui/picturefilemessages.h"
+
+#include <QCoreApplication>
+
+#include "exchange/failuretext.h"
+
+namespace tavrolin::ui {
+
+QString loadErrorMessage() {
+    return QCoreApplication::translate(
+        "tavrolin::ui::picturefilemessages",
+        "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
+        "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
+}
+
+QString loadErrorMessage(const model::Failure& failure) {
+    return loadErrorMessage() +
+           QCoreApplication::translate("tavrolin::ui::picturefilemessages", "\n\nDôvod: %1.")
+               .arg(exchange::failureText(failure));
+}
+
+QString cutShortMessage(const QString& path, int lastLine) {
+    return QCoreApplication::translate(
+               "tavrolin::ui::picturefilemessages",
+               "Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal "
+               "biely.")
+        .arg(path)
+        .arg(lastLine);
+}
+
+QString monochromeWarning() {
+    return QCoreApplication::translate(
+        "tavrolin::ui::picturefilemessages",
+        "Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V "
+        "prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. "
+        "Uloží sa len čierna a biela farba!");
+}
+
+QString saveFailureMessage(const QString& path, const QString& reason) {
+    return QCoreApplication::translate(
+               "tavrolin::ui::picturefilemessages",
+               "Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už "
+               "existoval, zostal nezmenený.")
+        .arg(path, reason);
+}
+
+}  // namespace tavrolin::ui

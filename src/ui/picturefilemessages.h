@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include "model/failure.h"
+
+namespace tavrolin::ui {
+
+// The messages of opening and saving picture files, shared by every format.
+
+QString loadErrorMessage();
+// The load error message, then why the file could not be read.
+QString loadErrorMessage(const model::Failure& failure);
+// A file cut short opened with what it holds: where it ended.
+QString cutShortMessage(const QString& path, int lastLine);
+QString monochromeWarning();
+// A save that failed: the file's name, then why; any file of that name is unchanged.
+QString saveFailureMessage(const QString& path, const QString& reason);
+
+}  // namespace tavrolin::ui

@@ -1,0 +1,149 @@
+// The .g1m codec: the bytes written for one picture, and what an archive reads as.
+#include <QTest>
+#include <string>
+
+#include "g1marchive.h"
+#include "g1mfile/g1mreader.h"
+#include "g1mfile/g1mwriter.h"
+
+using namespace tavrolin::g1mfile;
+using g1marchive::archive;
+using g1marchive::memoryFile;
+using tavrolin::model::FailureReason;
+using tavrolin::model::PictureGrid;
+
+namespace {
+
+std::string_view view(const QByteArray& data) {
+    return {data.constData(), std::size_t(data.size())};
+}
+
+QByteArray pictureFile(const PictureGrid& picture, int number) {
+    return QByteArray::fromStdString(g1mPictureFile(picture, number));
+}
+
+// A sheet with the cells set, the leftmost pixel of a byte in its highest bit.
+QByteArray sheet(std::initializer_list<QPoint> cells) {
+    QByteArray data(1024, '\0');
+    for (const QPoint& cell : cells) {
+        data[(cell.y() - 1) * 16 + (cell.x() - 1) / 8] |= char(0x80 >> ((cell.x() - 1) % 8));
+    }
+    return data;
+}
+
+PictureGrid blackAt(std::initializer_list<QPoint> cells) {
+    PictureGrid picture;
+    for (const QPoint& cell : cells) {
+        picture.at(cell.x(), cell.y()) = tavrolin::model::kBlack;
+    }
+    return picture;
+}
+
+}  // namespace
+
+class TestG1mFile : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pictureFileHeader_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("header");
+        const QByteArray standard =
+            "AAACBDAF90889A8D CEFFEFFFEFFF 72 FE FFFFF7B3 FB "
+            "000000000000000000 FFFE ";
+        QTest::newRow("Pict 1") << 1
+                                << QByteArray::fromHex(standard +
+                                                       "50494354555245203100000000000000 00000001 "
+                                                       "6D61696E00000000 5049435431000000 07 "
+                                                       "00000800 000000");
+        QTest::newRow("Pict 20") << 20
+                                 << QByteArray::fromHex(standard +
+                                                        "50494354555245203230000000000000 00000001 "
+                                                        "6D61696E00000000 5049435432300000 07 "
+                                                        "00000800 000000");
+    }
+    void pictureFileHeader() {
+        QFETCH(int, number);
+        QFETCH(QByteArray, header);
+        const QByteArray file = pictureFile(PictureGrid{}, number);
+        QCOMPARE(file.size(), 0x84C);
+        QCOMPARE(file.first(0x4C).toHex(' '), header.toHex(' '));
+    }
+
+    void roundTrip() {
+        PictureGrid picture;
+        PictureGrid::forEachUsedCell(
+            [&](int x, int y) { picture.at(x, y) = std::int16_t((3 * x + 7 * y + x * y) % 5); });
+        const QByteArray file = pictureFile(picture, 7);
+        const auto read = readG1mFile(view(file));
+        QVERIFY(read.ok());
+        QCOMPARE(read.value().size(), 1U);
+        const G1mEntry& entry = read.value().front();
+        QCOMPARE(entry.name, std::string("Pict 7"));
+        PictureGrid::forEachUsedCell(
+            [&](int x, int y) { QCOMPARE(entry.picture.at(x, y) == 1, picture.at(x, y) == 1); });
+    }
+
+    void archiveWithOtherFiles() {
+        const QByteArray body =
+            memoryFile("PICTURE 3", "main", "PICT3", 0x07,
+                       sheet({{1, 1}, {5, 5}}) + sheet({{128, 64}, {5, 5}})) +
+            memoryFile("PROGRAM", "system", "DRAW", 0x01, QByteArray(13, 'x')) +
+            memoryFile("CAPT 1", "@REV2", "CAPT 1", 0x0A,
+                       QByteArray("\0\x80\0\x40", 4) + sheet({{64, 32}})) +
+            memoryFile("PICTURE 20", "main", "PICT20", 0x07, sheet({{2, 3}}) + sheet({}));
+        const auto read = readG1mFile(view(archive(body, 4)));
+        QVERIFY(read.ok());
+        const auto& entries = read.value();
+        QCOMPARE(entries.size(), 3U);
+        QCOMPARE(entries[0].name + entries[1].name + entries[2].name, "Pict 3Capture 1Pict 20");
+        QVERIFY(entries[0].picture.usedCellsEqual(blackAt({{1, 1}, {5, 5}, {128, 64}})));
+        QVERIFY(entries[1].picture.usedCellsEqual(blackAt({{64, 32}})));
+        QVERIFY(entries[2].picture.usedCellsEqual(blackAt({{2, 3}})));
+    }
+
+    // -1: the file reads.
+    void damagedFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("reason");
+        const QByteArray good = pictureFile(blackAt({{1, 1}}), 1);
+        const QByteArray body = good.mid(0x20);
+        const auto changed = [&](int offset, int xorMask) {
+            QByteArray file = good;
+            file[offset] = char(file[offset] ^ xorMask);
+            return file;
+        };
+        QTest::newRow("older type") << changed(8, 0x31 ^ 0x62) << -1;
+        QTest::newRow("empty") << QByteArray() << int(FailureReason::EmptyFile);
+        QTest::newRow("no USBPower")
+            << QByteArray("%Header Record\r\n") << int(FailureReason::HeaderKeyMismatch);
+        QTest::newRow("header cut") << good.first(0x1F) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("add-in") << changed(8, 0x31 ^ 0xF3) << int(FailureReason::NoPictureInside);
+        QTest::newRow("size field") << good + '\0' << int(FailureReason::WrongSizeField);
+        QTest::newRow("control 1") << changed(0x0E, 1) << int(FailureReason::WrongControlBytes);
+        QTest::newRow("control 2") << changed(0x14, 1) << int(FailureReason::WrongControlBytes);
+        QTest::newRow("data cut") << archive(body.chopped(1), 1)
+                                  << int(FailureReason::BinaryCutShort);
+        QTest::newRow("file header cut")
+            << archive(body.first(0x20), 1) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("group header cut")
+            << archive(body + body.first(0x13), 2) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("only a program")
+            << archive(memoryFile("PROGRAM", "system", "A", 0x01, "x"), 1)
+            << int(FailureReason::NoPictureInside);
+        QTest::newRow("capture not 128 x 64")
+            << archive(memoryFile("CAPT 1", "@REV2", "CAPT 1", 0x0A,
+                                  QByteArray("\0\x80\0\x20", 4) + sheet({})),
+                       1)
+            << int(FailureReason::NoPictureInside);
+    }
+    void damagedFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, reason);
+        const auto read = readG1mFile(view(file));
+        QCOMPARE(read.ok() ? -1 : int(read.failure().reason), reason);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestG1mFile)
+#include "test_g1mfile.moc"
