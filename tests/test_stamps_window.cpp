@@ -82,34 +82,6 @@ class TestStampsWindow : public QObject {
         QVERIFY(state.picture.usedCellsEqual(before));
     }
 
-    void arrowsMoveTheTextAndShowIt_data() {
-        QTest::addColumn<QByteArray>("arrow");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::newRow("left") << QByteArray("Command15") << -1 << 0;
-        QTest::newRow("right") << QByteArray("Command32") << 1 << 0;
-        QTest::newRow("up") << QByteArray("Command30") << 0 << -1;
-        QTest::newRow("down") << QByteArray("Command31") << 0 << 1;
-    }
-    void arrowsMoveTheTextAndShowIt() {
-        QFETCH(QByteArray, arrow);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        model::EditorState& state = ui_.state();
-        ui_.type("Text1", QStringLiteral("H"));
-        ui_.type("Combo1", kMono);
-        QCOMPARE(state.preview.font().family(), kMono);  // the font goes to both boxes
-        ui_.click(arrow);
-        QCOMPARE(state.textX, x);
-        QCOMPARE(state.textY, y);
-        // "H" of 8 points at (0, 0) has its left stem in pixel column 1, from row 2 down.
-        QCOMPARE(state.textBox.pixel(1 + x, 2 + y), model::kBlackRgb);
-        QCOMPARE(state.textBox.pixel(1 + x, 1 + y), state.textBox.background());
-        QCOMPARE(state.textBox.pixel(x, 2 + y), state.textBox.background());
-        QVERIFY(allWhite(state.picture));
-        QVERIFY(!state.undoAvailable);
-    }
-
     void clearEmptiesTheTextAndItsPlace() {
         model::EditorState& state = ui_.state();
         ui_.type("Combo1", kMono);
