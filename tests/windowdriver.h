@@ -2,6 +2,7 @@
 
 #include <QAnyStringView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -87,6 +88,7 @@ inline void hover(QWidget* area) {
 class MainWindow {
   public:
     bool open(ScriptedPrompts& prompts) {
+        prompts_ = &prompts;
         window_ = std::make_unique<tavrolin::ui::Form1>(prompts);
         window_->show();
         window_->activateWindow();
@@ -169,6 +171,12 @@ class MainWindow {
     //   choose NAME TEXT      sets a list's text (typing takes ASCII only)
     //   key KEYS              a key sequence to the focused control ("Ctrl+O", "+")
     //   focus NAME            gives a control the keyboard focus
+    //   answer NAME           answers the next file dialog with a file of `folder`
+    //   tick DIALOG BITS      ticks a dialog's boxes; ticked expects them
+    //   close DIALOG          closes a dialog by its frame; shown DIALOG 0|1 expects it
+    //   settled               waits until loading and saving are done
+    //   said TEXT             expects the latest message to begin so ("-" none)
+    //   asked N               expects N file dialogs so far
     //   draw X,Y ROWS         puts cells into the picture as if drawn
     //   hmove X,Y             the pointer over a hedgehog pixel; hdrag with the button
     //                         held, hclick a click
@@ -179,6 +187,9 @@ class MainWindow {
     void run(const QString& steps) {
         for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
             const QString trimmed = step.trimmed();
+            if (trimmed.isEmpty()) {
+                continue;
+            }
             const QString word = trimmed.section(u' ', 0, 0);
             const QString rest = trimmed.section(u' ', 1);
             const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
@@ -223,6 +234,36 @@ class MainWindow {
                 word == u"hclick"
                     ? QTest::mouseClick(box, Qt::LeftButton, {}, pixel)
                     : moveOver(box, pixel, word == u"hdrag" ? Qt::LeftButton : Qt::NoButton);
+            } else if (word == u"answer") {
+                // A file of `folder` for the next file dialog; "-" cancels it.
+                prompts_->fileNames << (rest == u"-" ? QString() : folder + u'/' + rest);
+            } else if (word == u"tick" || word == u"ticked") {
+                // Check1, Check2, ... of a dialog as the bits of a number from the lowest.
+                QDialog& dialog = topLevel(args[0]);
+                int ticks = 0;
+                for (int i = 0; auto* box = dialog.findChild<QCheckBox*>(u"Check%1"_s.arg(i + 1));
+                     ++i) {
+                    if (word == u"tick") {
+                        box->setChecked((args[1].toInt() >> i & 1) != 0);
+                    }
+                    ticks |= box->isChecked() ? 1 << i : 0;
+                }
+                QCOMPARE(ticks, args[1].toInt());
+            } else if (word == u"close") {
+                topLevel(rest).close();
+            } else if (word == u"shown") {
+                QCOMPARE(topLevel(args[0]).isVisible(), args[1] == u"1");
+            } else if (word == u"settled") {
+                QVERIFY(filesSettled());
+            } else if (word == u"said") {
+                // The latest message begins so; "-" for none.
+                QVERIFY2(
+                    rest == u"-"
+                        ? prompts_->messages.isEmpty()
+                        : prompts_->messages.value(prompts_->messages.size() - 1).startsWith(rest),
+                    qPrintable(prompts_->messages.join(u'\n')));
+            } else if (word == u"asked") {
+                QCOMPARE(int(prompts_->dialogs.size()), rest.toInt());
             } else if (word == u"focus") {
                 control(rest)->setFocus();
             } else if (word == u"art") {
@@ -253,6 +294,8 @@ class MainWindow {
     // What the canvas would show if it were painted afresh from the picture.
     QImage repaintedCanvas() { return pictureart::repainted(state()); }
 
+    QString folder;  // where `answer` finds its files
+
   private:
     static QPoint cellOf(const QString& text) {
         return {text.section(u',', 0, 0).toInt(), text.section(u',', 1).toInt()};
@@ -278,6 +321,7 @@ class MainWindow {
         return found == values.end() ? -999 : found->second();
     }
 
+    ScriptedPrompts* prompts_ = nullptr;
     std::unique_ptr<tavrolin::ui::Form1> window_;
 };
 
