@@ -173,24 +173,6 @@ class TestAccessibility : public QObject {
         QVERIFY(!accessible(ui_.control("Image1"))->state().checked);
     }
 
-    void swatchesAreChosenWithTheSpaceKey_data() {
-        QTest::addColumn<QString>("swatch");
-        QTest::addColumn<int>("code");
-        QTest::newRow("green") << "Image5" << int(model::kGreen);
-    }
-    void swatchesAreChosenWithTheSpaceKey() {
-        QFETCH(QString, swatch);
-        QFETCH(int, code);
-        // Reached by Tab from the first swatch, as a keyboard user would.
-        ui_.control("Image1")->setFocus(Qt::TabFocusReason);
-        for (int presses = 0; presses < 5 && focusName() != swatch; ++presses) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(focusName(), swatch);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(state().currentColor, code);
-    }
-
     // Tab reaches every control a user can operate; of a pair of options, the selected
     // one (the arrow keys move between them).
     void everyControlIsReachableFromTheKeyboard() {
