@@ -176,14 +176,6 @@ class TestTavrolinCat : public QObject {
         QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)));
     }
 
-    void helpExplainsEveryCommand() {
-        const Run done = run(u"--help"_s);
-        QCOMPARE(done.exitCode, 0);
-        for (const char* word : {"decode", "encode", "show", "--colours", "--mono", "--colour"}) {
-            QVERIFY2(done.out.contains(word), word);
-        }
-    }
-
     // A name of the longest length leaves no room for the name of the file written beside
     // it: the write fails for any user, wherever the folder lies.
     void failedWriteKeepsTheOldFile() {
