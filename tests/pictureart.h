@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/canvas.h"
 #include "model/picturebox.h"
 #include "model/picturegrid.h"
 
@@ -13,6 +14,19 @@ namespace pictureart {
 // Every colour in every column and row, so a lost or shifted cell shows.
 inline tavrolin::model::ColorCode patternCode(int x, int y) {
     return static_cast<tavrolin::model::ColorCode>((3 * x + 7 * y + x * y) % 5);
+}
+
+inline tavrolin::model::PictureGrid patternPicture() {
+    tavrolin::model::PictureGrid picture;
+    tavrolin::model::PictureGrid::forEachUsedCell(
+        [&](int x, int y) { picture.at(x, y) = patternCode(x, y); });
+    return picture;
+}
+
+// What the canvas would show if it were painted afresh from the picture.
+inline QImage repainted(tavrolin::model::EditorState state) {
+    tavrolin::model::repaintCanvas(state);
+    return state.canvas.image();
 }
 
 inline QRgb paletteQRgb(int code) {

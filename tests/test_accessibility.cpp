@@ -131,74 +131,6 @@ class TestAccessibility : public QObject {
         QVERIFY(dialog.colours().blue && dialog.colours().green);
     }
 
-    void controlsAreNamedForWhatTheyDo_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("accessibleName");
-        QTest::addColumn<QAccessible::Role>("role");
-        QTest::addColumn<QString>("description");
-        const auto row = [](const char* object, const char* name, QAccessible::Role role,
-                            const char* description = "") {
-            QTest::newRow(object) << QString::fromLatin1(object) << QString::fromUtf8(name) << role
-                                  << QString::fromUtf8(description);
-        };
-        row("Command26", "Pero", QAccessible::Button);
-        row("Command6", "Tenšie", QAccessible::Button);
-        row("Command15", "Doľava", QAccessible::Button);
-        row("Image1", "čierna", QAccessible::RadioButton);
-        row("Picture1", "Plátno", QAccessible::Canvas, "nástroj: pero, farba: čierna, hrúbka: 1");
-        row("Picture2", "Náhľad", QAccessible::Graphic);
-        row("Shape1", "Aktuálna farba", QAccessible::Graphic, "čierna");
-        row("Label3", "0", QAccessible::StaticText, "stĺpec");
-        row("Label4", "0", QAccessible::StaticText, "riadok");
-        row("Label18", "aktívne: pero", QAccessible::StaticText, "aktívny nástroj");
-        row("Check6", "a aj opačne", QAccessible::CheckBox);
-        row("Frame7", "Farba:", QAccessible::Grouping);
-        row("Text1", "Text", QAccessible::EditableText);
-    }
-    void controlsAreNamedForWhatTheyDo() {
-        QFETCH(QString, name);
-        QFETCH(QString, accessibleName);
-        QFETCH(QAccessible::Role, role);
-        QFETCH(QString, description);
-        QWidget* widget = ui_.control(name);
-        QCOMPARE(accessibleText(widget, QAccessible::Name), accessibleName);
-        QCOMPARE(accessible(widget)->role(), role);
-        if (!description.isEmpty()) {
-            QCOMPARE(accessibleText(widget, QAccessible::Description), description);
-        }
-        // A button that shows only a picture says what it does when pointed at.
-        if (auto* button = qobject_cast<QAbstractButton*>(widget);
-            button && button->text().isEmpty() && role != QAccessible::Graphic) {
-            QVERIFY2(button->toolTip().startsWith(accessibleName), qPrintable(button->toolTip()));
-        }
-    }
-
-    // Lists read out their value as their name; what they are for is their own name and
-    // the name of the text field inside them.
-    void listsSayWhatTheyAreFor_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("purpose");
-        QTest::newRow("font") << u"Combo1"_s << u"Písmo"_s;
-        QTest::newRow("to") << u"Combo4"_s << u"Nová farba"_s;
-    }
-    void listsSayWhatTheyAreFor() {
-        QFETCH(QString, name);
-        QFETCH(QString, purpose);
-        auto* list = ui_.control<QComboBox>(name);
-        QCOMPARE(list->accessibleName(), purpose);
-        QCOMPARE(accessibleText(list->lineEdit(), QAccessible::Name), purpose);
-        QCOMPARE(accessibleText(list, QAccessible::Value), list->currentText());
-    }
-
-    void valueLabelsReadTheirCurrentValue() {
-        ui_.move(ui_.cell(12, 7));
-        QCOMPARE(state().pointerCellX, 12);
-        QCOMPARE(readName("Label3"), QStringLiteral("12"));
-        QCOMPARE(readName("Label4"), QStringLiteral("7"));
-        ui_.click("Command29");
-        QCOMPARE(readName("Label18"), QStringLiteral("aktívne: kruh"));
-    }
-
     void readersFollowTheDrawingState_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("canvas");
@@ -209,14 +141,9 @@ class TestAccessibility : public QObject {
         QTest::newRow("rectangle, blue, thickest")
             << names("Command28 Image4 Command7 Command7 Command7")
             << "nástroj: obdĺžnik, farba: modrá, hrúbka: 3" << 4;
-        QTest::newRow("circle in green, thinner") << names("Command7 Command29 Image5 Command6")
-                                                  << "nástroj: kruh, farba: zelená, hrúbka: 1" << 5;
         // A new picture goes back to the black pen without any swatch being clicked.
         QTest::newRow("new picture") << names("Command29 Image3 Command7 Command3")
                                      << "nástroj: pero, farba: čierna, hrúbka: 2" << 1;
-        // Choosing the chosen colour again keeps it marked.
-        QTest::newRow("same swatch twice")
-            << names("Image4 Image4") << "nástroj: pero, farba: modrá, hrúbka: 1" << 4;
     }
     void readersFollowTheDrawingState() {
         QFETCH(QStringList, clicks);
@@ -244,54 +171,6 @@ class TestAccessibility : public QObject {
         QCOMPARE(state().currentColor, model::kRed);
         QVERIFY(accessible(red)->state().checked);
         QVERIFY(!accessible(ui_.control("Image1"))->state().checked);
-    }
-
-    void swatchesAreChosenWithTheSpaceKey_data() {
-        QTest::addColumn<QString>("swatch");
-        QTest::addColumn<int>("code");
-        QTest::newRow("white") << "Image2" << int(model::kWhite);
-        QTest::newRow("green") << "Image5" << int(model::kGreen);
-    }
-    void swatchesAreChosenWithTheSpaceKey() {
-        QFETCH(QString, swatch);
-        QFETCH(int, code);
-        // Reached by Tab from the first swatch, as a keyboard user would.
-        ui_.control("Image1")->setFocus(Qt::TabFocusReason);
-        for (int presses = 0; presses < 5 && focusName() != swatch; ++presses) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(focusName(), swatch);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(state().currentColor, code);
-    }
-
-    void tabFollowsTheLayout_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QStringList>("next");
-        QTest::newRow("menu, then import")
-            << "Command2"
-            << names(
-                   "Command1 Command3 Command4 Command5 Check5 Check3 Check1 Check2 Check4 Combo3");
-        QTest::newRow("colours by rows, then thickness")
-            << "Image1" << names("Image5 Image2 Image4 Image3 Command6 Command7 Text1");
-        QTest::newRow("text frame") << "Text1"
-                                    << names(
-                                           "Combo1 Combo2 Command15 Command30 Command32 Command31 "
-                                           "Command9 Command10 Command8 Command26");
-        QTest::newRow("tools, calculator, picture, hedgehog")
-            << "Command26"
-            << names(
-                   "Command28 Command27 Command29 Option1 Command13 Command24 Command25 Command14 "
-                   "Command12 Command2");
-        QTest::newRow("left column into the toolbox")
-            << "Combo4" << names("Check6 Command16 Image1");
-    }
-    void tabFollowsTheLayout() {
-        QFETCH(QString, from);
-        QFETCH(QStringList, next);
-        ui_.control(from)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(focusName(), from);
-        QCOMPARE(tabThrough(next.size()), next);
     }
 
     // Tab reaches every control a user can operate; of a pair of options, the selected

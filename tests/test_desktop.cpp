@@ -134,12 +134,18 @@ class TestDesktop : public QObject {
         QTest::addColumn<QString>("message");   // "load", "import" or "missing" error, or none
         QTest::addColumn<QString>("expected");  // cells (1..3, 1) and (9, 9) afterwards
         const QByteArray broken("%Header Record\r\nFormat:BMP\r\n");
+        // Dropped files take the same path from the drop on: a few rows show the drop.
         for (const bool dropped : {false, true}) {
             const auto row = [dropped](const char* tag) -> QTestData& {
                 return QTest::addRow("%s: %s", dropped ? "dropped" : "argument", tag) << dropped;
             };
             row("monochrome .cat") << u"mono.cat"_s << catFile(false) << "" << u"#..\n."_s;
             row("colour .cat") << u"colour.CAT"_s << catFile(true) << "" << u".rb\n."_s;
+            if (dropped) {
+                row("image") << u"picture.png"_s << pngFile() << "" << u"#rb\n."_s;
+                row("unreadable .cat") << u"broken.cat"_s << broken << "load" << u"...\n."_s;
+                continue;
+            }
             row("header, other name") << u"picture.txt"_s << catFile(false) << "" << u"#..\n."_s;
             row(".g1m, other name") << u"calc.png"_s << g1mFile() << "" << u"#..\n."_s;
             row("unreadable .cat") << u"broken.cat"_s << broken << "load" << u"...\n."_s;

@@ -24,18 +24,10 @@ using model::EditorState;
 namespace {
 
 const QString kFilter = u"(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*"_s;
-const QString kLoadError =
-    u"Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento súbor je "
-    u"určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850."_s;
 const QString kMonochromeWarning =
     u"Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, "
     u"že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len "
     u"čierna a biela farba!"_s;
-const QString kColourWarning =
-    u"Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, že "
-    u"ste použili čiernu farbu, tak táto sa neuloží, keďže farebné kalkulačky čiernu farbu "
-    u"nepodporujú. Uloží sa len modrá, zelená, biela a červená farba!"_s;
-
 QByteArray colourFile(const model::PictureGrid& picture, catfile::SaveColours colours = {}) {
     return QByteArray::fromStdString(catfile::colourFile(picture, colours));
 }
@@ -64,15 +56,6 @@ class TestFilesWindow : public QObject {
     bool timerActive(const char* name) { return ui_.control<QTimer>(name)->isActive(); }
     QString path(const QString& name) { return folder_->filePath(name); }
 
-    // The colours a user draws in: black, red, blue, green and white cells.
-    void drawEveryColour() {
-        dab("Image1", 1, 1);
-        dab("Image3", 2, 1);
-        dab("Image4", 3, 1);
-        dab("Image5", 4, 1);
-        dab("Image1", 128, 64);
-        dab("Image3", 127, 64);
-    }
     // "Ulož" into `name`; for a colour save, then OK in Form3 with the given ticks.
     void save(const QString& name, bool colour, int ticks = 7) {
         ui_.click(colour ? "Option2" : "Option1");
@@ -86,17 +69,6 @@ class TestFilesWindow : public QObject {
         }
         QVERIFY(ui_.filesSettled());
     }
-    // "Otvor" on `name`; for a colour file, then OK in Form2 with the given ticks.
-    void open(const QString& name, int ticks = 15) {
-        prompts_.fileNames = QStringList{path(name)};
-        ui_.click("Command1");
-        if (form("Form2").isVisible()) {
-            setTicks(form("Form2"), ticks, 4);
-            windowdriver::click(form("Form2"), "Command1");
-        }
-        QVERIFY(ui_.filesSettled());
-    }
-
   private slots:
     void init() {
         folder_.emplace();
@@ -113,102 +85,106 @@ class TestFilesWindow : public QObject {
         folder_.reset();
     }
 
-    void savedPictureOpensAgain_data() {
-        QTest::addColumn<bool>("colour");
-        QTest::addColumn<int>("saveTicks");
-        QTest::addColumn<int>("loadTicks");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QString>("expected");  // cells (1..4, 1) and (127..128, 64)
-        QTest::newRow("monochrome") << false << 7 << 15 << 140 << "#...\n.#";
-        QTest::newRow("colour") << true << 7 << 15 << 285 << ".rbg\nr.";
-        QTest::newRow("colour, blue saved") << true << 2 << 15 << 285 << "..b.\n..";
-        QTest::newRow("colour, red not loaded") << true << 7 << 14 << 285 << "..bg\n..";
+    // Before each row: mono.cat holds "#" and colour.cat "rbg" from cell (1, 1), and
+    // kept.cat an old text that no row may lose.
+    void scenario_data() {
+        QTest::addColumn<QString>("steps");
+        const auto row = [](const char* name, const char* steps) {
+            QTest::newRow(name) << QString::fromUtf8(steps);
+        };
+        const char* mono = "said Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele";
+        const char* colour = "said Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné";
+        const auto join = [](std::initializer_list<const char*> parts) {
+            QByteArray steps;
+            for (const char* part : parts) {
+                steps += QByteArray(part) + " | ";
+            }
+            return steps;
+        };
+        const char* drawn = "draw 1,1 #rbg | draw 127,64 r# | ";
+        const char* reopen = "click Command3 | click Command28 | answer p.cat | click Command1 | ";
+        row("monochrome saved and opened",
+            join({drawn, "click Option1 | answer p.cat | click Command2 | settled", mono, reopen,
+                  "settled | art 1,1 #... | art 127,64 .# | label Label18 aktívne: pero | "
+                  "is shape=1 undo=1 | asked 2"})
+                .constData());
+        row("colour saved and opened",
+            join({drawn,
+                  "click Option2 | answer p.cat | click Command2 | tick Form3 7 | "
+                  "click Form3.Command1 | settled",
+                  colour, reopen,
+                  "tick Form2 15 | click Form2.Command1 | settled | "
+                  "art 1,1 .rbg | art 127,64 r. | is tool=1"})
+                .constData());
+        row("colour, blue saved",
+            join({drawn,
+                  "click Option2 | answer p.cat | click Command2 | tick Form3 2 | "
+                  "click Form3.Command1 | settled",
+                  reopen, "click Form2.Command1 | settled | art 1,1 ..b. | art 127,64 .."})
+                .constData());
+        row("colour, red not loaded",
+            join({drawn,
+                  "click Option2 | answer p.cat | click Command2 | "
+                  "click Form3.Command1 | settled",
+                  reopen,
+                  "tick Form2 14 | click Form2.Command1 | settled | art 1,1 ..bg | "
+                  "ticked Form2 14"})
+                .constData());
+        row("open cancelled",
+            "draw 5,5 g | click Command27 | answer - | click Command1 | "
+            "shown Form2 0 | said - | art 5,5 g | is tool=2 undo=0");
+        row("colour save cancelled",
+            "click Option2 | answer - | click Command2 | shown Form3 0 | "
+            "said - | asked 1");
+        row("Form3 closed by its frame",
+            "draw 3,3 # | click Option2 | answer kept.cat | click Command2 | close Form3 | "
+            "settled | said - | click Option1 | answer p.cat | click Command2 | settled | "
+            "click Command3 | answer p.cat | click Command1 | settled | art 3,3 #");
+        // Closing the colour question cancels the Open: all is as before "Otvor".
+        row("Form2 closed by its frame",
+            "draw 3,3 r | click Command27 | answer colour.cat | click Command1 | "
+            "close Form2 | settled | art 1,1 ... | art 3,3 r | is tool=2 undo=0 | "
+            "answer colour.cat | click Command1 | click Form2.Command1 | settled | art 1,1 rbg");
+        row("colour file cut short",
+            "answer cut.cat | click Command1 | click Form2.Command1 | settled | art 1,1 rbg | "
+            "said Obrázok v súbore je neúplný");
+        // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
+        row("Ulož while loading",
+            "answer colour.cat | click Command1 | answer other.cat | "
+            "click Command2 | asked 1 | shown Form2 1 | shown Form3 0 | "
+            "click Form2.Command1 | settled | art 1,1 rbg");
+        row("Otvor while saving",
+            "click Option2 | answer p.cat | click Command2 | "
+            "answer colour.cat | click Command1 | asked 1 | shown Form2 0 | "
+            "click Form3.Command1 | settled | art 1,1 ...");
+        // Planes go over the picture as it is when the colours are confirmed.
+        row("drawn while Form2 waits",
+            "answer colour.cat | click Command1 | dab 1,1 | dab 4,1 | "
+            "click Form2.Command1 | settled | art 1,1 rbg.");
+        row("drawn while Form2 waits, red unticked",
+            "answer colour.cat | click Command1 | dab 1,1 | dab 4,1 | tick Form2 14 | "
+            "click Form2.Command1 | settled | art 1,1 #bg#");
+        // The sheets hold the picture as it is at OK, in the variant chosen at "Ulož".
+        row("edits while Form3 waits",
+            join({"click Option2 | answer p.cat | click Command2 | draw 7,7 r | click Option1 | "
+                  "click Form3.Command1 | settled",
+                  colour, reopen, "click Form2.Command1 | settled | art 7,7 r"})
+                .constData());
     }
-    void savedPictureOpensAgain() {
-        QFETCH(bool, colour);
-        QFETCH(int, saveTicks);
-        QFETCH(int, loadTicks);
-        QFETCH(int, lines);
-        QFETCH(QString, expected);
-        drawEveryColour();
-        const model::PictureGrid drawn = state().picture;
-        save(u"picture.cat"_s, colour, saveTicks);
-        const catfile::SaveColours chosen{(saveTicks & 1) != 0, (saveTicks & 2) != 0,
-                                          (saveTicks & 4) != 0};
-        const QByteArray written = fileBytes(path(u"picture.cat"_s));
-        QCOMPARE(written, QByteArray::fromStdString(colour ? catfile::colourFile(drawn, chosen)
-                                                           : catfile::monochromeFile(drawn)));
-        QCOMPARE(written.count("\r\n"), lines);
-        QCOMPARE(prompts_.messages, QStringList{colour ? kColourWarning : kMonochromeWarning});
-        QCOMPARE(prompts_.dialogs.back().title, u"Uložiť obrázok"_s);
-        QCOMPARE(prompts_.dialogs.back().filter, kFilter);
-        QVERIFY(state().picture.usedCellsEqual(drawn));
-
-        ui_.click("Command3");
-        ui_.click("Image4");
-        ui_.click("Command28");
-        open(u"picture.cat"_s, loadTicks);
-        QCOMPARE(prompts_.dialogs.back().title, u"Otvoriť obrázok"_s);
-        QCOMPARE(prompts_.dialogs.back().filter, kFilter);
-        QCOMPARE(prompts_.messages.size(), 1);
-        QCOMPARE(pictureart::art(state().picture, 1, 1, 4, 1) + u'\n' +
-                     pictureart::art(state().picture, 127, 64, 128, 64),
-                 expected);
-        QCOMPARE(state().fileName, path(u"picture.cat"_s));
-        QCOMPARE(ui_.text("Label18"), u"aktívne: pero"_s);
-        QCOMPARE(ui_.control<ui::ColourSwatch>("Shape1")->colour(), QColor(0, 0, 0));
-        QVERIFY(ui_.undoEnabled());
-    }
-
-    void cancelledDialogsChangeNothing_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("colour");
-        QTest::newRow("open") << "Command1" << false;
-        QTest::newRow("save mono") << "Command2" << false;
-        QTest::newRow("save colour") << "Command2" << true;
-    }
-    void cancelledDialogsChangeNothing() {
-        QFETCH(QString, command);
-        QFETCH(bool, colour);
-        dab("Image5", 5, 5);
-        ui_.click("Command27");
-        ui_.click(colour ? "Option2" : "Option1");
-        prompts_.fileNames = QStringList{QString()};
-        ui_.click(command);
-        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
-        QVERIFY(prompts_.messages.isEmpty());
-        QVERIFY(!form("Form2").isVisible() && !form("Form3").isVisible());
-        QVERIFY(!timerActive("Timer2") && !timerActive("Timer3"));
-        QCOMPARE(state().picture.at(5, 5), model::kGreen);
-        QCOMPARE(state().currentTool, model::kLineTool);
-        QCOMPARE(state().currentColor, model::kGreen);
-        QVERIFY(!ui_.undoEnabled());
-        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList());
-    }
-
-    // Whatever went wrong, the picture is blank, the canvas shows it and "Naspäť" restores.
-    void unreadableFilesShowTheError_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason");
-        const QByteArray mono = QByteArray::fromStdString(catfile::monochromeFile({}));
-        QTest::newRow("header cut short") << mono.left(60) << u"riadok 4: súbor končí v hlavičke"_s;
-        QTest::newRow("no variant") << QByteArray("%Header Record\r\nFormat:BMP\r\n")
-                                    << u"riadok 2: neuvádza formát obrázka"_s;
-        QTest::newRow("missing") << QByteArray() << u"súbor neexistuje"_s;
-    }
-    void unreadableFilesShowTheError() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
-        if (!bytes.isEmpty()) {
-            writeBytes(path(u"bad.cat"_s), bytes);
+    void scenario() {
+        QFETCH(QString, steps);
+        model::PictureGrid picture;
+        pictureart::draw(picture, 1, 1, {u"rbg"_s});
+        writeBytes(path(u"colour.cat"_s), colourFile(picture));
+        writeBytes(path(u"cut.cat"_s), colourFile(picture).left(8000));
+        writeBytes(path(u"kept.cat"_s), "old picture");
+        ui_.folder = folder_->path();
+        ui_.run(steps);
+        QCOMPARE(fileBytes(path(u"kept.cat"_s)), QByteArray("old picture"));
+        QVERIFY(!QFile::exists(path(u"other.cat"_s)));
+        for (const ui::FileDialogRequest& dialog : prompts_.dialogs) {
+            QCOMPARE(dialog.filter, kFilter);
         }
-        dab("Image3", 9, 9);
-        open(u"bad.cat"_s);
-        QCOMPARE(prompts_.messages, QStringList{kLoadError + u"\n\nDôvod: "_s + reason + u"."_s});
-        QVERIFY(!form("Form2").isVisible());
-        QCOMPARE(state().picture.at(9, 9), model::kWhite);
-        ui_.click("Command11");
-        QCOMPARE(state().picture.at(9, 9), model::kRed);
     }
 
     // A save that cannot be written says why and leaves the old file; no warning is shown.
@@ -256,119 +232,6 @@ class TestFilesWindow : public QObject {
         // The window's file is free again: the next save goes through.
         save(u"picture.cat"_s, false);
         QCOMPARE(prompts_.messages.last(), kMonochromeWarning);
-    }
-
-    void form3ClosedByItsFrameAbandonsTheSave() {
-        writeBytes(path(u"picture.cat"_s), "old picture");
-        dab("Image3", 3, 3);
-        ui_.click("Option2");
-        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        ui_.click("Command2");
-        QVERIFY(form("Form3").isVisible());
-        form("Form3").close();
-        QTest::qWait(250);
-        QVERIFY(!timerActive("Timer3"));
-        QVERIFY(prompts_.messages.isEmpty());
-        QCOMPARE(fileBytes(path(u"picture.cat"_s)), QByteArray("old picture"));
-        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
-        save(u"picture.cat"_s, true);
-        QCOMPARE(fileBytes(path(u"picture.cat"_s)), colourFile(state().picture));
-    }
-
-    // Closing the colour question cancels the Open: all is as it was before "Otvor".
-    void form2ClosedByItsFrameCancelsTheOpen() {
-        model::PictureGrid saved;
-        saved.at(1, 1) = model::kBlue;
-        writeBytes(path(u"picture.cat"_s), colourFile(saved));
-        dab("Image3", 3, 3);
-        ui_.click("Command27");
-        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        ui_.click("Command1");
-        QVERIFY(form("Form2").isVisible());
-        // Until the load ends the canvas shows the picture from before.
-        QCOMPARE(state().canvas.image().pixel(12, 12), qRgb(255, 0, 0));
-        form("Form2").close();
-        QVERIFY(!timerActive("Timer2"));
-        QCOMPARE(state().picture.at(3, 3), model::kRed);
-        QCOMPARE(state().currentTool, model::kLineTool);
-        QCOMPARE(state().currentColor, model::kRed);
-        QVERIFY(!ui_.undoEnabled());
-        open(u"picture.cat"_s);
-        QCOMPARE(state().picture.at(1, 1), model::kBlue);
-    }
-
-    // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
-    void commandsWaitForTheOpenDialog_data() {
-        QTest::addColumn<bool>("loading");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("loading, Otvor") << true << "Command1";
-        QTest::newRow("loading, Ulož") << true << "Command2";
-        QTest::newRow("saving, Otvor") << false << "Command1";
-        QTest::newRow("saving, Ulož") << false << "Command2";
-    }
-    void commandsWaitForTheOpenDialog() {
-        QFETCH(bool, loading);
-        QFETCH(QString, command);
-        model::PictureGrid saved;
-        saved.at(2, 2) = model::kGreen;
-        writeBytes(path(u"picture.cat"_s), colourFile(saved));
-        ui_.click("Option2");
-        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        ui_.click(loading ? "Command1" : "Command2");
-        QDialog& waiting = form(loading ? "Form2" : "Form3");
-        QVERIFY(waiting.isVisible());
-        prompts_.fileNames = QStringList{path(u"other.cat"_s)};
-        ui_.click(command);
-        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
-        QVERIFY(waiting.isVisible());
-        QVERIFY(!form(loading ? "Form3" : "Form2").isVisible());
-        // Enter confirms the dialog, and the waiting file is finished as usual.
-        QTest::keyClick(&waiting, Qt::Key_Return);
-        QVERIFY(!waiting.isVisible());
-        QVERIFY(ui_.filesSettled());
-        QCOMPARE(state().picture.at(2, 2), loading ? model::kGreen : model::kWhite);
-        QVERIFY(!QFile::exists(path(u"other.cat"_s)));
-    }
-
-    // Planes go over the picture as it is when the colours are confirmed.
-    void cellsDrawnWhileForm2Waits_data() {
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QString>("expected");  // cells (1..3, 1)
-        QTest::newRow("red ticked") << 15 << "rb.";
-        QTest::newRow("red unticked") << 14 << "#b#";
-    }
-    void cellsDrawnWhileForm2Waits() {
-        QFETCH(int, ticks);
-        QFETCH(QString, expected);
-        model::PictureGrid saved;
-        pictureart::draw(saved, 1, 1, {u"rb."_s});
-        writeBytes(path(u"picture.cat"_s), colourFile(saved));
-        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        ui_.click("Command1");
-        dab("Image1", 1, 1);
-        dab("Image1", 2, 1);
-        dab("Image1", 3, 1);
-        setTicks(form("Form2"), ticks, 4);
-        windowdriver::click(form("Form2"), "Command1");
-        QVERIFY(ui_.filesSettled());
-        QCOMPARE(pictureart::art(state().picture, 1, 1, 3, 1), expected);
-        // The ticks stay for the next colour file.
-        QCOMPARE(windowdriver::control<QCheckBox>(form("Form2"), "Check1")->isChecked(),
-                 (ticks & 1) != 0);
-    }
-
-    // The sheets hold the picture as it is at OK, in the variant chosen at "Ulož".
-    void colourSaveTakesEditsMadeWhileForm3Waits() {
-        ui_.click("Option2");
-        prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
-        ui_.click("Command2");
-        dab("Image3", 7, 7);
-        ui_.click("Option1");
-        windowdriver::click(form("Form3"), "Command1");
-        QVERIFY(ui_.filesSettled());
-        QCOMPARE(state().picture.at(7, 7), model::kRed);
-        QCOMPARE(fileBytes(path(u"picture.cat"_s)), colourFile(state().picture));
-        QCOMPARE(prompts_.messages, QStringList{kColourWarning});
     }
 
   private:

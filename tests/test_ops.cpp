@@ -21,11 +21,6 @@ PictureGrid patterned(const QString& pattern) {
     return grid;
 }
 
-QImage repaintedCanvas(EditorState state) {
-    repaintCanvas(state);
-    return state.canvas.image();
-}
-
 }  // namespace
 
 class TestOps : public QObject {
@@ -42,7 +37,7 @@ class TestOps : public QObject {
         undoLastOperation(state);
         QVERIFY(state.picture.usedCellsEqual(patterned(u"#.r"_s)));
         QVERIFY(!state.undoAvailable);
-        QCOMPARE(state.canvas.image(), repaintedCanvas(state));
+        QCOMPARE(state.canvas.image(), pictureart::repainted(state));
         QCOMPARE(state.canvas.drawingColor(), *paletteRgb(kRed));
         QVERIFY(state.undoPicture.usedCellsEqual(state.picture));  // a copy, not an exchange
     }
@@ -73,7 +68,7 @@ class TestOps : public QObject {
             QVERIFY(state.picture.usedCellsEqual(expected));
             QVERIFY(state.undoPicture.usedCellsEqual(original));
             QVERIFY(state.undoAvailable);
-            QCOMPARE(state.canvas.image(), repaintedCanvas(state));
+            QCOMPARE(state.canvas.image(), pictureart::repainted(state));
             flipOnce(state);
             QVERIFY(state.picture.usedCellsEqual(original));
             QVERIFY(state.undoPicture.usedCellsEqual(expected));
@@ -112,7 +107,7 @@ class TestOps : public QObject {
         QVERIFY(state.picture.usedCellsEqual(patterned(after)));
         QVERIFY(state.undoAvailable);
         QVERIFY(state.undoPicture.usedCellsEqual(patterned(u".#rbg"_s)));
-        QCOMPARE(state.canvas.image(), repaintedCanvas(state));
+        QCOMPARE(state.canvas.image(), pictureart::repainted(state));
     }
 };
 

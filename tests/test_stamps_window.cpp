@@ -10,36 +10,10 @@
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kMono = QStringLiteral("DejaVu Sans Mono");
-
-bool allWhite(const model::PictureGrid& grid) {
-    bool white = true;
-    model::PictureGrid::forEachUsedCell(
-        [&](int x, int y) { white = white && grid.at(x, y) == model::kWhite; });
-    return white;
-}
-
-bool boxIsBlank(const model::PictureBox& box) {
-    bool blank = true;
-    model::PictureGrid::forEachUsedCell(
-        [&](int x, int y) { blank = blank && box.pixel(x - 1, y - 1) == box.background(); });
-    return blank;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestStampsWindow : public QObject {
     Q_OBJECT
-
-    // The hedgehog box shows its pixels inside a one-pixel border.
-    void moveOverHedgehog(QPoint pixel, Qt::MouseButtons held = Qt::NoButton) {
-        windowdriver::moveOver(ui_.control("Picture6"), pixel + QPoint(1, 1), held);
-    }
-    void clickHedgehog(QPoint pixel) {
-        QTest::mouseClick(ui_.control("Picture6"), Qt::LeftButton, {}, pixel + QPoint(1, 1));
-    }
 
   private slots:
     void init() { QVERIFY(ui_.open(prompts_)); }
@@ -82,137 +56,51 @@ class TestStampsWindow : public QObject {
         QVERIFY(state.picture.usedCellsEqual(before));
     }
 
-    void arrowsMoveTheTextAndShowIt_data() {
-        QTest::addColumn<QByteArray>("arrow");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::newRow("left") << QByteArray("Command15") << -1 << 0;
-        QTest::newRow("right") << QByteArray("Command32") << 1 << 0;
-        QTest::newRow("up") << QByteArray("Command30") << 0 << -1;
-        QTest::newRow("down") << QByteArray("Command31") << 0 << 1;
-    }
-    void arrowsMoveTheTextAndShowIt() {
-        QFETCH(QByteArray, arrow);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        model::EditorState& state = ui_.state();
-        ui_.type("Text1", QStringLiteral("H"));
-        ui_.type("Combo1", kMono);
-        QCOMPARE(state.preview.font().family(), kMono);  // the font goes to both boxes
-        ui_.click(arrow);
-        QCOMPARE(state.textX, x);
-        QCOMPARE(state.textY, y);
-        // "H" of 8 points at (0, 0) has its left stem in pixel column 1, from row 2 down.
-        QCOMPARE(state.textBox.pixel(1 + x, 2 + y), model::kBlackRgb);
-        QCOMPARE(state.textBox.pixel(1 + x, 1 + y), state.textBox.background());
-        QCOMPARE(state.textBox.pixel(x, 2 + y), state.textBox.background());
-        QVERIFY(allWhite(state.picture));
-        QVERIFY(!state.undoAvailable);
-    }
-
-    void clearEmptiesTheTextAndItsPlace() {
-        model::EditorState& state = ui_.state();
-        ui_.type("Combo1", kMono);
-        ui_.type("Text1", QStringLiteral("H"));
-        ui_.click("Command32");
-        ui_.click("Command10");
-        const model::PictureGrid stamped = state.picture;
-        ui_.click("Command8");
-        QCOMPARE(ui_.control<QLineEdit>("Text1")->text(), QString());
-        QCOMPARE(state.textX, 0);
-        QVERIFY(boxIsBlank(state.textBox));
-        QVERIFY(state.picture.usedCellsEqual(stamped));
-        QVERIFY(ui_.undoEnabled());
-        // The next text starts at the top-left corner: the stem of "H" in pixel column 1.
-        ui_.type("Text1", QStringLiteral("H"));
-        ui_.click("Command9");
-        QCOMPARE(state.textBox.pixel(1, 2), model::kBlackRgb);
-    }
-
-    // Spines from the clicked point, in the chosen colour over any ground; the rest stays.
-    void hedgehogFansOutFromTheClick_data() {
-        QTest::addColumn<int>("ground");
-        QTest::addColumn<QString>("swatch");
-        QTest::addColumn<QString>("expected");  // cells 1..8 of rows 1..7, rows split by '/'
-        QTest::newRow("black on white")
-            << int(model::kWhite) << u"Image1"_s
-            << u"......../......../..####../..##..../..#.#.../..#..#../........"_s;
-        QTest::newRow("white erases black")
-            << int(model::kBlack) << u"Image2"_s
-            << u"########/########/##....##/##..####/##.#.###/##.##.##/########"_s;
-        QTest::newRow("red on green")
-            << int(model::kGreen) << u"Image3"_s
-            << u"gggggggg/gggggggg/ggrrrrgg/ggrrgggg/ggrgrggg/ggrggrgg/gggggggg"_s;
-    }
-    void hedgehogFansOutFromTheClick() {
-        QFETCH(int, ground);
-        QFETCH(QString, swatch);
-        QFETCH(QString, expected);
-        model::EditorState& state = ui_.state();
-        model::PictureGrid::forEachUsedCell(
-            [&](int x, int y) { state.picture.at(x, y) = model::ColorCode(ground); });
-        state.picture.at(100, 50) = model::kBlue;
-        const model::PictureGrid before = state.picture;
-        ui_.click(swatch);
-        moveOverHedgehog({30, 30});
-        moveOverHedgehog({2, 2});
-        QVERIFY(boxIsBlank(state.hedgehogBox));
-        clickHedgehog({2, 2});
-        for (const QPoint end : {QPoint(6, 2), QPoint(2, 6), QPoint(6, 6)}) {
-            moveOverHedgehog(end, Qt::LeftButton);
-        }
-        clickHedgehog({2, 2});
-        moveOverHedgehog({40, 2});  // not drawing: no spine
-        ui_.click("Command12");
-        model::PictureGrid stamped = before;
-        pictureart::draw(stamped, 1, 1, expected.split(u'/'));
-        QCOMPARE(pictureart::art(state.picture, 1, 1, 8, 7).split(u'\n'), expected.split(u'/'));
-        QVERIFY(state.picture.usedCellsEqual(stamped));
-        QVERIFY(boxIsBlank(state.hedgehogBox));
-        QVERIFY(ui_.undoEnabled());
-        ui_.click("Command11");
-        QVERIFY(state.picture.usedCellsEqual(before));
-    }
-
-    void hedgehogInsertedTwiceLeavesWhite() {
-        model::EditorState& state = ui_.state();
-        clickHedgehog({0, 0});
-        moveOverHedgehog({10, 0}, Qt::LeftButton);
-        ui_.click("Command12");
-        const model::PictureGrid first = state.picture;
-        QCOMPARE(pictureart::art(first, 1, 1, 11, 1), QStringLiteral("##########."));
-        ui_.click("Command12");
-        QVERIFY(allWhite(state.picture));
-        ui_.click("Command11");
-        QVERIFY(state.picture.usedCellsEqual(first));
-    }
-
-    void eraseWhileDrawingKeepsLaterSpines() {
-        model::EditorState& state = ui_.state();
-        state.picture.at(100, 50) = model::kRed;
-        clickHedgehog({0, 0});
-        moveOverHedgehog({0, 3}, Qt::LeftButton);
+    // The hedgehog's spines from the clicked pixel, in the chosen colour over any ground.
+    void scenario_data() {
+        QTest::addColumn<QString>("steps");
+        const auto row = [](const char* name, const char* steps) {
+            QTest::newRow(name) << QString::fromUtf8(steps);
+        };
+        const char* fan =
+            "hmove 30,30 | hmove 2,2 | hclick 2,2 | hdrag 6,2 | hdrag 2,6 | hdrag 6,6 | "
+            "hclick 2,2 | hmove 40,2 | click Command12 | ";
+        row("black on white", (QByteArray(fan) + "art 1,1 ......../......../..####../..##..../"
+                                                 "..#.#.../..#..#../........ | art 100,50 . | "
+                                                 "is undo=1 | click Command11 | art 3,3 .")
+                                  .constData());
+        row("white erases black",
+            (QByteArray("draw 1,1 ########/########/########/########/########/########/######## | "
+                        "click Image2 | ") +
+             fan + "art 1,1 ########/########/##....##/##..####/##.#.###/##.##.##/########")
+                .constData());
+        row("red on green",
+            (QByteArray("draw 1,1 gggggggg/gggggggg/gggggggg/gggggggg/gggggggg/gggggggg/gggggggg | "
+                        "draw 100,50 b | click Image3 | ") +
+             fan +
+             "art 1,1 gggggggg/gggggggg/ggrrrrgg/ggrrgggg/ggrgrggg/ggrggrgg/gggggggg | "
+             "art 100,50 b")
+                .constData());
+        row("inserted twice leaves white",
+            "hclick 0,0 | hdrag 10,0 | click Command12 | "
+            "art 1,1 ##########. | click Command12 | art 1,1 .. | "
+            "click Command11 | art 1,1 ##########.");
         // "Ukáž" lays the picture in afresh, "Vymaž" empties the box: drawing goes on.
-        ui_.click("Command25");
-        QCOMPARE(state.hedgehogBox.pixel(0, 1), model::kWhiteRgb);
-        QCOMPARE(state.hedgehogBox.pixel(99, 49), (model::Rgb{255, 0, 0}));
-        ui_.click("Command14");
-        QVERIFY(boxIsBlank(state.hedgehogBox));
-        QCOMPARE(state.hedgehogDrawing, 1);
-        moveOverHedgehog({3, 0}, Qt::LeftButton);
-        ui_.click("Command12");
-        QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 2), QStringLiteral("###.\n...."));
-        QCOMPARE(state.picture.at(100, 50), model::kWhite);
+        row("erased while drawing",
+            "draw 100,50 r | hclick 0,0 | hdrag 0,3 | click Command25 | "
+            "click Command14 | hdrag 3,0 | click Command12 | "
+            "art 1,1 ###./.... | art 100,50 .");
+        row("new clears the box",
+            "hclick 5,5 | hdrag 20,20 | click Command3 | click Command12 | "
+            "art 6,6 . | art 21,21 .");
+        row("clear empties the text and its place",
+            "type Combo1 DejaVu Sans Mono | type Text1 H | click Command32 | click Command10 | "
+            "art 2,3 .# | click Command8 | is textx=0 undo=1 | art 2,3 .# | type Text1 H | "
+            "click Command10 | art 2,3 ##");
     }
-
-    void newClearsTheHedgehogBox() {
-        model::EditorState& state = ui_.state();
-        clickHedgehog({5, 5});
-        moveOverHedgehog({20, 20}, Qt::LeftButton);
-        QVERIFY(!boxIsBlank(state.hedgehogBox));
-        ui_.click("Command3");
-        QVERIFY(boxIsBlank(state.hedgehogBox));
-        QCOMPARE(state.hedgehogDrawing, 1);
+    void scenario() {
+        QFETCH(QString, steps);
+        ui_.run(steps);
     }
 
   private:

@@ -49,11 +49,6 @@ bool borderUntouched(const EditorState& state) {
     return untouched;
 }
 
-QImage repaintedCanvas(EditorState state) {
-    repaintCanvas(state);
-    return state.canvas.image();
-}
-
 QList<QPoint> changedCells(const PictureGrid& before, const PictureGrid& after) {
     QList<QPoint> cells;
     PictureGrid::forEachUsedCell([&](int x, int y) {
@@ -141,7 +136,7 @@ class TestTools : public QObject {
                 QCOMPARE(state.picture.at(cell.x(), cell.y()), colour);
             }
             QVERIFY(borderUntouched(state));
-            QCOMPARE(state.canvas.image(), repaintedCanvas(state));
+            QCOMPARE(state.canvas.image(), pictureart::repainted(state));
             QVERIFY(!state.undoAvailable);
         }
     }

@@ -22,8 +22,8 @@ QString loadErrorMessage(const model::Failure& failure) {
 QString cutShortMessage(const QString& path, int lastLine) {
     return QCoreApplication::translate(
                "tavrolin::ui::picturefilemessages",
-               "Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal "
-               "biely.")
+               "Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka "
+               "zostal biely.")
         .arg(path)
         .arg(lastLine);
 }
