@@ -972,16 +972,16 @@ Dôvod: %1.</source>
 Reason: %1.</translation>
     </message>
     <message>
-        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
-        <translation>The file “%1” ends at line %2, before the whole picture. The rest of the picture stayed white.</translation>
-    </message>
-    <message>
         <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
         <translation>Important: You are saving the picture in the format for black-and-white calculators. If you used colours other than black and white, they will not be saved. Only black and white are saved!</translation>
     </message>
     <message>
         <source>Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
         <translation>I cannot save the picture to the file “%1”! %2. If a file of that name already existed, it is unchanged.</translation>
+    </message>
+    <message>
+        <source>Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka zostal biely.</source>
+        <translation>The picture in the file is incomplete: the file “%1” ends at line %2. The rest of the picture stayed white.</translation>
     </message>
 </context>
 </TS>

@@ -981,16 +981,16 @@ Dôvod: %1.</source>
 Raison&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok obrázka zostal biely.</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2, avant la fin de l&apos;image. Le reste de l&apos;image est resté blanc.</translation>
-    </message>
-    <message>
         <source>Dôležité upozornenie: Obrázok ukladáte vo formáte pre čiernobiele kalkulačky. V prípade, že ste použili aj iné farby ako čiernu a bielu, tieto farby sa neuložia. Uloží sa len čierna a biela farba!</source>
         <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices noir et blanc. Si vous avez utilisé d&apos;autres couleurs que le noir et le blanc, elles ne seront pas enregistrées. Seuls le noir et le blanc sont enregistrés&#xa0;!</translation>
     </message>
     <message>
         <source>Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
         <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! %2. Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka zostal biely.</source>
+        <translation>L&apos;image du fichier est incomplète&#xa0;: le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2. Le reste de l&apos;image est resté blanc.</translation>
     </message>
 </context>
 </TS>
