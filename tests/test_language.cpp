@@ -1,13 +1,11 @@
-#include <QCheckBox>
-#include <QComboBox>
+// The editor in each language it speaks: which one the desktop gets, captions that fit
+// in every language, and files that do not depend on it.
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,103 +23,80 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Where `control` has no room for all of its text, what is cut off; "" where it fits.
-QString clipped(const QWidget& control) {
-    const QFontMetrics metrics(control.font());
-    const auto overflow = [&](const QRect& room, const QString& text, int flags) {
-        const QRect needed = metrics.boundingRect(room, flags, text);
-        return needed.width() > room.width() || needed.height() > room.height() ? text : QString();
-    };
+// The room the control gives its text, or an empty rectangle for a control without
+// a caption of its own.
+QRect captionRoom(const QWidget& control) {
     if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
-        option.text = frame->title();
         option.subControls = QStyle::SC_GroupBoxLabel;
-        const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, frame);
-        return label.right() < frame->width() - 4 ? QString() : frame->title();
+        // Fusion puts the title at the left; the frame's border ends the room.
+        return option.rect.adjusted(0, 0, -6, 0);
     }
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-        return overflow(label->contentsRect(), label->text(), int(label->alignment()) | wrap);
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    if (button == nullptr) {
+        return qobject_cast<const QLabel*>(&control) ? control.contentsRect() : QRect();
     }
-    if (const auto* box = qobject_cast<const QAbstractButton*>(&control)) {
-        if (box->text().isEmpty()) {
-            return {};
-        }
-        QStyleOptionButton option;
-        option.initFrom(box);
-        option.text = box->text();
-        const auto element = qobject_cast<const QPushButton*>(box) ? QStyle::SE_PushButtonContents
-                             : qobject_cast<const QRadioButton*>(box)
-                                 ? QStyle::SE_RadioButtonContents
-                                 : QStyle::SE_CheckBoxContents;
-        const QRect room = box->style()->subElementRect(element, &option, box);
-        return overflow(room, box->text(), Qt::AlignCenter | Qt::TextWordWrap);
-    }
-    // Lists of the editor's own words carry what each word means; a list of the
-    // system's font names does not.
-    if (const auto* list = qobject_cast<const QComboBox*>(&control);
-        list && list->itemData(0).isValid()) {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        option.editable = list->isEditable();
-        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxEditField, list);
-        for (int i = 0; i < list->count(); ++i) {
-            if (metrics.horizontalAdvance(list->itemText(i)) > field.width()) {
-                return list->itemText(i);
-            }
-        }
-    }
-    return {};
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const auto element = qobject_cast<const QPushButton*>(button) ? QStyle::SE_PushButtonContents
+                         : qobject_cast<const QRadioButton*>(button)
+                             ? QStyle::SE_RadioButtonContents
+                             : QStyle::SE_CheckBoxContents;
+    return button->style()->subElementRect(element, &option, button);
 }
 
-// Every captioned control of the window whose text does not fit, by name.
+QString caption(const QWidget& control) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        return frame->title();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        return button->text();
+    }
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label ? label->text() : QString();
+}
+
+// Every caption of the window that its control cuts off, by the control's name.
 QStringList clippedCaptions(const QWidget& window) {
-    QStringList found;
+    QStringList clipped;
     for (const QWidget* control : window.findChildren<QWidget*>()) {
-        const QString text = control->isVisibleTo(&window) ? clipped(*control) : QString();
-        if (!text.isEmpty()) {
-            found << control->objectName() + u": "_s + text;
+        const QRect room = captionRoom(*control);
+        const QString text = caption(*control);
+        // Only labels and the window's push buttons wrap their captions.
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const bool wraps =
+            (label && label->wordWrap()) || qobject_cast<const QPushButton*>(control);
+        const QRect needed =
+            QFontMetrics(control->font()).boundingRect(room, wraps ? Qt::TextWordWrap : 0, text);
+        if (control->isVisibleTo(&window) && !text.isEmpty() &&
+            (needed.width() > room.width() || needed.height() > room.height())) {
+            clipped << control->objectName() + u": "_s + text;
         }
     }
-    return found;
+    return clipped;
 }
 
-// Draws in every colour, turns black into green through the lists, saves it as a colour
-// file through Form3 and opens it again through Form2, all in `language`: the file's
-// bytes, and the picture opened from them.
-std::pair<QByteArray, model::PictureGrid> drawSaveAndOpen(const QString& language) {
+// Draws in every colour, makes black green through the lists' entries, saves a colour
+// file through Form3 and opens it through Form2, in `language`; the file's bytes.
+QByteArray drawSaveAndOpen(const QString& language) {
     language::useLanguage(language);
     ScriptedPrompts prompts;
     windowdriver::MainWindow ui;
+    const QTemporaryDir folder;
+    ui.folder = folder.path();
     if (!ui.open(prompts)) {
         return {};
     }
-    for (const char* swatch : {"Image1", "Image3", "Image4", "Image5"}) {
-        ui.click(swatch);
-        const int column = swatch[5] - '0';
-        ui.drag(ui.cell(column, 2), {ui.cell(column, 3)});
-        ui.park();
-    }
-    ui.control<QComboBox>(u"Combo3")->setCurrentIndex(0);  // black
+    ui.run(u"click Image1 | dab 1,1 | click Image3 | dab 2,1 | click Image4 | dab 3,1"_s);
     ui.control<QComboBox>(u"Combo4")->setCurrentIndex(3);  // green
-    ui.click(u"Command16");
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(u"picture.cat"_s);
-    ui.click(u"Option2");
-    prompts.fileNames = QStringList{path, path};
-    ui.click(u"Command2");
-    windowdriver::click(windowdriver::topLevel(u"Form3"), u"Command1");
-    ui.filesSettled();
-    ui.click(u"Command3");
-    ui.click(u"Command1");
-    windowdriver::click(windowdriver::topLevel(u"Form2"), u"Command1");
-    ui.filesSettled();
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return {file.readAll(), ui.state().picture};
+    ui.run(
+        u"click Command16 | click Option2 | answer p.cat | click Command2 | "
+        "click Form3.Command1 | settled | click Command3 | answer p.cat | click Command1 | "
+        "click Form2.Command1 | settled | art 1,1 grb"_s);
+    QFile file(folder.filePath(u"p.cat"_s));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -135,14 +110,10 @@ class TestLanguage : public QObject {
     void desktopLanguage_data() {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QString>("language");
-        QTest::newRow("Slovak") << QStringList{u"sk-SK"_s} << u"sk"_s;
-        QTest::newRow("English") << QStringList{u"en-GB"_s, u"en"_s} << u"en"_s;
         QTest::newRow("French of Canada") << QStringList{u"fr_CA"_s} << u"fr"_s;
-        QTest::newRow("German, then French") << QStringList{u"de-DE"_s, u"fr"_s} << u"fr"_s;
+        QTest::newRow("German, then Slovak") << QStringList{u"de-DE"_s, u"sk"_s} << u"sk"_s;
         QTest::newRow("German only") << QStringList{u"de-DE"_s, u"de"_s} << u"en"_s;
         QTest::newRow("C, then German") << QStringList{u"C"_s, u"de"_s} << u"en"_s;
-        QTest::newRow("C") << QStringList{u"C"_s} << u"sk"_s;
-        QTest::newRow("POSIX") << QStringList{u"POSIX"_s} << u"sk"_s;
         QTest::newRow("none") << QStringList{} << u"sk"_s;
         QTest::newRow("the tests' C locale") << QLocale::system().uiLanguages() << u"sk"_s;
     }
@@ -157,10 +128,7 @@ class TestLanguage : public QObject {
         QTest::addColumn<QString>("language");  // "" where it is not understood
         QTest::addColumn<QString>("left");
         QTest::newRow("none: the desktop's") << u"a.cat"_s << u"fr"_s << u"a.cat"_s;
-        QTest::newRow("separate") << u"--lang en a.cat"_s << u"en"_s << u"a.cat"_s;
-        QTest::newRow("joined") << u"a.cat --lang=sk -x"_s << u"sk"_s << u"a.cat -x"_s;
-        QTest::newRow("last wins") << u"--lang=sk --lang fr"_s << u"fr"_s << QString();
-        QTest::newRow("unknown") << u"--lang de a.cat"_s << QString() << u"a.cat"_s;
+        QTest::newRow("last wins") << u"--lang=sk a.cat --lang en"_s << u"en"_s << u"a.cat"_s;
         QTest::newRow("missing") << u"a.cat --lang"_s << QString() << u"a.cat"_s;
         QTest::newRow("after --: a file") << u"-- --lang en"_s << u"fr"_s << u"-- --lang en"_s;
     }
@@ -168,10 +136,10 @@ class TestLanguage : public QObject {
         QFETCH(QString, arguments);
         QFETCH(QString, language);
         QFETCH(QString, left);
-        QStringList list = arguments.split(u' ', Qt::SkipEmptyParts);
+        QStringList list = arguments.split(u' ');
         const language::LanguageChoice choice = language::takeLanguageOption(list, {u"fr"_s});
         QCOMPARE(choice.understood ? choice.language : QString(), language);
-        QCOMPARE(list, left.split(u' ', Qt::SkipEmptyParts));
+        QCOMPARE(list, left.split(u' '));
     }
 
     void everyCaptionFits_data() {
@@ -185,32 +153,25 @@ class TestLanguage : public QObject {
         language::useLanguage(language);
         ScriptedPrompts prompts;
         ui::Form1 window(prompts);
-        QImage photo(640, 480, QImage::Format_RGB32);
-        photo.fill(Qt::gray);
-        const std::vector<QWidget*> windows = {
+        const QWidget* windows[] = {
             &window,
             new ui::Form2(&window),
             new ui::Form3(&window),
-            new ui::PictureChoiceDialog({u"Pict 1"_s, u"Capture 1"_s}, &window),
+            new ui::PictureChoiceDialog({u"Pict 1"_s}, &window),
             new ui::PictureNumberDialog(1, &window),
-            new ui::FitDialog(photo, {}, &window),
+            new ui::FitDialog(QImage(400, 300, QImage::Format_RGB32), {}, &window),
         };
-        for (QWidget* shown : windows) {
-            shown->show();
+        for (const QWidget* shown : windows) {
+            const_cast<QWidget*>(shown)->show();
             const QStringList clipped = clippedCaptions(*shown);
-            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u"\n"_s)));
+            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
         }
     }
 
-    // Only the words change: the same steps in English give the very file and picture
-    // they give in Slovak.
-    void englishGivesTheSameFile() {
-        const auto [slovakFile, slovakPicture] = drawSaveAndOpen(u"sk"_s);
-        const auto [englishFile, englishPicture] = drawSaveAndOpen(u"en"_s);
-        QVERIFY(slovakFile.contains("%Header Record"));
-        QCOMPARE(englishFile, slovakFile);
-        QVERIFY(englishPicture.usedCellsEqual(slovakPicture));
-        QCOMPARE(slovakPicture.at(1, 3), model::kGreen);  // black, replaced
+    void englishSavesTheSameFile() {
+        const QByteArray slovak = drawSaveAndOpen(u"sk"_s);
+        QVERIFY(slovak.startsWith("%Header Record"));
+        QCOMPARE(drawSaveAndOpen(u"en"_s), slovak);
     }
 };
 
