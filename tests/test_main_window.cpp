@@ -98,6 +98,9 @@ class TestMainWindow : public QObject {
         row("new and undo keys",
             "click Image3 | dab 9,9 | key Ctrl+Z | art 9,9 r | key Ctrl+N | "
             "art 9,9 . | key Ctrl+Z | art 9,9 r");
+        row("file keys ask as their buttons",
+            "key Ctrl+O | asked 1 Otvoriť obrázok | key Ctrl+S | asked 2 Uložiť obrázok | "
+            "key Ctrl+E | asked 3 Exportuj obrázok | key Ctrl+I | asked 4 Importovať obrázok");
         row("typing in the text",
             "click Command27 | click Image4 | focus Text1 | key P | key + | "
             "key Ctrl+O | is colour=3 width=1 tool=2");
@@ -144,7 +147,7 @@ class TestMainWindow : public QObject {
     void scenario() {
         QFETCH(QString, steps);
         ui_.run(steps);
-        QVERIFY(prompts_.dialogs.empty());
+        QVERIFY(steps.contains(u"asked"_s) || prompts_.dialogs.empty());
     }
 
     // What the window stamps is what the stamp itself gives for the same controls.
@@ -174,22 +177,6 @@ class TestMainWindow : public QObject {
         QVERIFY(!expected.picture.usedCellsEqual(before));
         ui_.click("Command11");
         QVERIFY(ui_.state().picture.usedCellsEqual(before));
-    }
-
-    void fileKeysAskAsTheirButtons_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("Ctrl+O") << u"Ctrl+O"_s << u"Otvoriť obrázok"_s;
-        QTest::newRow("Ctrl+S") << u"Ctrl+S"_s << u"Uložiť obrázok"_s;
-        QTest::newRow("Ctrl+E") << u"Ctrl+E"_s << u"Exportuj obrázok"_s;
-        QTest::newRow("Ctrl+I") << u"Ctrl+I"_s << u"Importovať obrázok"_s;
-    }
-    void fileKeysAskAsTheirButtons() {
-        QFETCH(QString, key);
-        QFETCH(QString, title);
-        ui_.run(u"key "_s + key);
-        QCOMPARE(prompts_.dialogs.size(), std::size_t{1});
-        QCOMPARE(prompts_.dialogs[0].title, title);
     }
 
     void linkUnderlineFollowsThePointer() {

@@ -157,7 +157,7 @@ class MainWindow {
     //   settled               waits until loading and saving are done
     //   said TEXT             expects the latest message to begin so ("-" none)
     //   reason TEXT           expects it to end in "Dôvod: TEXT."
-    //   asked N               expects N file dialogs so far
+    //   asked N [TITLE]       expects N file dialogs so far, the latest so called
     //   draw X,Y ROWS         puts cells into the picture as if drawn
     //   hmove X,Y             the pointer over a hedgehog pixel; hdrag with the button
     //                         held, hclick a click
@@ -261,7 +261,10 @@ class MainWindow {
                         : prompts_->messages.value(prompts_->messages.size() - 1).startsWith(rest),
                     qPrintable(prompts_->messages.join(u'\n')));
             } else if (word == u"asked") {
-                QCOMPARE(int(prompts_->dialogs.size()), rest.toInt());
+                QCOMPARE(int(prompts_->dialogs.size()), args[0].toInt());
+                if (args.size() > 1) {
+                    QCOMPARE(prompts_->dialogs.back().title, rest.section(u' ', 1));
+                }
             } else if (word == u"focus") {
                 control(rest)->setFocus();
             } else if (word == u"art") {
