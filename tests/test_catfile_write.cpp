@@ -114,9 +114,7 @@ class TestCatFileWrite : public QObject {
         QTest::addColumn<QByteArray>("to");
         QTest::newRow("mono") << false << QByteArray() << QByteArray();
         QTest::newRow("mono, LF") << false << QByteArray("\r\n") << QByteArray("\n");
-        QTest::newRow("mono, lower case") << false << QByteArray("lower") << QByteArray();
         QTest::newRow("colour") << true << QByteArray() << QByteArray();
-        QTest::newRow("colour, LF") << true << QByteArray("\r\n") << QByteArray("\n");
         QTest::newRow("colour, lower case") << true << QByteArray("lower") << QByteArray();
     }
     void roundTrip() {

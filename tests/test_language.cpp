@@ -127,9 +127,7 @@ class TestLanguage : public QObject {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("language");  // "" where it is not understood
         QTest::addColumn<QString>("left");
-        QTest::newRow("none: the desktop's") << u"a.cat"_s << u"fr"_s << u"a.cat"_s;
         QTest::newRow("last wins") << u"--lang=sk a.cat --lang en"_s << u"en"_s << u"a.cat"_s;
-        QTest::newRow("missing") << u"a.cat --lang"_s << QString() << u"a.cat"_s;
         QTest::newRow("after --: a file") << u"-- --lang en"_s << u"fr"_s << u"-- --lang en"_s;
     }
     void languageOption() {

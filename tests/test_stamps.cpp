@@ -12,34 +12,13 @@ namespace {
 
 const QString kMono = QStringLiteral("DejaVu Sans Mono");
 
-// The cells of a block of the picture, one string a row.
-QStringList cells(const PictureGrid& grid, int left, int top, int width, int height) {
-    return pictureart::art(grid, left, top, left + width - 1, top + height - 1)
-        .split(QLatin1Char('\n'));
-}
-
-// The same for a 128 × 64 box, whose pixel (px, py) is cell (px + 1, py + 1).
-QStringList pixels(const PictureBox& box, int left, int top, int width, int height) {
+// The top-left width × height pixels of a 128 × 64 box as art, one string a row.
+QStringList pixels(const PictureBox& box, int width, int height) {
     PictureGrid grid;
     PictureGrid::forEachUsedCell([&](int x, int y) {
         grid.at(x, y) = colorCodeFromRgb(box.pixel(x - 1, y - 1)).value_or(-1);
     });
-    return cells(grid, left, top, width, height);
-}
-
-int cellsOf(const PictureGrid& grid, ColorCode code) {
-    int count = 0;
-    PictureGrid::forEachUsedCell([&](int x, int y) { count += grid.at(x, y) == code; });
-    return count;
-}
-
-// Every cell outside the top-left width × height block holds the code.
-bool restIs(const PictureGrid& grid, int width, int height, ColorCode code) {
-    bool same = true;
-    PictureGrid::forEachUsedCell([&](int x, int y) {
-        same = same && (x <= width && y <= height ? true : grid.at(x, y) == code);
-    });
-    return same;
+    return pictureart::art(grid, 1, 1, width, height).split(u'\n');
 }
 
 // Rows of art separated by '/'.
@@ -47,8 +26,10 @@ QStringList art(const char* rows) {
     return QString::fromLatin1(rows).split(u'/');
 }
 
-void fill(PictureGrid& grid, ColorCode code) {
+PictureGrid filled(ColorCode code) {
+    PictureGrid grid;
     PictureGrid::forEachUsedCell([&](int x, int y) { grid.at(x, y) = code; });
+    return grid;
 }
 
 const QString kEight = QStringLiteral("8");
@@ -98,21 +79,21 @@ class TestStamps : public QObject {
         const int width = int(expected.first().size());
         const int height = int(expected.size());
         EditorState state;
-        fill(state.picture, ground);
+        state.picture = filled(ground);
+        PictureGrid stamped = state.picture;
+        pictureart::draw(stamped, 1, 1, expected);
         setCurrentColor(state, colour);
         state.textX = static_cast<std::int16_t>(textX);
         state.textY = static_cast<std::int16_t>(textY);
         const TextInput input{QStringLiteral("H"), kMono, size};
 
         showText(state, input);
-        QCOMPARE(pixels(state.textBox, 1, 1, width, height), expected);
-        QCOMPARE(cellsOf(state.picture, ground), kColumns * kRows);
-
+        QCOMPARE(pixels(state.textBox, width, height), expected);
+        QVERIFY(state.picture.usedCellsEqual(filled(ground)));
         insertText(state, input);
-        QCOMPARE(cells(state.picture, 1, 1, width, height), expected);
-        QVERIFY(restIs(state.picture, width, height, ground));
+        QVERIFY(state.picture.usedCellsEqual(stamped));
         QVERIFY(state.undoAvailable);
-        QCOMPARE(cellsOf(state.undoPicture, ground), kColumns * kRows);
+        QVERIFY(state.undoPicture.usedCellsEqual(filled(ground)));
         QCOMPARE(state.canvas.drawingColor(), *paletteRgb(colour));
     }
 
@@ -124,7 +105,9 @@ class TestStamps : public QObject {
         insertText(state, TextInput{QString(), kMono, kEight});
         QVERIFY(state.undoAvailable);
         QCOMPARE(state.undoPicture.at(100, 50), kRed);
-        QCOMPARE(cellsOf(state.picture, kWhite), kColumns * kRows - 1);
+        PictureGrid red;
+        red.at(100, 50) = kRed;
+        QVERIFY(state.picture.usedCellsEqual(red));
         const TextInput input{QStringLiteral("H"), kMono, kEight};
         insertText(state, input);
         const PictureGrid once = state.picture;
@@ -201,7 +184,7 @@ class TestStamps : public QObject {
         trackHedgehog(state, 3.4f, y);
         QCOMPARE(state.hedgehogAnchorX, 3.4f);
         QCOMPARE(state.hedgehogAnchorY, anchorY);
-        QCOMPARE(pixels(state.hedgehogBox, 1, 1, kColumns, kRows),
+        QCOMPARE(pixels(state.hedgehogBox, kColumns, kRows),
                  QStringList(kRows, QString(kColumns, QLatin1Char('.'))));
     }
 };

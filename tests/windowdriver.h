@@ -19,6 +19,7 @@
 #include "model/canvas.h"
 #include "pictureart.h"
 #include "scriptedprompts.h"
+#include "testfiles.h"
 #include "ui/form1.h"
 #include "ui/views/colourswatch.h"
 
@@ -99,7 +100,6 @@ class MainWindow {
         return true;
     }
     void close() { window_.reset(); }
-    bool isOpen() const { return window_ != nullptr; }
 
     tavrolin::ui::Form1& window() { return *window_; }
     tavrolin::model::EditorState& state() { return window_->context().state; }
@@ -113,53 +113,30 @@ class MainWindow {
         windowdriver::type(*window_, name, text);
     }
     void hover(QAnyStringView name) { windowdriver::hover(control(name)); }
-    QString text(QAnyStringView label) { return control<QLabel>(label)->text(); }
     bool undoEnabled() { return control(u"Command11")->isEnabled(); }
 
-    // A canvas pixel in the window's coordinates, and a pixel inside cell (cx, cy) off
-    // its grid lines.
-    QPoint at(int px, int py) { return control(u"Picture1")->mapTo(window_.get(), QPoint(px, py)); }
-    QPoint cell(int cx, int cy) { return at(5 * cx - 3, 5 * cy - 3); }
-    QRgb canvasPixel(int px, int py) { return state().canvas.image().pixel(px, py); }
-
+    // A pixel inside canvas cell (cx, cy) off its grid lines, in the window's coordinates.
+    QPoint cell(QPoint at) {
+        return control(u"Picture1")->mapTo(window_.get(), QPoint(5 * at.x() - 3, 5 * at.y() - 3));
+    }
     void move(QPoint to) { QTest::mouseMove(window_->windowHandle(), to); }
-    void press(QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(window_->windowHandle(), button, {}, to);
+    void press(QPoint to) { QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {}, to); }
+    void release(QPoint to) {
+        QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {}, to);
     }
-    void release(QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseRelease(window_->windowHandle(), button, {}, to);
-    }
-    void clickAt(QPoint to) { QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, to); }
-    void clickCell(int cx, int cy) {
-        move(cell(cx, cy));
-        clickAt(cell(cx, cy));
-    }
-    // Press, drag through `path` and release at its end.
-    void drag(QPoint from, std::initializer_list<QPoint> path) {
-        move(from);
-        press(from);
-        QPoint last = from;
-        for (QPoint to : path) {
-            move(last = to);
+    // Press, drag through the cells and release at the last, then the pointer off the canvas.
+    void drag(const QList<QPoint>& cells) {
+        move(cell(cells.first()));
+        press(cell(cells.first()));
+        for (QPoint to : cells) {
+            move(cell(to));
         }
-        release(last);
-    }
-    // One pen cell: a press and a short drag, then the pointer off the canvas.
-    void dab(int cx, int cy) {
-        drag(cell(cx, cy), {cell(cx, cy) + QPoint(1, 1)});
+        release(cell(cells.last()));
         park();
     }
     // Off the canvas: the platform drops a move to where the pointer already is, so an
     // action must not start where the last one ended.
     void park() { move(QPoint(2, 570)); }
-
-    // Loading and saving a picture file complete on timers.
-    bool filesSettled() {
-        return QTest::qWaitFor([this] {
-            return !control<QTimer>(u"Timer2")->isActive() &&
-                   !control<QTimer>(u"Timer3")->isActive();
-        });
-    }
 
     // Runs a scenario: steps separated by '|', each a word and its arguments; cells are
     // "x,y", picture art rows are split by '/'.
@@ -172,11 +149,15 @@ class MainWindow {
     //   key KEYS              a key sequence to the focused control ("Ctrl+O", "+")
     //   focus NAME            gives a control the keyboard focus
     //   answer NAME           answers the next file dialog with a file of `folder`
+    //   pick N, number N      answers the next picture list, picture-number dialog
+    //   offered A/B           expects the latest picture list
+    //   same NAME OTHER       expects two files of `folder` to hold the same bytes
     //   tick DIALOG BITS      ticks a dialog's boxes; ticked expects them
     //   close DIALOG          closes a dialog by its frame; shown DIALOG 0|1 expects it
     //   settled               waits until loading and saving are done
     //   said TEXT             expects the latest message to begin so ("-" none)
-    //   asked N               expects N file dialogs so far
+    //   reason TEXT           expects it to end in "Dôvod: TEXT."
+    //   asked N [TITLE]       expects N file dialogs so far, the latest so called
     //   draw X,Y ROWS         puts cells into the picture as if drawn
     //   hmove X,Y             the pointer over a hedgehog pixel; hdrag with the button
     //                         held, hclick a click
@@ -198,24 +179,25 @@ class MainWindow {
             } else if (word == u"click") {
                 click(rest);
             } else if (word == u"cell") {
-                clickCell(cellOf(rest).x(), cellOf(rest).y());
+                move(cell(cellOf(rest)));
+                QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, cell(cellOf(rest)));
             } else if (word == u"move" || word == u"press" || word == u"release") {
-                const QPoint to = cell(cellOf(rest).x(), cellOf(rest).y());
+                const QPoint to = cell(cellOf(rest));
                 word == u"move" ? move(to) : word == u"press" ? press(to) : release(to);
             } else if (word == u"drag") {
                 QList<QPoint> path;
                 for (const QString& arg : args) {
-                    path << cell(cellOf(arg).x(), cellOf(arg).y());
+                    path << cellOf(arg);
                 }
-                move(path.first());
-                press(path.first());
-                for (QPoint to : path) {
-                    move(to);
-                }
-                release(path.last());
-                park();
+                drag(path);
             } else if (word == u"dab") {
-                dab(cellOf(rest).x(), cellOf(rest).y());
+                // One pen cell: a press and a short drag.
+                const QPoint at = cell(cellOf(rest));
+                move(at);
+                press(at);
+                move(at + QPoint(1, 1));
+                release(at + QPoint(1, 1));
+                park();
             } else if (word == u"type") {
                 type(args.first(), rest.section(u' ', 1));
             } else if (word == u"choose") {
@@ -237,6 +219,18 @@ class MainWindow {
             } else if (word == u"answer") {
                 // A file of `folder` for the next file dialog; "-" cancels it.
                 prompts_->fileNames << (rest == u"-" ? QString() : folder + u'/' + rest);
+            } else if (word == u"pick" || word == u"number") {
+                (word == u"pick" ? prompts_->pictureChoices : prompts_->pictureNumbers)
+                    << rest.toInt();
+            } else if (word == u"offered") {
+                QCOMPARE(prompts_->pictureLists.value(prompts_->pictureLists.size() - 1).join(u'/'),
+                         rest);
+            } else if (word == u"same") {
+                QCOMPARE(fileBytes(folder + u'/' + args[0]), fileBytes(folder + u'/' + args[1]));
+            } else if (word == u"reason") {
+                QVERIFY2(prompts_->messages.value(prompts_->messages.size() - 1)
+                             .endsWith(u"Dôvod: "_s + rest + u'.'),
+                         qPrintable(prompts_->messages.join(u'\n')));
             } else if (word == u"tick" || word == u"ticked") {
                 // Check1, Check2, ... of a dialog as the bits of a number from the lowest.
                 QDialog& dialog = topLevel(args[0]);
@@ -254,7 +248,11 @@ class MainWindow {
             } else if (word == u"shown") {
                 QCOMPARE(topLevel(args[0]).isVisible(), args[1] == u"1");
             } else if (word == u"settled") {
-                QVERIFY(filesSettled());
+                // Loading and saving a picture file complete on timers.
+                QVERIFY(QTest::qWaitFor([this] {
+                    return !control<QTimer>(u"Timer2")->isActive() &&
+                           !control<QTimer>(u"Timer3")->isActive();
+                }));
             } else if (word == u"said") {
                 // The latest message begins so; "-" for none.
                 QVERIFY2(
@@ -263,7 +261,10 @@ class MainWindow {
                         : prompts_->messages.value(prompts_->messages.size() - 1).startsWith(rest),
                     qPrintable(prompts_->messages.join(u'\n')));
             } else if (word == u"asked") {
-                QCOMPARE(int(prompts_->dialogs.size()), rest.toInt());
+                QCOMPARE(int(prompts_->dialogs.size()), args[0].toInt());
+                if (args.size() > 1) {
+                    QCOMPARE(prompts_->dialogs.back().title, rest.section(u' ', 1));
+                }
             } else if (word == u"focus") {
                 control(rest)->setFocus();
             } else if (word == u"art") {
@@ -280,7 +281,7 @@ class MainWindow {
                              arg);
                 }
             } else if (word == u"label") {
-                QCOMPARE(text(args.first()), rest.section(u' ', 1));
+                QCOMPARE(control<QLabel>(args.first())->text(), rest.section(u' ', 1));
             } else {
                 QFAIL(qPrintable(u"unknown step: "_s + trimmed));
             }
@@ -290,9 +291,6 @@ class MainWindow {
             }
         }
     }
-
-    // What the canvas would show if it were painted afresh from the picture.
-    QImage repaintedCanvas() { return pictureart::repainted(state()); }
 
     QString folder;  // where `answer` finds its files
 
