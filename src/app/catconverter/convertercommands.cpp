@@ -9,11 +9,11 @@
 
 #include "catfile/catrecords.h"
 #include "catfile/decodedcatfile.h"
-#include "exchange/picturefilebytes.h"
 #include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/g1mfileio.h"
 #include "exchange/imagescan.h"
+#include "exchange/picturefilebytes.h"
 #include "exchange/picturefilesave.h"
 #include "exchange/pictureformats.h"
 #include "model/canvas.h"
