@@ -32,14 +32,16 @@ class PalettePixels {
 
 }  // namespace
 
+QRect cellInterior(int x, int y) {
+    return QRect(kCellSize * (x - 1), kCellSize * (y - 1), kCellSize - 1, kCellSize - 1);
+}
+
 void paintCell(EditorState& state, int x, int y) {
     const std::optional<Rgb> colour = paletteRgb(state.picture.at(x, y));
     if (colour) {
         state.canvas.setDrawingColor(*colour);
     }
-    state.canvas.fillRect(
-        QRect(kCellSize * x - kCellSize, kCellSize * y - kCellSize, kCellSize - 1, kCellSize - 1),
-        state.canvas.drawingColor());
+    state.canvas.fillRect(cellInterior(x, y), state.canvas.drawingColor());
 }
 
 void drawGrid(EditorState& state) {

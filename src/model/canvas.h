@@ -4,6 +4,10 @@
 
 namespace tavrolin::model {
 
+// The 4 × 4 interior of cell (x, y) on the canvas: the cell's block without the grid
+// line right of and below it. Cells outside the picture lie outside the canvas.
+QRect cellInterior(int x, int y);
+
 // Paints the 4 × 4 interior of cell (x, y) on the canvas from the picture and leaves
 // the drawing colour at the cell's colour. Grid pixels are never touched.
 void paintCell(EditorState& state, int x, int y);

@@ -3,7 +3,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QTimer>
 
 #include "exchange/picturefilekind.h"
@@ -11,17 +10,16 @@
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
 #include "ui/accessibility.h"
-#include "ui/views/canvasview.h"
 #include "ui/frames/contactframe.h"
 #include "ui/frames/coordinatesframe.h"
-#include "ui/icons.h"
 #include "ui/frames/importframe.h"
 #include "ui/frames/menuframe.h"
-#include "ui/views/pictureboxview.h"
-#include "ui/picturefilesession.h"
 #include "ui/frames/replaceframe.h"
-#include "ui/shortcuts.h"
 #include "ui/frames/toolboxframe.h"
+#include "ui/icons.h"
+#include "ui/picturefilesession.h"
+#include "ui/views/canvasview.h"
+#include "ui/views/pictureboxview.h"
 
 namespace tavrolin::ui {
 
@@ -60,9 +58,10 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Timer1 = makeTimer(this, "Timer1");
     Timer2 = makeTimer(this, "Timer2");
     Timer3 = makeTimer(this, "Timer3");
-    pictureFiles_ = new PictureFileSession(
-        context_, *Timer2, *Timer3,
-        [this] { return findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked(); }, this);
+    // Made before the file session, which asks it for the calculator chosen.
+    auto* toolbox = new ToolboxFrame(context_, this);
+    toolbox->setGeometry(144, 336, 505, 233);
+    pictureFiles_ = new PictureFileSession(context_, *Timer2, *Timer3, *toolbox, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
     Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, this);
@@ -71,7 +70,6 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     Picture1 = new CanvasView(context_.state, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->move(144, 8);
-    (new ToolboxFrame(context_, this))->setGeometry(144, 336, 505, 233);
     Frame3 = new ContactFrame(this);
     Frame3->setGeometry(656, 336, 129, 233);
 
@@ -83,7 +81,6 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     clearLinkUnderlinesOverTheirAreas();
     Form_Load();
     makeAccessible(*this, context_);
-    installShortcuts(*this);
     setAcceptDrops(true);
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
+#include "ui/frames/toolboxframe.h"
 
 namespace tavrolin::ui {
 
@@ -40,12 +41,12 @@ QString colourWarning() {
 }  // namespace
 
 PictureFileSession::PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
-                                       std::function<bool()> colourCalculator, QWidget* window)
+                                       const ToolboxFrame& toolbox, QWidget* window)
     : QObject(window),
       context_(context),
       Timer2(timer2),
       Timer3(timer3),
-      colourCalculator_(std::move(colourCalculator)),
+      toolbox_(toolbox),
       window_(*window),
       form2_(std::make_unique<Form2>(nullptr)),
       form3_(std::make_unique<Form3>(nullptr)) {
@@ -144,8 +145,7 @@ void PictureFileSession::save() {
         return;
     }
     model::EditorState& state = context_.state;
-    const exchange::SaveVariant variant =
-        colourCalculator_() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
+    const exchange::SaveVariant variant = toolbox_.calculatorVariant();
     if (!save_.start(state.fileName, variant, state.picture)) {
         showSaveFailure();
         return;

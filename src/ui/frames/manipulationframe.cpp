@@ -4,6 +4,7 @@
 #include "ops/undo.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
+#include "ui/shortcuts.h"
 
 namespace tavrolin::ui {
 
@@ -18,6 +19,7 @@ ManipulationFrame::ManipulationFrame(EditorContext& context, QWidget* parent)
     Command11->setIcon(QIcon(icons::undoArrow()));
     Command11->setIconSize(QSize(24, 23));
     Command11->setEnabled(false);
+    clickOnKeys(*Command11, {Qt::CTRL | Qt::Key_Z});
     connect(Command13, &QPushButton::clicked, this, &ManipulationFrame::Command13_Click);
     connect(Command24, &QPushButton::clicked, this, &ManipulationFrame::Command24_Click);
     connect(Command11, &QPushButton::clicked, this, &ManipulationFrame::Command11_Click);

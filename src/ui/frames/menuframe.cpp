@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/frames/importframe.h"
 #include "ui/picturefilesession.h"
+#include "ui/shortcuts.h"
 
 namespace tavrolin::ui {
 
@@ -23,6 +24,11 @@ MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
         makeButton(this, "Command4", QStringLiteral("Exportuj obrázok"), QRect(8, 64, 57, 33));
     Command5 =
         makeButton(this, "Command5", QStringLiteral("Importuj obrázok"), QRect(64, 64, 57, 33));
+    clickOnKeys(*Command3, {Qt::CTRL | Qt::Key_N});
+    clickOnKeys(*Command1, {Qt::CTRL | Qt::Key_O});
+    clickOnKeys(*Command2, {Qt::CTRL | Qt::Key_S});
+    clickOnKeys(*Command4, {Qt::CTRL | Qt::Key_E});
+    clickOnKeys(*Command5, {Qt::CTRL | Qt::Key_I});
     connect(Command1, &QPushButton::clicked, this, &MenuFrame::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MenuFrame::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MenuFrame::Command3_Click);

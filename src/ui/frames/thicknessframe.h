@@ -16,9 +16,6 @@ class ThicknessFrame : public QGroupBox {
   public:
     ThicknessFrame(EditorContext& context, QWidget* parent);
 
-    // The marker's top in the frame for each thickness.
-    static int markerTop(int penWidth);
-
   private:
     void Command6_Click();
     void Command7_Click();

@@ -2,8 +2,8 @@
 
 #include <QRadioButton>
 
-#include "ui/frames/colourframe.h"
 #include "ui/controls.h"
+#include "ui/frames/colourframe.h"
 #include "ui/frames/hedgehogframe.h"
 #include "ui/frames/manipulationframe.h"
 #include "ui/frames/textframe.h"
@@ -35,6 +35,10 @@ ToolboxFrame::ToolboxFrame(EditorContext& context, QWidget* parent) : QGroupBox(
     Option1 = makeOption(this, "Option1", QStringLiteral("Algebra FX 2.0"), 133);
     Option2 = makeOption(this, "Option2", QStringLiteral("CFX 9850"), 147);
     Option1->setChecked(true);
+}
+
+exchange::SaveVariant ToolboxFrame::calculatorVariant() const {
+    return Option2->isChecked() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
 }
 
 }  // namespace tavrolin::ui

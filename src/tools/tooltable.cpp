@@ -1,0 +1,36 @@
+#include "tools/tooltable.h"
+
+#include <QtGlobal>
+
+namespace tavrolin::tools {
+
+namespace {
+
+// A new tool is a file of its own that defines its row, and one entry here.
+constexpr const ToolDescription* kTools[] = {&penTool, &lineTool, &rectangleTool, &circleTool};
+
+}  // namespace
+
+std::span<const ToolDescription* const> toolTable() {
+    return kTools;
+}
+
+const ToolDescription& describeTool(model::Tool tool) {
+    for (const ToolDescription* row : kTools) {
+        if (row->tool == tool) {
+            return *row;
+        }
+    }
+    qFatal("Tool %d has no row in the tool table", int(tool));
+}
+
+void chooseTool(model::EditorState& state, model::Tool tool) {
+    state.currentTool = tool;
+    for (const ToolDescription* row : kTools) {
+        if (row->tool != tool && row->hideOutline != nullptr) {
+            row->hideOutline(state);
+        }
+    }
+}
+
+}  // namespace tavrolin::tools
