@@ -19,9 +19,6 @@ class QtPrompts : public Prompts {
     QString saveFileName(const FileDialogRequest& request) override;
     void message(const QString& text) override;
 
-    // "(súbory *.cat)|*.cat|(všetky súbory)|*.*" as Qt's name filters.
-    static QStringList nameFilters(const QString& filter);
-
   private:
     QWidget* parent_;
 };

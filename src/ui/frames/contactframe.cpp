@@ -40,14 +40,14 @@ class LinkLabel : public QLabel {
     QUrl url_;
 };
 
-}  // namespace
-
-QUrl ContactFrame::firstLink() {
+QUrl firstLink() {
     return QUrl(QStringLiteral("https://edu.casio.com/"));
 }
-QUrl ContactFrame::secondLink() {
+QUrl secondLink() {
     return QUrl(QStringLiteral("https://support.casio.com/"));
 }
+
+}  // namespace
 
 ContactFrame::ContactFrame(QWidget* parent)
     : QGroupBox(QStringLiteral("Kontakt na autora:"), parent) {

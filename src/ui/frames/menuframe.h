@@ -33,11 +33,6 @@ class MenuFrame : public QGroupBox {
     EditorContext& context_;
     const ImportFrame& importFrame_;
     PictureFileSession& pictureFiles_;
-    QPushButton* Command1;  // "Otvor"
-    QPushButton* Command2;  // "Ulož"
-    QPushButton* Command3;  // "Nový"
-    QPushButton* Command4;  // "Exportuj obrázok"
-    QPushButton* Command5;  // "Importuj obrázok"
 };
 
 }  // namespace tavrolin::ui

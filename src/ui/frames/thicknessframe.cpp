@@ -46,8 +46,9 @@ int markerTop(int penWidth) {
 ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("Hrúbka:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame8"));
-    Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
-    Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
+    // Thinner and thicker.
+    auto* Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
+    auto* Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
     clickOnKeys(*Command6, {Qt::Key_Minus});
     // + without Shift on many keyboards is =.
     clickOnKeys(*Command7, {Qt::Key_Plus, Qt::Key_Equal});

@@ -22,9 +22,7 @@ class ThicknessFrame : public QGroupBox {
     void reflect();
 
     EditorContext& context_;
-    QPushButton* Command6;  // thinner
-    QPushButton* Command7;  // thicker
-    QLabel* Label16;        // ">" beside the current thickness
+    QLabel* Label16;  // ">" beside the current thickness
 };
 
 }  // namespace tavrolin::ui

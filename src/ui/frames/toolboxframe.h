@@ -21,7 +21,6 @@ class ToolboxFrame : public QGroupBox {
     exchange::SaveVariant calculatorVariant() const;
 
   private:
-    QRadioButton* Option1;  // "Algebra FX 2.0", black and white
     QRadioButton* Option2;  // "CFX 9850", colour
 };
 
