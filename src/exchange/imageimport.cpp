@@ -2,6 +2,7 @@
 
 #include "model/canvas.h"
 #include "model/newpicture.h"
+#include "model/readback.h"
 
 namespace tavrolin::exchange {
 
@@ -14,7 +15,7 @@ bool importImage(model::EditorState& state, const QString& path, const ImportCol
     model::takeUndoCopy(state);
     model::resetToPen(state);
     model::setCurrentColor(state, model::kBlack);
-    state.picture.copyUsedCellsFrom(scanImage(state.importBox, colours));
+    state.picture.copyUsedCellsFrom(model::pictureInBox(state.importBox, colours.kept()));
     // Clears the canvas, draws the grid, paints every cell and brings the preview up to
     // date, leaving the drawing colour black.
     model::repaintCanvas(state);

@@ -94,17 +94,19 @@ void repaintCanvas(EditorState& state) {
 }
 
 void refreshPreview(EditorState& state) {
+    state.preview.editImage([&](QImage& image) { drawPicture(state.picture, image); });
+}
+
+void drawPicture(const PictureGrid& picture, QImage& image) {
     const PalettePixels palette;
-    state.preview.editImage([&](QImage& image) {
-        for (int y = 1; y <= kRows; ++y) {
-            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y - 1));
-            for (int x = 1; x <= kColumns; ++x) {
-                if (const QRgb* colour = palette.find(state.picture.at(x, y))) {
-                    row[x - 1] = *colour;
-                }
+    for (int y = 1; y <= kRows; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y - 1));
+        for (int x = 1; x <= kColumns; ++x) {
+            if (const QRgb* colour = palette.find(picture.at(x, y))) {
+                row[x - 1] = *colour;
             }
         }
-    });
+    }
 }
 
 void takeUndoCopy(EditorState& state) {

@@ -22,6 +22,10 @@ void repaintCanvas(EditorState& state);
 // Makes the preview show the picture, one pixel a cell.
 void refreshPreview(EditorState& state);
 
+// Draws the picture one pixel a cell, in the palette colours, into a 128 × 64 image
+// of 32-bit pixels: cell (x, y) at pixel (x − 1, y − 1).
+void drawPicture(const PictureGrid& picture, QImage& image);
+
 // Keeps the picture as it is now for "Naspäť".
 void takeUndoCopy(EditorState& state);
 

@@ -8,14 +8,6 @@
 
 namespace tavrolin::model {
 
-namespace {
-
-// The boxes measure font sizes at 96 dots per inch, whatever the screen, so a size
-// in points gives the same pixels everywhere.
-constexpr int kDotsPerMeterAt96Dpi = 3780;
-
-}  // namespace
-
 QRgb toQRgb(Rgb colour) {
     return qRgb(colour.red, colour.green, colour.blue);
 }
@@ -121,10 +113,6 @@ bool PictureBox::load(const QString& path) {
     painter.end();
     changed(image_.rect());
     return true;
-}
-
-bool PictureBox::saveBmp(QIODevice& device) const {
-    return image_.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
 }
 
 }  // namespace tavrolin::model

@@ -1,15 +1,15 @@
 #include "catconverter/convertercommands.h"
 
-#include <QSaveFile>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "catfile/decodedcatfile.h"
+#include "exchange/bmpexport.h"
 #include "exchange/catfilebytes.h"
+#include "exchange/failuretext.h"
 #include "exchange/imagescan.h"
 #include "exchange/picturefilesave.h"
-#include "model/canvas.h"
 
 namespace tavrolin::catconverter {
 
@@ -37,18 +37,13 @@ std::optional<model::PictureGrid> readPicture(const QString& path, catfile::Load
     return decoded.picture;
 }
 
-// Writes the picture one pixel a cell through the editor's preview box, so a BMP is the
-// very file "Exportuj obrázok" writes.
+// Writes the picture as "Exportuj obrázok" does, so a BMP is the very file the editor
+// writes.
 int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE* err) {
-    model::EditorState state;
-    state.picture = picture;
-    model::refreshPreview(state);
-    QSaveFile file(path);
     const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !(bmp ? state.preview.saveBmp(file) : state.preview.image().save(&file, "PNG")) ||
-        !file.commit()) {
-        report(err, path, file.errorString());
+    const model::Outcome written = exchange::writePictureImage(picture, path, bmp ? "BMP" : "PNG");
+    if (!written) {
+        report(err, path, exchange::failureText(written.failure()));
         return kFileFailed;
     }
     return kDone;

@@ -1,6 +1,7 @@
 #include "ui/frames/menuframe.h"
 
 #include "exchange/bmpexport.h"
+#include "exchange/failuretext.h"
 #include "exchange/imageimport.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
@@ -17,12 +18,12 @@ MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
       importFrame_(importFrame),
       pictureFiles_(pictureFiles) {
     setObjectName(QStringLiteral("Frame2"));
-    Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
-    Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
-    Command3 = makeButton(this, "Command3", QStringLiteral("Nový"), QRect(8, 40, 113, 25));
-    Command4 =
+    auto* Command2 = makeButton(this, "Command2", QStringLiteral("Ulož"), QRect(8, 16, 57, 25));
+    auto* Command1 = makeButton(this, "Command1", QStringLiteral("Otvor"), QRect(64, 16, 57, 25));
+    auto* Command3 = makeButton(this, "Command3", QStringLiteral("Nový"), QRect(8, 40, 113, 25));
+    auto* Command4 =
         makeButton(this, "Command4", QStringLiteral("Exportuj obrázok"), QRect(8, 64, 57, 33));
-    Command5 =
+    auto* Command5 =
         makeButton(this, "Command5", QStringLiteral("Importuj obrázok"), QRect(64, 64, 57, 33));
     clickOnKeys(*Command3, {Qt::CTRL | Qt::Key_N});
     clickOnKeys(*Command1, {Qt::CTRL | Qt::Key_O});
@@ -56,11 +57,11 @@ void MenuFrame::Command4_Click() {
     if (state.fileName.isEmpty()) {
         return;
     }
-    if (!exchange::exportBmp(state, state.fileName)) {
+    if (const model::Outcome written = exchange::exportBmp(state, state.fileName); !written) {
         context_.prompts.message(
             QStringLiteral("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
-                           "priečinok existuje a či doň možno zapisovať.")
-                .arg(state.fileName));
+                           "priečinok existuje a či doň možno zapisovať.\n%2")
+                .arg(state.fileName, exchange::failureText(written.failure())));
     }
     context_.changed();
 }
