@@ -43,7 +43,7 @@ BENCHMARK(BM_CatEncodeColour)->Unit(benchmark::kMicrosecond);
 void BM_CatDecodeMonochrome(benchmark::State& state) {
     const std::string file = monochromeFile(busyPicture());
     for (auto _ : state) {
-        DecodedCatFile decoded = decodeCatFile(file, {});
+        auto decoded = decodeCatFile(file, {});
         benchmark::DoNotOptimize(&decoded);
     }
 }
@@ -52,7 +52,7 @@ BENCHMARK(BM_CatDecodeMonochrome)->Unit(benchmark::kMicrosecond);
 void BM_CatDecodeColour(benchmark::State& state) {
     const std::string file = colourFile(busyPicture(), {});
     for (auto _ : state) {
-        DecodedCatFile decoded = decodeCatFile(file, {});
+        auto decoded = decodeCatFile(file, {});
         benchmark::DoNotOptimize(&decoded);
     }
 }
@@ -61,7 +61,7 @@ BENCHMARK(BM_CatDecodeColour)->Unit(benchmark::kMicrosecond);
 void BM_CatRoundTripMonochrome(benchmark::State& state) {
     const PictureGrid picture = busyPicture();
     for (auto _ : state) {
-        DecodedCatFile decoded = decodeCatFile(monochromeFile(picture), {});
+        auto decoded = decodeCatFile(monochromeFile(picture), {});
         benchmark::DoNotOptimize(&decoded);
     }
 }
@@ -70,7 +70,7 @@ BENCHMARK(BM_CatRoundTripMonochrome)->Unit(benchmark::kMicrosecond);
 void BM_CatRoundTripColour(benchmark::State& state) {
     const PictureGrid picture = busyPicture();
     for (auto _ : state) {
-        DecodedCatFile decoded = decodeCatFile(colourFile(picture, {}), {});
+        auto decoded = decodeCatFile(colourFile(picture, {}), {});
         benchmark::DoNotOptimize(&decoded);
     }
 }

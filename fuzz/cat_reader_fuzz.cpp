@@ -51,13 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
     }
 
-    const DecodedCatFile decoded = decodeCatFile(file, colours);
-
-    require(decoded.loadFormat != LoadFormat::None || !decoded.valid);
-    if (!decoded.valid) {
-        require(decoded.picture.usedCellsEqual(PictureGrid{}));
+    const tavrolin::model::Result<DecodedCatFile> read = decodeCatFile(file, colours);
+    if (!read) {
         return 0;
     }
+    const DecodedCatFile& decoded = read.value();
+    require(decoded.loadFormat != LoadFormat::None);
     const bool colour = decoded.loadFormat == LoadFormat::Colour;
     PictureGrid::forEachUsedCell([&](int x, int y) {
         const int code = decoded.picture.at(x, y);
@@ -65,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     const std::string again =
         colour ? colourFile(decoded.picture, {}) : monochromeFile(decoded.picture);
-    const DecodedCatFile reread = decodeCatFile(again, {});
-    require(reread.valid && reread.loadFormat == decoded.loadFormat);
-    require(reread.picture.usedCellsEqual(decoded.picture));
+    const tavrolin::model::Result<DecodedCatFile> reread = decodeCatFile(again, {});
+    require(reread && reread.value().loadFormat == decoded.loadFormat && !reread.value().end);
+    require(reread.value().picture.usedCellsEqual(decoded.picture));
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "catfile/catheader.h"
 #include "catfile/catitemreader.h"
 #include "catfile/catlayout.h"
+#include "catfile/catrecords.h"
 #include "catfile/catwriter.h"
 #include "catfile/decodedcatfile.h"
 #include "catfile/planeapplier.h"

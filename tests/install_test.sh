@@ -24,6 +24,7 @@ for size in 16 32 48 64 128; do
 done
 expect share/man/man1/tavrolin.1
 expect share/man/man1/tavrolin-cat.1
+expect share/doc/tavrolin/LICENSE
 
 desktop-file-validate "$prefix/share/applications/tavrolin.desktop" || failed=1
 update-mime-database "$prefix/share/mime" >/dev/null || failed=1

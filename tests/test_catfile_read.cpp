@@ -8,22 +8,25 @@ class TestCatFileRead : public QObject {
     void itemReader_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArrayList>("items");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArrayList{"a", "b"};
-        QTest::newRow("bare LF") << QByteArray("a\nb\n") << QByteArrayList{"a", "b"};
-        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArrayList{"a", "b"};
-        QTest::newRow("no last line end") << QByteArray("a\r\nb") << QByteArrayList{"a", "b"};
-        QTest::newRow("empty lines") << QByteArray("\r\n\n\r") << QByteArrayList{"", "", ""};
-        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QByteArrayList{"a", "", "b"};
-        QTest::newRow("comma") << QByteArray("a,b\r\nc") << QByteArrayList{"a", "b", "c"};
-        QTest::newRow("commas") << QByteArray(",a,,b,\r\n") << QByteArrayList{"", "a", "", "b", ""};
+        QTest::addColumn<int>("lastLine");  // of the last item, counting from 7
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArrayList{"a", "b"} << 8;
+        QTest::newRow("bare LF") << QByteArray("a\nb\n") << QByteArrayList{"a", "b"} << 8;
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QByteArrayList{"a", "b"} << 8;
+        QTest::newRow("no last line end") << QByteArray("a\r\nb") << QByteArrayList{"a", "b"} << 8;
+        QTest::newRow("empty lines") << QByteArray("\r\n\n\r") << QByteArrayList{"", "", ""} << 9;
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QByteArrayList{"a", "", "b"} << 9;
+        QTest::newRow("comma") << QByteArray("a,b\r\nc") << QByteArrayList{"a", "b", "c"} << 8;
+        QTest::newRow("commas") << QByteArray(",a,,b,\r\n") << QByteArrayList{"", "a", "", "b", ""}
+                                << 7;
         QTest::newRow("NUL kept") << QByteArray("a\0b\nc", 5)
-                                  << QByteArrayList{QByteArray("a\0b", 3), "c"};
-        QTest::newRow("empty") << QByteArray() << QByteArrayList{};
+                                  << QByteArrayList{QByteArray("a\0b", 3), "c"} << 8;
+        QTest::newRow("empty") << QByteArray() << QByteArrayList{} << 6;
     }
     void itemReader() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArrayList, items);
-        CatItemReader reader(view(bytes));
+        QFETCH(int, lastLine);
+        CatItemReader reader(view(bytes), 7);
         for (const QByteArray& item : items) {
             const auto taken = reader.next();
             QVERIFY(taken);
@@ -32,20 +35,21 @@ class TestCatFileRead : public QObject {
         QVERIFY(reader.atEnd());
         QVERIFY(!reader.next());
         QVERIFY(!reader.next());
+        QCOMPARE(reader.line(), lastLine);
         QVERIFY(!CatItemReader(view(bytes)).skip(int(items.size()) + 1));
     }
 
     void headerCheck_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("format");
-        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("failure");      // "" readable, else "reason@line"
         QTest::addColumn<QByteArray>("nextItem");  // the reader's item after the check
         const QByteArray mono = withLine(kMono, 10, "FIRST PLANE");
         const QByteArray colour = withLine(kColour, 22, "FIRST PLANE");
         const QByteArray plane = "FIRST PLANE";
-        auto row = [](const char* name, const QByteArray& file, int format, bool valid,
+        auto row = [](const char* name, const QByteArray& file, int format, const char* failure,
                       const QByteArray& next) {
-            QTest::newRow(name) << file << format << valid << next;
+            QTest::newRow(name) << file << format << QString::fromLatin1(failure) << next;
         };
         auto cut = [](const QByteArray& text, int lines) {
             return edited(text, [&](QByteArrayList& all) { all.resize(lines); });
@@ -55,64 +59,74 @@ class TestCatFileRead : public QObject {
             return withLine(colour, line, text);
         };
 
-        row("mono as written", mono, 1, true, plane);
-        row("colour as written", colour, 2, true, plane);
-        row("mono upper case", caseFolded(mono, 9, true), 1, true, plane);
-        row("mono lower case", caseFolded(mono, 9, false), 1, true, plane);
-        row("colour upper case", caseFolded(colour, 21, true), 2, true, plane);
-        row("colour lower case", caseFolded(colour, 21, false), 2, true, plane);
-        row("mono bare LF", QByteArray(mono).replace("\r\n", "\n"), 1, true, plane);
-        row("colour lone CR", QByteArray(colour).replace("\r\n", "\r"), 2, true, plane);
+        row("mono as written", mono, 1, "", plane);
+        row("colour as written", colour, 2, "", plane);
+        row("mono upper case", caseFolded(mono, 9, true), 1, "", plane);
+        row("mono lower case", caseFolded(mono, 9, false), 1, "", plane);
+        row("colour upper case", caseFolded(colour, 21, true), 2, "", plane);
+        row("colour lower case", caseFolded(colour, 21, false), 2, "", plane);
+        row("mono bare LF", QByteArray(mono).replace("\r\n", "\n"), 1, "", plane);
+        row("colour lone CR", QByteArray(colour).replace("\r\n", "\r"), 2, "", plane);
         row("comma joins lines 3, 4",
-            edited(mono, [](QByteArrayList& l) { l[2] += "," + l.takeAt(3); }), 1, true, plane);
-        row("comma splits line 3", mono1(3, "Type,Number:7"), 1, false, "%Data Record");
-        row("comma splits line 7", colour1(7, "Data Name:Picture,6"), 2, false, "Color:1");
-        row("HEIGHT:640", colour1(5, "HEIGHT:640"), 2, true, plane);
-        row("Width:1280", colour1(6, "Width:1280"), 2, true, plane);
-        row("Format:MCS12", mono1(2, "Format:MCS12"), 1, true, plane);
-        row("Format:IMGX", colour1(2, "Format:IMGX"), 2, true, plane);
+            edited(mono, [](QByteArrayList& l) { l[2] += "," + l.takeAt(3); }), 1, "", plane);
+        row("comma splits line 3", mono1(3, "Type,Number:7"), 1, "key@4", "%Data Record");
+        row("comma splits line 7", colour1(7, "Data Name:Picture,6"), 2, "key@8", "Color:1");
+        row("HEIGHT:640", colour1(5, "HEIGHT:640"), 2, "", plane);
+        row("Width:1280", colour1(6, "Width:1280"), 2, "", plane);
+        row("Format:MCS12", mono1(2, "Format:MCS12"), 1, "", plane);
+        row("Format:IMGX", colour1(2, "Format:IMGX"), 2, "", plane);
         row("text after keys",
             withLine(withLine(mono1(1, "%Header Records"), 5, "Option Name:s"), 9, "%Data Records"),
-            1, true, plane);
-        row("NUL after a key", mono1(1, QByteArray("%Header Record\0\xff", 16)), 1, true, plane);
-        row("unexamined mono lines", withLines(mono, {3, 4, 6, 7, 8}, "?"), 1, true, plane);
+            1, "", plane);
+        row("NUL after a key", mono1(1, QByteArray("%Header Record\0\xff", 16)), 1, "", plane);
+        row("unexamined mono lines", withLines(mono, {3, 4, 6, 7, 8}, "?"), 1, "", plane);
         row("unexamined colour lines",
-            withLines(colour, {3, 4, 7, 8, 13, 14, 15, 16, 17, 18, 20, 21}, "\x80?"), 2, true,
-            plane);
-        row("mono: line 1", mono1(1, "%Header Recor"), 1, false, plane);
-        row("mono: line 1 not ASCII", mono1(1, "\xff%Header Record"), 1, false, plane);
-        row("mono: line 5", mono1(5, "Option Nam:"), 1, false, plane);
-        row("mono: line 9", mono1(9, "%Data"), 1, false, plane);
-        row("mono: colour key on line 5", mono1(5, "Height:64"), 1, false, plane);
-        row("colour: line 1", colour1(1, "Header Record"), 2, false, plane);
-        row("colour: HEIGHT:63", colour1(5, "Height:63"), 2, false, plane);
-        row("colour: HEIGHT:6", colour1(5, "Height:6"), 2, false, plane);
-        row("colour: WIDTH:127", colour1(6, "Width:127"), 2, false, plane);
-        row("colour: line 9", colour1(9, "Start Position:DL"), 2, false, plane);
-        row("colour: line 10", colour1(10, "Direction:D"), 2, false, plane);
-        row("colour: line 11", colour1(11, "Byte Direction:B"), 2, false, plane);
-        row("colour: line 12", colour1(12, "Bit Weight:8"), 2, false, plane);
-        row("colour: line 19", colour1(19, "%Data Recor"), 2, false, plane);
-        row("Format:MCS", mono1(2, "Format:MCS"), 0, false, "Type Number:7");
-        row("Format:IM", colour1(2, "Format:IM"), 0, false, "Communication SW:0");
-        row("Format: IMG", colour1(2, "Format: IMG"), 0, false, "Communication SW:0");
-        row("empty line 2", mono1(2, ""), 0, false, "Type Number:7");
-        row("empty file", QByteArray(), 0, false, kEnd);
-        row("one line", cut(mono, 1), 0, false, kEnd);
-        row("mono cut at 8", cut(mono, 8), 1, false, kEnd);
-        row("mono cut at 9", cut(mono, 9), 1, true, kEnd);
-        row("colour cut at 20", cut(colour, 20), 2, false, kEnd);
-        row("colour cut at 21", cut(colour, 21), 2, true, kEnd);
+            withLines(colour, {3, 4, 7, 8, 13, 14, 15, 16, 17, 18, 20, 21}, "\x80?"), 2, "", plane);
+        row("mono: line 1", mono1(1, "%Header Recor"), 1, "key@1", plane);
+        row("mono: line 1 not ASCII", mono1(1, "\xff%Header Record"), 1, "key@1", plane);
+        row("mono: line 5", mono1(5, "Option Nam:"), 1, "key@5", plane);
+        row("mono: line 9", mono1(9, "%Data"), 1, "key@9", plane);
+        row("mono: colour key on line 5", mono1(5, "Height:64"), 1, "key@5", plane);
+        row("colour: line 1", colour1(1, "Header Record"), 2, "key@1", plane);
+        row("colour: HEIGHT:63", colour1(5, "Height:63"), 2, "key@5", plane);
+        row("colour: HEIGHT:6", colour1(5, "Height:6"), 2, "key@5", plane);
+        row("colour: WIDTH:127", colour1(6, "Width:127"), 2, "key@6", plane);
+        row("colour: line 9", colour1(9, "Start Position:DL"), 2, "key@9", plane);
+        row("colour: line 10", colour1(10, "Direction:D"), 2, "key@10", plane);
+        row("colour: line 11", colour1(11, "Byte Direction:B"), 2, "key@11", plane);
+        row("colour: line 12", colour1(12, "Bit Weight:8"), 2, "key@12", plane);
+        row("colour: line 19", colour1(19, "%Data Recor"), 2, "key@19", plane);
+        row("Format:MCS", mono1(2, "Format:MCS"), 0, "format@2", "Type Number:7");
+        row("Format:IM", colour1(2, "Format:IM"), 0, "format@2", "Communication SW:0");
+        row("Format: IMG", colour1(2, "Format: IMG"), 0, "format@2", "Communication SW:0");
+        row("empty line 2", mono1(2, ""), 0, "format@2", "Type Number:7");
+        row("empty file", QByteArray(), 0, "empty@0", kEnd);
+        row("one line", cut(mono, 1), 0, "cut@1", kEnd);
+        row("mono cut at 8", cut(mono, 8), 1, "cut@8", kEnd);
+        row("mono cut at 9", cut(mono, 9), 1, "", kEnd);
+        row("colour cut at 20", cut(colour, 20), 2, "cut@20", kEnd);
+        row("colour cut at 21", cut(colour, 21), 2, "", kEnd);
     }
     void headerCheck() {
         QFETCH(QByteArray, file);
         QFETCH(int, format);
-        QFETCH(bool, valid);
+        QFETCH(QString, failure);
         QFETCH(QByteArray, nextItem);
         CatItemReader reader(view(file));
         const CatHeader header = checkCatHeader(reader);
         QCOMPARE(int(header.loadFormat), format);
-        QCOMPARE(header.loadValid, valid);
+        QCOMPARE(header.loadValid, failure.isEmpty());
+        if (!header.loadValid) {
+            static const QMap<tavrolin::model::FailureReason, QString> kNames = {
+                {tavrolin::model::FailureReason::HeaderKeyMismatch, QStringLiteral("key")},
+                {tavrolin::model::FailureReason::NoPictureFormat, QStringLiteral("format")},
+                {tavrolin::model::FailureReason::HeaderCutShort, QStringLiteral("cut")},
+                {tavrolin::model::FailureReason::EmptyFile, QStringLiteral("empty")}};
+            QCOMPARE(QStringLiteral("%1@%2")
+                         .arg(kNames.value(header.failure.reason))
+                         .arg(header.failure.line),
+                     failure);
+        }
         const auto next = reader.next();
         QCOMPARE(next ? QByteArray(next->data(), qsizetype(next->size())) : kEnd, nextItem);
     }
@@ -196,8 +210,9 @@ class TestCatFileRead : public QObject {
             lines[73] = line74;
             lines.resize(138);  // nothing after the picture plane is needed
         });
-        const DecodedCatFile decoded = decodeCatFile(view(file), {});
-        QVERIFY(decoded.valid);
+        const auto read = decodeCatFile(view(file), {});
+        QVERIFY(read);
+        const DecodedCatFile& decoded = read.value();
         int black = 0;
         PictureGrid::forEachUsedCell([&](int x, int y) { black += decoded.picture.at(x, y); });
         QCOMPARE(black, int(cells.count('1')));
@@ -240,29 +255,34 @@ class TestCatFileRead : public QObject {
         PictureGrid picture = pictureOf({{1, 1, before}, {2, 1, before}});
         CatItemReader reader(view(file));
         QVERIFY(checkCatHeader(reader).loadValid);
-        QVERIFY(applyColourPlanes(reader, picture, loadColours(ticks)));
+        QVERIFY(!applyColourPlanes(reader, picture, loadColours(ticks)));
         QCOMPARE(int(picture.at(1, 1)), cell);
         QCOMPARE(int(picture.at(2, 1)), neighbour);
     }
 
+    // A file cut short keeps what it holds; the lines it lacks leave their cells.
     void truncatedPlanes_data() {
         QTest::addColumn<bool>("colour");
         QTest::addColumn<int>("keep");      // lines kept
         QTest::addColumn<bool>("lastEnd");  // last kept line ends in CR LF
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("mono, header only") << false << 9 << true << false;
-        QTest::newRow("mono, 137") << false << 137 << true << false;
-        QTest::newRow("mono, 138") << false << 138 << true << true;
-        QTest::newRow("mono, 138 unended") << false << 138 << false << true;
-        QTest::newRow("colour, first plane") << true << 85 << true << false;
-        QTest::newRow("colour, 282") << true << 282 << true << false;
-        QTest::newRow("colour, 283 unended") << true << 283 << false << true;
+        QTest::addColumn<int>("end");       // the file end reported; 0 for none
+        QTest::addColumn<int>("cell");      // (64, 32): first plane line 44, picture 109
+        QTest::newRow("mono, header only") << false << 9 << true << 9 << 9;
+        QTest::newRow("mono, 43") << false << 43 << true << 43 << 9;
+        QTest::newRow("mono, 44") << false << 44 << true << 44 << 1;
+        QTest::newRow("mono, 137") << false << 137 << true << 137 << 1;
+        QTest::newRow("mono, 138") << false << 138 << true << 0 << 1;
+        QTest::newRow("mono, 138 unended") << false << 138 << false << 0 << 1;
+        QTest::newRow("colour, first plane") << true << 85 << true << 85 << 2;
+        QTest::newRow("colour, 282") << true << 282 << true << 282 << 4;
+        QTest::newRow("colour, 283 unended") << true << 283 << false << 0 << 4;
     }
     void truncatedPlanes() {
         QFETCH(bool, colour);
         QFETCH(int, keep);
         QFETCH(bool, lastEnd);
-        QFETCH(bool, valid);
+        QFETCH(int, end);
+        QFETCH(int, cell);
         QByteArray file = edited(colour ? kColour : kMono, [&](QByteArrayList& lines) {
             for (const int line : dataLines(colour)) {
                 lines[line - 1] = QByteArray(32, 'F');
@@ -276,14 +296,60 @@ class TestCatFileRead : public QObject {
         PictureGrid::forEachUsedCell([&](int x, int y) { picture.at(x, y) = 9; });
         CatItemReader reader(view(file));
         QVERIFY(checkCatHeader(reader).loadValid);
-        const bool applied = colour ? applyColourPlanes(reader, picture, loadColours(7))
-                                    : applyMonochromePlanes(reader, picture);
-        QCOMPARE(applied, valid);
-        QCOMPARE(int(picture.at(64, 32)), valid ? (colour ? 4 : 1) : 9);
-        const DecodedCatFile decoded = decodeCatFile(view(file), loadColours(7));
-        QCOMPARE(decoded.valid, valid);
-        QCOMPARE(int(decoded.loadFormat), colour ? 2 : 1);
-        QCOMPARE(decoded.picture.usedCellsEqual(PictureGrid{}), !valid);
+        const FileEnd fileEnd = colour ? applyColourPlanes(reader, picture, loadColours(7))
+                                       : applyMonochromePlanes(reader, picture);
+        QCOMPARE(fileEnd.value_or(0), end);
+        QCOMPARE(int(picture.at(64, 32)), cell);
+    }
+
+    // Archives: records from one "%Header Record" line to the next; the first picture
+    // opens, and what goes wrong is told at its line in the whole file.
+    void records_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("record");
+        QTest::addColumn<QString>("expected");  // "names" of picture records, or the failure
+        const QByteArray picture = withLine(kMono, 75, "01" + QByteArray(30, '0'));
+        const QByteArray program =
+            withLine(withLine(picture, 8, "Data Type:PG"), 4, "File Name:PROG");
+        const QByteArray list = "%Header Record\r\nFormat:LIST\r\nData Type:LT\r\n1,2\r\n";
+        const QByteArray colour = withLine(kColour, 7, "Data Name:Picture3");
+        QTest::newRow("one record") << picture << 1 << QStringLiteral("PICT1");
+        QTest::newRow("program, list, picture")
+            << program + list + picture << 1 << QStringLiteral("PICT1");
+        QTest::newRow("two pictures, second")
+            << picture + colour << 2 << QStringLiteral("Picture3");
+        QTest::newRow("lower-case header splits")
+            << list + picture.toLower() << 1 << QStringLiteral("pict1");
+        QTest::newRow("program only, two records")
+            << program + list << 1 << QStringLiteral("none@0");
+        QTest::newRow("one program record: its header decides")
+            << program << 1 << QStringLiteral("PROG");
+        QTest::newRow("no header line: one record")
+            << "junk\r\n" + kMono << 1 << QStringLiteral("key@1");
+        QTest::newRow("second picture damaged")
+            << list + withLine(kColour, 6, "Width:12") << 1 << QStringLiteral("key@10");
+        QTest::newRow("no third picture") << picture + colour << 3 << QStringLiteral("none@0");
+    }
+    void records() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, record);
+        QFETCH(QString, expected);
+        const auto decoded = decodeCatFile(view(file), loadColours(15), record);
+        if (!decoded) {
+            const auto& failure = decoded.failure();
+            const bool none = failure.reason == tavrolin::model::FailureReason::NoPictureInside;
+            QCOMPARE(
+                QStringLiteral("%1@%2").arg(QLatin1String(none ? "none" : "key")).arg(failure.line),
+                expected);
+            return;
+        }
+        const auto chosen = pictureRecord(view(file), record);
+        QCOMPARE(
+            QString::fromLatin1(chosen.value().name.data(), qsizetype(chosen.value().name.size())),
+            expected);
+        if (decoded.value().loadFormat == LoadFormat::Monochrome) {
+            QCOMPARE(int(decoded.value().picture.at(128, 64)), 1);
+        }
     }
 };
 

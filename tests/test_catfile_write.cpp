@@ -126,9 +126,11 @@ class TestCatFileWrite : public QObject {
         const PictureGrid picture = patternPicture();
         QByteArray file = bytes(colour ? colourFile(picture, {}) : monochromeFile(picture));
         file = from == "lower" ? file.toLower() : from.isEmpty() ? file : file.replace(from, to);
-        const DecodedCatFile decoded = decodeCatFile(view(file), {});
+        const auto read = decodeCatFile(view(file), {});
+        QVERIFY(read);
+        const DecodedCatFile& decoded = read.value();
         QCOMPARE(int(decoded.loadFormat), colour ? 2 : 1);
-        QVERIFY(decoded.valid);
+        QVERIFY(!decoded.end);
         int lost = 0;
         PictureGrid::forEachUsedCell([&](int x, int y) {
             const int code = picture.at(x, y);

@@ -122,7 +122,7 @@ class TestDesktop : public QObject {
         QTest::addColumn<bool>("dropped");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");  // null: no such file
-        QTest::addColumn<QString>("message");   // "load" or "import" error, or none
+        QTest::addColumn<QString>("message");   // "load", "import" or "missing" error, or none
         QTest::addColumn<QString>("expected");  // cells (1..3, 1) and (9, 9) afterwards
         const QByteArray broken("%Header Record\r\nFormat:BMP\r\n");
         for (const bool dropped : {false, true}) {
@@ -137,7 +137,7 @@ class TestDesktop : public QObject {
             row("image") << u"picture.png"_s << pngFile() << "" << u"#rb\n."_s;
             row("unsupported") << u"notes.txt"_s << QByteArray("words\n") << "import"
                                << u"...\nr"_s;
-            row("missing image") << u"missing.png"_s << QByteArray() << "import" << u"...\nr"_s;
+            row("missing image") << u"missing.png"_s << QByteArray() << "missing" << u"...\nr"_s;
         }
     }
     // As "Otvor" or "Importuj obrázok" with the file chosen: no file dialog, and where
@@ -167,15 +167,21 @@ class TestDesktop : public QObject {
         }
         QVERIFY(ui_.filesSettled());
         QVERIFY(prompts_.dialogs.empty());
-        QCOMPARE(prompts_.messages, message == u"import" ? QStringList{importError(path(name))}
-                                    : message == u"load" ? QStringList{kLoadError}
-                                                         : QStringList());
+        QStringList shown = prompts_.messages;
+        if (message == u"load" && !shown.isEmpty()) {
+            shown[0].truncate(kLoadError.size());  // the reason follows the sentence
+        }
+        const QString missing = u"Súbor „%1“ nemôžem načítať ako obrázok!\n\nsúbor neexistuje"_s;
+        QCOMPARE(shown, message == u"import"    ? QStringList{importError(path(name))}
+                        : message == u"missing" ? QStringList{missing.arg(path(name))}
+                        : message == u"load"    ? QStringList{kLoadError}
+                                                : QStringList());
         QCOMPARE(pictureart::art(state().picture, 1, 1, 3, 1) + u'\n' +
                      pictureart::art(state().picture, 9, 9, 9, 9),
                  expected);
         QCOMPARE(state().canvas.image(), ui_.repaintedCanvas());
         QCOMPARE(state().fileName, path(name));
-        const bool imported = message != u"import";
+        const bool imported = message != u"import" && message != u"missing";
         QCOMPARE(ui_.undoEnabled(), imported);
         if (imported) {
             ui_.click("Command11");

@@ -189,21 +189,22 @@ class TestFilesWindow : public QObject {
     // Whatever went wrong, the picture is blank, the canvas shows it and "Naspäť" restores.
     void unreadableFilesShowTheError_data() {
         QTest::addColumn<QByteArray>("bytes");
-        model::PictureGrid picture;
-        picture.at(1, 1) = model::kRed;
-        const QByteArray mono = QByteArray::fromStdString(catfile::monochromeFile(picture));
-        QTest::newRow("monochrome cut short") << mono.left(mono.size() / 2);
-        QTest::newRow("no variant") << QByteArray("%Header Record\r\nFormat:BMP\r\n");
-        QTest::newRow("missing") << QByteArray();
+        QTest::addColumn<QString>("reason");
+        const QByteArray mono = QByteArray::fromStdString(catfile::monochromeFile({}));
+        QTest::newRow("header cut short") << mono.left(60) << u"riadok 4: súbor končí v hlavičke"_s;
+        QTest::newRow("no variant") << QByteArray("%Header Record\r\nFormat:BMP\r\n")
+                                    << u"riadok 2: neuvádza formát obrázka"_s;
+        QTest::newRow("missing") << QByteArray() << u"súbor neexistuje"_s;
     }
     void unreadableFilesShowTheError() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         if (!bytes.isEmpty()) {
             writeBytes(path(u"bad.cat"_s), bytes);
         }
         dab("Image3", 9, 9);
         open(u"bad.cat"_s);
-        QCOMPARE(prompts_.messages, QStringList{kLoadError});
+        QCOMPARE(prompts_.messages, QStringList{kLoadError + u"\n\n"_s + reason});
         QVERIFY(!form("Form2").isVisible());
         QCOMPARE(state().picture.at(9, 9), model::kWhite);
         ui_.click("Command11");
@@ -249,7 +250,7 @@ class TestFilesWindow : public QObject {
         QVERIFY2(prompts_.messages[0].startsWith(u"Obrázok nemôžem uložiť do súboru „"_s + old),
                  qPrintable(prompts_.messages[0]));
         const QString reason = lockedAtOk ? u"Zapísaný súbor sa nedá dať na miesto"_s
-                                          : u"Súbor sa nedá vytvoriť (Permission denied)"_s;
+                                          : u"Súbor sa nedá vytvoriť (nemáte povolenie)"_s;
         QVERIFY2(prompts_.messages[0].contains(reason), qPrintable(prompts_.messages[0]));
         QCOMPARE(fileBytes(old), QByteArray("old picture"));
         // The window's file is free again: the next save goes through.
@@ -274,11 +275,13 @@ class TestFilesWindow : public QObject {
         QCOMPARE(fileBytes(path(u"picture.cat"_s)), colourFile(state().picture));
     }
 
-    void form2ClosedByItsFrameLoadsNoColour() {
+    // Closing the colour question cancels the Open: all is as it was before "Otvor".
+    void form2ClosedByItsFrameCancelsTheOpen() {
         model::PictureGrid saved;
         saved.at(1, 1) = model::kBlue;
         writeBytes(path(u"picture.cat"_s), colourFile(saved));
         dab("Image3", 3, 3);
+        ui_.click("Command27");
         prompts_.fileNames = QStringList{path(u"picture.cat"_s)};
         ui_.click("Command1");
         QVERIFY(form("Form2").isVisible());
@@ -286,7 +289,10 @@ class TestFilesWindow : public QObject {
         QCOMPARE(state().canvas.image().pixel(12, 12), qRgb(255, 0, 0));
         form("Form2").close();
         QVERIFY(!timerActive("Timer2"));
-        QVERIFY(state().picture.usedCellsEqual(model::PictureGrid()));
+        QCOMPARE(state().picture.at(3, 3), model::kRed);
+        QCOMPARE(state().currentTool, model::kLineTool);
+        QCOMPARE(state().currentColor, model::kRed);
+        QVERIFY(!ui_.undoEnabled());
         open(u"picture.cat"_s);
         QCOMPARE(state().picture.at(1, 1), model::kBlue);
     }

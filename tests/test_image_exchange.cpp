@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -156,9 +157,9 @@ class TestImageExchange : public QObject {
         importFile(file);
         exchange::ImportColours colours;
         colours.red = colours.green = false;
-        const std::optional<PictureGrid> converted = exchange::scanImageFile(file, colours);
+        const auto converted = exchange::scanImageFile(file, colours);
         QVERIFY(converted);
-        QVERIFY(state().picture.usedCellsEqual(*converted));
+        QVERIFY(state().picture.usedCellsEqual(converted.value()));
         QCOMPARE(state().picture.at(1, 1), model::kWhite);  // near green, not ticked
         QCOMPARE(state().picture.at(2, 2), model::kBlack);
         QCOMPARE(state().picture.at(2, 8), model::kWhite);  // red, not ticked
@@ -182,6 +183,33 @@ class TestImageExchange : public QObject {
             const bool inside = x <= size.width() && y <= size.height();
             return x == 1 && y == 1 ? model::kBlue : inside ? model::kRed : model::kWhite;
         })));
+    }
+
+    // A photo far larger than the screen imports its corner; one too large to decode
+    // at all is refused with its size, before any memory is taken for it.
+    void largeImages() {
+        importFile(save(filled(3000, 2000, paletteQRgb(model::kBlack)), QStringLiteral("big.jpg")));
+        QVERIFY(prompts_.messages.isEmpty());
+        QCOMPARE(state().picture.at(64, 32), model::kBlack);
+        // A png whose header alone says 30000 × 30000.
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(filled(1, 1, 0).save(&buffer, "PNG"));
+        png.replace(16, 8, QByteArray::fromHex("0000753000007530"));
+        quint32 crc = 0xFFFFFFFF;
+        for (const char byte : png.mid(12, 17)) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit) {
+                crc = (crc >> 1) ^ (0xEDB88320U & (0U - (crc & 1U)));
+            }
+        }
+        png.replace(29, 4,
+                    QByteArray::fromHex(QByteArray::number(~crc, 16).rightJustified(8, '0')));
+        writeBytes(path(QStringLiteral("huge.png")), png);
+        importFile(path(QStringLiteral("huge.png")));
+        QCOMPARE(prompts_.messages.value(0).section(u'\n', -1),
+                 QStringLiteral("obrázok je priveľký na načítanie (30000 × 30000)"));
+        QCOMPARE(state().picture.at(64, 32), model::kBlack);
     }
 
     // Qt reads gif but does not write it: four by two pixels of red, blue, green and

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "catfile/catwriter.h"
+#include "exchange/failuretext.h"
 #include "exchange/picturefileload.h"
 #include "exchange/picturefilesave.h"
 #include "pictureart.h"
@@ -45,23 +46,27 @@ class TestPictureFiles : public QObject {
         QTest::addColumn<bool>("valid");
         QTest::addColumn<bool>("waits");
         QTest::addColumn<QString>("expected");  // cells (1..4, 1) after the completion
+        QTest::addColumn<int>("end");           // where a file cut short ends; 0 for none
         QTest::newRow("bare LF") << QByteArray(kMono).replace("\r\n", "\n") << true << false
-                                 << u"#..."_s;
+                                 << u"#..."_s << 0;
         QTest::newRow("colour, bare LF")
-            << QByteArray(kColour).replace("\r\n", "\n") << true << true << u".rbg"_s;
+            << QByteArray(kColour).replace("\r\n", "\n") << true << true << u".rbg"_s << 0;
         QTest::newRow("6 MB after the planes")
-            << kMono + QByteArray(6 * 1024 * 1024, 'x') << true << false << u"#..."_s;
+            << kMono + QByteArray(6 * 1024 * 1024, 'x') << true << false << u"#..."_s << 0;
         QTest::newRow("6 MB line")
-            << QByteArray(6 * 1024 * 1024, 'F') << false << false << u"...."_s;
-        // Refused at the command, before any colours are asked for.
+            << QByteArray(6 * 1024 * 1024, 'F') << false << false << u"...."_s << 0;
+        // Asks for the colours, then gives what is there.
         QTest::newRow("colour plane cut")
-            << kColour.left(kColour.indexOf("%End") - 40) << false << false << u"...."_s;
+            << kColour.left(kColour.indexOf("%End") - 40) << true << true << u".rbg"_s << 282;
+        QTest::newRow("monochrome plane cut")
+            << kMono.left(kMono.indexOf("%End") - 200) << true << false << u"...."_s << 133;
     }
     void fileTextReachesTheReader() {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, valid);
         QFETCH(bool, waits);
         QFETCH(QString, expected);
+        QFETCH(int, end);
         const QString path = folder_->filePath(u"picture.cat"_s);
         if (!bytes.isEmpty()) {
             writeBytes(path, bytes);
@@ -75,6 +80,7 @@ class TestPictureFiles : public QObject {
         QVERIFY(load.pending());
         load.finish(state, {});
         QVERIFY(!load.pending());
+        QCOMPARE(load.fileEnd().value_or(0), end);
         QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 1), expected);
         QCOMPARE(state.picture.at(9, 9), model::kWhite);
         QCOMPARE(state.undoPicture.at(9, 9), model::kRed);
@@ -84,15 +90,19 @@ class TestPictureFiles : public QObject {
     void savesThatCannotBeWritten_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("missing folder") << u"missing/picture.cat"_s << QString();
-        QTest::newRow("read-only folder") << u"readonly/picture.cat"_s << u"readonly/picture.cat"_s;
+        QTest::addColumn<QString>("reason");  // as the user reads it
+        QTest::newRow("missing folder") << u"missing/picture.cat"_s << QString() << QString();
+        QTest::newRow("read-only folder")
+            << u"readonly/picture.cat"_s << u"readonly/picture.cat"_s << u"nemáte povolenie"_s;
         QTest::newRow("file as a folder")
-            << u"readonly/picture.cat/x.cat"_s << u"readonly/picture.cat"_s;
-        QTest::newRow("folder of that name") << u"folder.cat"_s << QString();
+            << u"readonly/picture.cat/x.cat"_s << u"readonly/picture.cat"_s << QString();
+        QTest::newRow("folder of that name")
+            << u"folder.cat"_s << QString() << u"je to priečinok, nie súbor"_s;
     }
     void savesThatCannotBeWritten() {
         QFETCH(QString, target);
         QFETCH(QString, kept);
+        QFETCH(QString, reason);
         QDir folder(folder_->path());
         QVERIFY(folder.mkdir(u"readonly"_s));
         QVERIFY(folder.mkdir(u"folder.cat"_s));
@@ -100,16 +110,19 @@ class TestPictureFiles : public QObject {
         QVERIFY(QFile::setPermissions(filePath(u"readonly"_s), kReadOnlyFolder));
         QVERIFY(QFile::setPermissions(
             folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner | QFileDevice::WriteOther));
-        bool saved = false;
-        exchange::PictureFileSave save;
+        std::optional<model::Failure> failure;
         {
             const WithoutRoot asUser;
-            saved = save.start(filePath(target), SaveVariant::Monochrome, artPicture()) &&
-                    save.writeMonochromeTrailer() && save.finish(artPicture(), {});
+            const model::Outcome saved = exchange::savePictureFile(
+                filePath(target), SaveVariant::Monochrome, artPicture(), {});
+            QVERIFY(!saved);
+            failure = saved.failure();
         }
-        QVERIFY(!saved);
-        QVERIFY(!save.pending());
-        QVERIFY(!save.errorString().isEmpty());
+        const QString text = exchange::failureText(*failure);
+        QVERIFY(!text.isEmpty());
+        if (!reason.isEmpty()) {
+            QCOMPARE(text, reason);
+        }
         QFile::setPermissions(filePath(u"readonly"_s), kReadOnlyFolder | QFileDevice::WriteOwner);
         QFile::setPermissions(folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner);
         if (!kept.isEmpty()) {

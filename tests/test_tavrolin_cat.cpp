@@ -168,8 +168,9 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("colours without list") << u"decode in.cat o.bmp --colours"_s << 2 << usage;
         QTest::newRow("unknown option") << u"show in.cat -x"_s << 2 << usage;
         QTest::newRow("missing cat") << u"show none.cat"_s << 1 << u"none.cat: "_s;
-        QTest::newRow("not a cat") << u"show in.png"_s << 1 << u"not a picture file"_s;
-        QTest::newRow("not an image") << u"encode in.cat o.cat --mono"_s << 1 << u"not an image"_s;
+        QTest::newRow("not a cat") << u"show in.png"_s << 1 << u"in.png:1: "_s;
+        QTest::newRow("not an image")
+            << u"encode in.cat o.cat --mono"_s << 1 << u"in.cat: nie je to obrázok"_s;
         QTest::newRow("missing folder")
             << u"encode in.png no/o.cat --mono"_s << 1 << u"no/o.cat: "_s;
         QTest::newRow("folder as output") << u"decode in.cat out.bmp"_s << 1 << u"out.bmp: "_s;

@@ -2,26 +2,38 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 #include "app/editorrequest.h"
 #include "app/qtslovaktexts.h"
-#include "ui/form1.h"
+#include "ui/apptitle.h"
 #include "ui/dialogs/form4.h"
-#include "ui/icons.h"
 #include "ui/dialogs/qtprompts.h"
+#include "ui/form1.h"
+#include "ui/icons.h"
 
 using tavrolin::app::EditorRequest;
 
 namespace {
 
-constexpr char kVersion[] = "2.0";
-
 int refuse(const EditorRequest& request) {
     std::fprintf(stderr, "tavrolin: %s\n%s\n", qUtf8Printable(request.problem),
                  qUtf8Printable(tavrolin::app::editorUsage()));
     return 2;
+}
+
+// The style, the program's icon and Qt's own texts in Slovak.
+void prepareForMainWindow(tavrolin::app::QtSlovakTexts& qtTexts) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(tavrolin::ui::icons::programIcon());
+    // The whole window speaks Slovak, so Qt's own dialogs do too, the names of file types
+    // in them included, whatever the system's language.
+    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
+    if (qtTexts.load()) {
+        QApplication::installTranslator(&qtTexts);
+    }
 }
 
 }  // namespace
@@ -39,7 +51,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (request.kind == EditorRequest::Kind::Version) {
-        std::printf("tavrolin %s\n", kVersion);
+        std::printf("tavrolin %s\n", tavrolin::ui::kApplicationVersion);
         return 0;
     }
     if (request.kind == EditorRequest::Kind::TooManyFiles) {
@@ -54,17 +66,7 @@ int main(int argc, char* argv[]) {
         return refuse(request);
     }
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(tavrolin::ui::icons::programIcon());
-    // The whole window speaks Slovak, so Qt's own dialogs do too, the names of file types
-    // in them included, whatever the system's language.
-    QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    tavrolin::app::QtSlovakTexts qtTexts;
-    if (qtTexts.load()) {
-        QApplication::installTranslator(&qtTexts);
-    }
-
+    QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::ui::kApplicationVersion));
     tavrolin::ui::QtPrompts prompts;
     std::unique_ptr<tavrolin::ui::Form1> mainWindow;
     const QString path =
@@ -82,5 +84,9 @@ int main(int argc, char* argv[]) {
         }
     });
     splash->show();
+    // What only the main window needs is done once the splash is up, so it shows as
+    // soon as a bare window would.
+    tavrolin::app::QtSlovakTexts qtTexts;
+    QTimer::singleShot(0, &application, [&qtTexts] { prepareForMainWindow(qtTexts); });
     return QApplication::exec();
 }

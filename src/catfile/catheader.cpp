@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "catfile/asciitext.h"
@@ -42,11 +43,28 @@ bool itemHasKey(const std::optional<std::string_view>& item, std::string_view ke
     return item && startsWithKey(*item, key);
 }
 
+// Marks the header unreadable; only the first failure is kept, as the one to report.
+void fail(CatHeader& header, model::FailureReason reason, int line, std::string_view key = {}) {
+    if (header.loadValid) {
+        header.failure = {reason, line, std::string(key)};
+    }
+    header.loadValid = false;
+}
+
 }  // namespace
 
 CatHeader checkCatHeader(CatItemReader& reader) {
     CatHeader header;
-    header.loadValid = itemHasKey(reader.next(), "%HEADER RECORD");
+    header.loadValid = true;
+    constexpr std::string_view kHeaderKey = "%HEADER RECORD";
+    const std::optional<std::string_view> first = reader.next();
+    if (!first) {
+        fail(header, model::FailureReason::EmptyFile, 0);
+        return header;
+    }
+    if (!startsWithKey(*first, kHeaderKey)) {
+        fail(header, model::FailureReason::HeaderKeyMismatch, reader.line(), kHeaderKey);
+    }
 
     // Monochrome is tested first.
     const std::optional<std::string_view> format = reader.next();
@@ -59,18 +77,20 @@ CatHeader checkCatHeader(CatItemReader& reader) {
         keys = kColourKeys;
     } else {
         // No variant, so no layout to check the rest against.
-        header.loadValid = false;
+        fail(header,
+             format ? model::FailureReason::NoPictureFormat : model::FailureReason::HeaderCutShort,
+             reader.line());
         return header;
     }
 
     for (const std::string_view key : keys) {
         const std::optional<std::string_view> item = reader.next();
         if (!item) {
-            header.loadValid = false;
+            fail(header, model::FailureReason::HeaderCutShort, reader.line());
             break;
         }
         if (!key.empty() && !startsWithKey(*item, key)) {
-            header.loadValid = false;
+            fail(header, model::FailureReason::HeaderKeyMismatch, reader.line(), key);
         }
     }
     return header;

@@ -2,6 +2,7 @@
 
 #include "catfile/catitemreader.h"
 #include "catfile/loadformat.h"
+#include "model/failure.h"
 
 namespace tavrolin::catfile {
 
@@ -10,6 +11,8 @@ namespace tavrolin::catfile {
 struct CatHeader {
     LoadFormat loadFormat = LoadFormat::None;
     bool loadValid = false;
+    // Why the file is unreadable: the first check that failed, with its line.
+    model::Failure failure;
 };
 
 // Reads the header from the reader's start and checks its keys, upper-casing each

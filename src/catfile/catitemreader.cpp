@@ -42,10 +42,14 @@ std::optional<std::string_view> CatItemReader::next() {
         ++end;
     }
     position_ = end;
+    itemLine_ = line_;
     if (end < bytes_.size()) {
         // CR LF is one line end, not an empty item between two.
         const bool crLf = bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n';
         position_ += crLf ? 2 : 1;
+        if (bytes_[end] != ',') {
+            ++line_;
+        }
     }
     return bytes_.substr(start, end - start);
 }

@@ -12,7 +12,9 @@ namespace tavrolin::catfile {
 // must outlive the reader; nothing is read past their end.
 class CatItemReader {
   public:
-    explicit CatItemReader(std::string_view bytes) : bytes_(bytes) {}
+    // `firstLine` is the number, in the whole file, of the bytes' first line.
+    explicit CatItemReader(std::string_view bytes, int firstLine = 1)
+        : bytes_(bytes), line_(firstLine), itemLine_(firstLine - 1) {}
 
     // The next item, or nothing once the bytes are used up.
     std::optional<std::string_view> next();
@@ -22,9 +24,14 @@ class CatItemReader {
 
     bool atEnd() const { return position_ >= bytes_.size(); }
 
+    // The line of the last item taken, counting from `firstLine`; one less before any.
+    int line() const { return itemLine_; }
+
   private:
     std::string_view bytes_;
     std::size_t position_ = 0;
+    int line_;
+    int itemLine_;
 };
 
 }  // namespace tavrolin::catfile

@@ -2,25 +2,27 @@
 
 #include "catfile/catheader.h"
 #include "catfile/catitemreader.h"
-#include "catfile/planeapplier.h"
+#include "catfile/catrecords.h"
 
 namespace tavrolin::catfile {
 
-DecodedCatFile decodeCatFile(std::string_view bytes, LoadColours colours) {
-    DecodedCatFile result;
-    CatItemReader reader(bytes);
+model::Result<DecodedCatFile> decodeCatFile(std::string_view bytes, LoadColours colours,
+                                            int record) {
+    const model::Result<CatRecord> chosen = pictureRecord(bytes, record);
+    if (!chosen) {
+        return chosen.failure();
+    }
+    CatItemReader reader(chosen.value().text, chosen.value().firstLine);
     const CatHeader header = checkCatHeader(reader);
-    result.loadFormat = header.loadFormat;
-    result.valid = header.loadValid;
-    if (!result.valid) {
-        return result;
+    if (!header.loadValid) {
+        return header.failure;
     }
-    if (header.loadFormat == LoadFormat::Monochrome) {
-        result.valid = applyMonochromePlanes(reader, result.picture);
-    } else if (header.loadFormat == LoadFormat::Colour) {
-        result.valid = applyColourPlanes(reader, result.picture, colours);
-    }
-    return result;
+    DecodedCatFile decoded;
+    decoded.loadFormat = header.loadFormat;
+    decoded.end = header.loadFormat == LoadFormat::Monochrome
+                      ? applyMonochromePlanes(reader, decoded.picture)
+                      : applyColourPlanes(reader, decoded.picture, colours);
+    return decoded;
 }
 
 }  // namespace tavrolin::catfile

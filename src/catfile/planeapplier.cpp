@@ -17,19 +17,26 @@ using model::PictureGrid;
 
 namespace {
 
-// Taking every item before applying any is what keeps a cut-short file from leaving
-// half a picture behind.
+// The items the planes need, in file order. Where the file ends early the rest stay
+// empty: lines without values, which leave their cells as they are.
 template <std::size_t Count>
-std::optional<std::array<std::string_view, Count>> takeItems(CatItemReader& reader) {
-    std::array<std::string_view, Count> items;
-    for (std::string_view& item : items) {
-        const std::optional<std::string_view> taken = reader.next();
-        if (!taken) {
-            return std::nullopt;
+struct Items {
+    std::array<std::string_view, Count> items{};
+    FileEnd end;
+};
+
+template <std::size_t Count>
+Items<Count> takeItems(CatItemReader& reader) {
+    Items<Count> taken;
+    for (std::string_view& item : taken.items) {
+        const std::optional<std::string_view> next = reader.next();
+        if (!next) {
+            taken.end = reader.line();
+            break;
         }
-        item = *taken;
+        item = *next;
     }
-    return items;
+    return taken;
 }
 
 constexpr int kByteColumns = model::kColumns / 8;
@@ -118,27 +125,21 @@ void applyLayers(std::span<const Layer> layers, PictureGrid& picture) {
 
 }  // namespace
 
-bool applyMonochromePlanes(CatItemReader& reader, PictureGrid& picture) {
+FileEnd applyMonochromePlanes(CatItemReader& reader, PictureGrid& picture) {
     constexpr int kEmptyLines = 1;
-    const auto items = takeItems<2 * kPlaneLines + kEmptyLines>(reader);
-    if (!items) {
-        return false;
-    }
+    const auto taken = takeItems<2 * kPlaneLines + kEmptyLines>(reader);
     constexpr PlaneRule kBlackOnWhite{model::kBlack, true, model::kWhite};
-    const std::span<const std::string_view> all(*items);
+    const std::span<const std::string_view> all(taken.items);
     std::array<Layer, 2> layers;
     decodePlane(all.first<kPlaneLines>(), kBlackOnWhite, layers[0]);
     decodePlane(all.subspan<kPlaneLines + kEmptyLines, kPlaneLines>(), kBlackOnWhite, layers[1]);
     applyLayers(layers, picture);
-    return true;
+    return taken.end;
 }
 
-bool applyColourPlanes(CatItemReader& reader, PictureGrid& picture, LoadColours colours) {
+FileEnd applyColourPlanes(CatItemReader& reader, PictureGrid& picture, LoadColours colours) {
     constexpr int kStride = kPlaneLines + kColourSeparatorLines;
-    const auto items = takeItems<kPlaneLines + (kColourPlanes - 1) * kStride>(reader);
-    if (!items) {
-        return false;
-    }
+    const auto taken = takeItems<kPlaneLines + (kColourPlanes - 1) * kStride>(reader);
     const std::array<bool, kColourPlanes> ticked = {colours.red, colours.blue, colours.green,
                                                     colours.white};
     constexpr std::array<PlaneRule, kColourPlanes> kRules = {{
@@ -148,7 +149,7 @@ bool applyColourPlanes(CatItemReader& reader, PictureGrid& picture, LoadColours 
         {model::kWhite, false, model::kWhite},
     }};
     // In file order, so a later plane wins; unticked planes are left out.
-    const std::span<const std::string_view> all(*items);
+    const std::span<const std::string_view> all(taken.items);
     std::array<Layer, kColourPlanes> layers;
     std::size_t count = 0;
     for (std::size_t k = 0; k < kRules.size(); ++k) {
@@ -157,7 +158,7 @@ bool applyColourPlanes(CatItemReader& reader, PictureGrid& picture, LoadColours 
         }
     }
     applyLayers(std::span(layers).first(count), picture);
-    return true;
+    return taken.end;
 }
 
 }  // namespace tavrolin::catfile

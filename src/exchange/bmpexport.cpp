@@ -24,7 +24,7 @@ model::Outcome writePictureImage(const model::PictureGrid& picture, const QStrin
     if (!file.open(QIODevice::WriteOnly) ||
         !pictureImage(picture).convertToFormat(QImage::Format_RGB888).save(&file, format) ||
         !file.commit()) {
-        return fileFailure(path, file);
+        return fileFailure(path, file, FileUse::Write);
     }
     return model::Done{};
 }

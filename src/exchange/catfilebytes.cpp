@@ -3,20 +3,18 @@
 #include <QFile>
 
 #include "catfile/catlayout.h"
+#include "exchange/failuretext.h"
 
 namespace tavrolin::exchange {
 
-std::optional<std::string> readCatFileBytes(const QString& path, QString* reason) {
+model::Result<std::string> readCatFileBytes(const QString& path) {
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) {
         bytes = file.read(static_cast<qint64>(catfile::kMaxCatFileBytes));
     }
     if (file.error() != QFileDevice::NoError) {
-        if (reason) {
-            *reason = file.errorString();
-        }
-        return std::nullopt;
+        return fileFailure(path, file, FileUse::Read);
     }
     return bytes.toStdString();
 }

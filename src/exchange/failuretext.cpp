@@ -53,15 +53,25 @@ QString failureText(const model::Failure& failure) {
     return reason;
 }
 
-model::Failure fileFailure(const QString& path, const QFileDevice& file) {
+QString failureAt(const QString& path, const model::Failure& failure) {
+    const QString place =
+        failure.line > 0 ? QStringLiteral("%1:%2").arg(path).arg(failure.line) : path;
+    return place + QStringLiteral(": ") + reasonText(failure);
+}
+
+model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse use) {
     const QFileInfo info(path);
     if (info.isDir()) {
         return {model::FailureReason::IsFolder, 0, {}};
     }
-    if (file.error() == QFileDevice::PermissionsError) {
+    // A file is written beside itself and put in place, so its folder must be writable.
+    const QFileInfo folder(info.absolutePath());
+    const bool refused = use == FileUse::Read ? info.exists() && !info.isReadable()
+                                              : folder.isDir() && !folder.isWritable();
+    if (file.error() == QFileDevice::PermissionsError || refused) {
         return {model::FailureReason::NoPermission, 0, {}};
     }
-    if (file.error() == QFileDevice::OpenError && !info.exists()) {
+    if (use == FileUse::Read && !info.exists()) {
         return {model::FailureReason::NotFound, 0, {}};
     }
     return {model::FailureReason::SystemError, 0, file.errorString().toStdString()};

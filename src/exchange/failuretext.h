@@ -11,9 +11,14 @@ namespace tavrolin::exchange {
 // sentence: "riadok 7: ..." where the failure names a line.
 QString failureText(const model::Failure& failure);
 
+// The failure as tools print it: "FILE:LINE: reason", or "FILE: reason".
+QString failureAt(const QString& path, const model::Failure& failure);
+
+enum class FileUse { Read, Write };
+
 // What went wrong with a file the system would not open, read or write: a missing
 // file, a folder or a refused permission where that is the cause, else the system's
 // own text.
-model::Failure fileFailure(const QString& path, const QFileDevice& file);
+model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse use);
 
 }  // namespace tavrolin::exchange

@@ -6,11 +6,12 @@
 
 namespace tavrolin::exchange {
 
-bool importImage(model::EditorState& state, const QString& path, const ImportColours& colours) {
+model::Outcome importImage(model::EditorState& state, const QString& path,
+                           const ImportColours& colours) {
     // Read the file before touching anything, so that a file that is no image costs
     // the user neither the picture nor the undo copy.
-    if (!state.importBox.load(path)) {
-        return false;
+    if (model::Outcome loaded = state.importBox.load(path); !loaded) {
+        return loaded;
     }
     model::takeUndoCopy(state);
     model::resetToPen(state);
@@ -19,7 +20,7 @@ bool importImage(model::EditorState& state, const QString& path, const ImportCol
     // Clears the canvas, draws the grid, paints every cell and brings the preview up to
     // date, leaving the drawing colour black.
     model::repaintCanvas(state);
-    return true;
+    return model::Done{};
 }
 
 }  // namespace tavrolin::exchange

@@ -9,10 +9,10 @@ model::KeptColours ImportColours::kept() const {
     return {white, black, red, blue, green};
 }
 
-std::optional<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours) {
+model::Result<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours) {
     model::PictureBox box(model::kColumns, model::kRows);
-    if (!box.load(path)) {
-        return std::nullopt;
+    if (const model::Outcome loaded = box.load(path); !loaded) {
+        return loaded.failure();
     }
     return model::pictureInBox(box, colours.kept());
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
+#include "model/failure.h"
 #include "model/picturegrid.h"
 #include "model/readback.h"
 
@@ -21,9 +21,9 @@ struct ImportColours {
 };
 
 // Loads an image file as the import box does (from the top-left corner, unscaled, on
-// white) and scans it as an import does; none when the file is not a readable image.
-// The editor and the command-line converter both scan through model::pictureInBox, so
-// they agree on every pixel.
-std::optional<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours);
+// white) and scans it as an import does; the reason when the file is not a readable
+// image. The editor and the command-line converter both scan through
+// model::pictureInBox, so they agree on every pixel.
+model::Result<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours);
 
 }  // namespace tavrolin::exchange

@@ -1,24 +1,16 @@
 #include "exchange/picturefileload.h"
 
 #include "catfile/catheader.h"
-#include "catfile/catlayout.h"
-#include "catfile/planeapplier.h"
+#include "catfile/catrecords.h"
 #include "exchange/catfilebytes.h"
 #include "model/canvas.h"
 #include "model/newpicture.h"
 
 namespace tavrolin::exchange {
 
-namespace {
-
-// Lines from the first colour plane to the end of the fourth.
-constexpr int kColourPlaneLines =
-    catfile::kPlaneLines +
-    (catfile::kColourPlanes - 1) * (catfile::kColourSeparatorLines + catfile::kPlaneLines);
-
-}  // namespace
-
 void PictureFileLoad::start(model::EditorState& state, const QString& path) {
+    before_ = {state.picture,     state.undoPicture, state.undoAvailable, state.currentTool,
+               state.lineStarted, state.rectStarted, state.circleStarted, state.currentColor};
     model::takeUndoCopy(state);
     model::resetToPen(state);
     model::setCurrentColor(state, model::kBlack);
@@ -27,40 +19,63 @@ void PictureFileLoad::start(model::EditorState& state, const QString& path) {
     pending_ = true;
     loadFormat_ = catfile::LoadFormat::None;
     planes_.reset();
-    std::optional<std::string> bytes = readCatFileBytes(path);
-    loadValid_ = bytes.has_value();
-    if (!loadValid_) {
+    failure_.reset();
+    fileEnd_.reset();
+    read(state, path);
+}
+
+void PictureFileLoad::read(model::EditorState& state, const QString& path) {
+    model::Result<std::string> bytes = readCatFileBytes(path);
+    if (!bytes) {
+        failure_ = bytes.failure();
         return;
     }
-    text_ = std::move(*bytes);
-    catfile::CatItemReader reader(text_);
+    text_ = std::move(bytes).value();
+    const model::Result<catfile::CatRecord> record = catfile::pictureRecord(text_);
+    if (!record) {
+        failure_ = record.failure();
+        return;
+    }
+    catfile::CatItemReader reader(record.value().text, record.value().firstLine);
     const catfile::CatHeader header = catfile::checkCatHeader(reader);
     loadFormat_ = header.loadFormat;
-    loadValid_ = header.loadValid;
-    if (!loadValid_) {
+    if (!header.loadValid) {
+        failure_ = header.failure;
         return;
     }
     if (loadFormat_ == catfile::LoadFormat::Monochrome) {
-        loadValid_ = catfile::applyMonochromePlanes(reader, state.picture);
+        fileEnd_ = catfile::applyMonochromePlanes(reader, state.picture);
         return;
     }
-    // A colour file cut short is refused now, before the user is asked for colours.
-    catfile::CatItemReader probe = reader;
-    loadValid_ = probe.skip(kColourPlaneLines);
-    if (loadValid_) {
-        planes_ = reader;
-    }
+    planes_ = reader;
 }
 
 void PictureFileLoad::finish(model::EditorState& state, catfile::LoadColours colours) {
     if (planes_) {
-        catfile::applyColourPlanes(*planes_, state.picture, colours);
+        fileEnd_ = catfile::applyColourPlanes(*planes_, state.picture, colours);
     }
+    release();
+    model::repaintCanvas(state);
+    model::setCurrentColor(state, model::kBlack);
+}
+
+void PictureFileLoad::cancel(model::EditorState& state) {
+    release();
+    state.picture = before_.picture;
+    state.undoPicture = before_.undoPicture;
+    state.undoAvailable = before_.undoAvailable;
+    state.currentTool = before_.currentTool;
+    state.lineStarted = before_.lineStarted;
+    state.rectStarted = before_.rectStarted;
+    state.circleStarted = before_.circleStarted;
+    model::repaintCanvas(state);
+    model::setCurrentColor(state, before_.currentColor);
+}
+
+void PictureFileLoad::release() {
     planes_.reset();
     text_ = std::string();
     pending_ = false;
-    model::repaintCanvas(state);
-    model::setCurrentColor(state, model::kBlack);
 }
 
 }  // namespace tavrolin::exchange

@@ -7,13 +7,16 @@
 #include "catfile/catitemreader.h"
 #include "catfile/loadcolours.h"
 #include "catfile/loadformat.h"
+#include "catfile/planeapplier.h"
 #include "model/editorstate.h"
+#include "model/failure.h"
 
 namespace tavrolin::exchange {
 
 // "Otvor": one picture file on its way into the picture. The file is read whole at the
 // command and released at once, so nothing stays open however the load ends; what
-// waits for the completion is its text.
+// waits for the completion is its text. A file of several records opens its first
+// picture.
 class PictureFileLoad {
   public:
     PictureFileLoad() = default;
@@ -30,21 +33,45 @@ class PictureFileLoad {
     // From the command to the completion.
     bool pending() const { return pending_; }
     catfile::LoadFormat loadFormat() const { return loadFormat_; }
-    // False for a file that cannot be read, fails a header check or ends too early.
-    bool loadValid() const { return loadValid_; }
+    // False for a file that cannot be read or fails a header check; failure() says why.
+    bool loadValid() const { return !failure_; }
+    const model::Failure& failure() const { return *failure_; }
     // A readable colour file whose planes wait for the colours to load.
     bool waitsForColours() const { return planes_.has_value(); }
+    // Where a file cut short ended, once its planes are read.
+    catfile::FileEnd fileEnd() const { return fileEnd_; }
 
     // The completion: the colour planes that wait, as `colours` chooses, over the
     // picture as it is now (edits made meanwhile included); then the text is dropped,
     // the canvas repainted and black made the colour again.
     void finish(model::EditorState& state, catfile::LoadColours colours);
 
+    // The user closed the colour question: the picture, the undo copy, the tool and the
+    // colour are as they were before the command, and the text is dropped.
+    void cancel(model::EditorState& state);
+
   private:
+    // What the command changes, kept for a cancel.
+    struct Before {
+        model::PictureGrid picture;
+        model::PictureGrid undoPicture;
+        bool undoAvailable = false;
+        model::Tool currentTool = model::kPen;
+        std::int16_t lineStarted = 0;
+        std::int16_t rectStarted = 0;
+        std::int16_t circleStarted = 0;
+        model::ColorCode currentColor = model::kBlack;
+    };
+
+    void read(model::EditorState& state, const QString& path);
+    void release();
+
     std::string text_;
     std::optional<catfile::CatItemReader> planes_;
     catfile::LoadFormat loadFormat_ = catfile::LoadFormat::None;
-    bool loadValid_ = true;
+    std::optional<model::Failure> failure_;
+    catfile::FileEnd fileEnd_;
+    Before before_;
     bool pending_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 
 #include "catfile/catwriter.h"
+#include "exchange/failuretext.h"
 
 namespace tavrolin::exchange {
 
@@ -11,10 +12,11 @@ PictureFileSave::PictureFileSave() = default;
 // Destroying an uncommitted QSaveFile removes its temporary file.
 PictureFileSave::~PictureFileSave() = default;
 
-bool PictureFileSave::start(const QString& path, SaveVariant variant,
-                            const model::PictureGrid& picture) {
+model::Outcome PictureFileSave::start(const QString& path, SaveVariant variant,
+                                      const model::PictureGrid& picture) {
     abandon();
     variant_ = variant;
+    path_ = path;
     file_ = std::make_unique<QSaveFile>(path);
     if (!file_->open(QIODevice::WriteOnly)) {
         return fail(SaveStep::Create);
@@ -23,45 +25,57 @@ bool PictureFileSave::start(const QString& path, SaveVariant variant,
                                                     : catfile::colourHeader());
 }
 
-bool PictureFileSave::writeMonochromeTrailer() {
+model::Outcome PictureFileSave::writeMonochromeTrailer() {
     return write(catfile::fileTrailer());
 }
 
-bool PictureFileSave::finish(const model::PictureGrid& picture, catfile::SaveColours colours) {
-    if (!file_) {
-        return false;
+model::Outcome PictureFileSave::finish(const model::PictureGrid& picture,
+                                       catfile::SaveColours colours) {
+    if (variant_ == SaveVariant::Colour) {
+        const model::Outcome written =
+            write(catfile::colourSheets(picture, colours) + catfile::fileTrailer());
+        if (!written) {
+            return written;
+        }
     }
-    if (variant_ == SaveVariant::Colour &&
-        !write(catfile::colourSheets(picture, colours) + catfile::fileTrailer())) {
-        return false;
-    }
-    if (!file_->commit()) {
+    if (!file_ || !file_->commit()) {
         return fail(SaveStep::Replace);
     }
     file_.reset();
-    return true;
+    return model::Done{};
 }
 
 void PictureFileSave::abandon() {
     file_.reset();
 }
 
-bool PictureFileSave::write(const std::string& text) {
+model::Outcome PictureFileSave::write(const std::string& text) {
     if (!file_) {
-        return false;
+        return fail(SaveStep::Write);
     }
     const auto size = static_cast<qint64>(text.size());
     if (file_->write(text.data(), size) != size) {
         return fail(SaveStep::Write);
     }
-    return true;
+    return model::Done{};
 }
 
-bool PictureFileSave::fail(SaveStep step) {
+model::Failure PictureFileSave::fail(SaveStep step) {
     failedStep_ = step;
-    error_ = file_->errorString();
+    model::Failure failure = file_ ? fileFailure(path_, *file_, FileUse::Write)
+                                   : model::Failure{model::FailureReason::SystemError, 0, {}};
     abandon();
-    return false;
+    return failure;
+}
+
+model::Outcome savePictureFile(const QString& path, SaveVariant variant,
+                               const model::PictureGrid& picture, catfile::SaveColours colours) {
+    PictureFileSave save;
+    model::Outcome step = save.start(path, variant, picture);
+    if (step && variant == SaveVariant::Monochrome) {
+        step = save.writeMonochromeTrailer();
+    }
+    return step ? save.finish(picture, colours) : step;
 }
 
 }  // namespace tavrolin::exchange

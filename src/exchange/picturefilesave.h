@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catfile/savecolours.h"
+#include "model/failure.h"
 #include "model/picturegrid.h"
 
 class QSaveFile;
@@ -19,9 +20,9 @@ enum class SaveStep { Create, Write, Replace };
 
 // "Ulož": one picture file being written. It goes to a temporary file beside the
 // chosen one and replaces it only when finished, so a save that fails or is abandoned
-// leaves any file of that name as it was. Every step gives false on failure, with the
-// step in failedStep() and the system's reason, if it gave one, in errorString(); the
-// save is then over and nothing has been replaced.
+// leaves any file of that name as it was. A step that fails gives the reason, and
+// failedStep() says which step it was; the save is then over and nothing has been
+// replaced.
 class PictureFileSave {
   public:
     PictureFileSave();
@@ -29,14 +30,15 @@ class PictureFileSave {
 
     // The command: creates the file and writes the monochrome body (lines 1..138) or the
     // colour header (lines 1..19). The variant stays the one chosen here to the end.
-    bool start(const QString& path, SaveVariant variant, const model::PictureGrid& picture);
+    model::Outcome start(const QString& path, SaveVariant variant,
+                         const model::PictureGrid& picture);
 
     // Monochrome, after the warning: "%End" and the note line.
-    bool writeMonochromeTrailer();
+    model::Outcome writeMonochromeTrailer();
 
     // The completion: for a colour file the sheets from the picture as it is now, with
     // the chosen colours, and the trailer; then the file replaces any of its name.
-    bool finish(const model::PictureGrid& picture, catfile::SaveColours colours);
+    model::Outcome finish(const model::PictureGrid& picture, catfile::SaveColours colours);
 
     // Drops the file; whatever had the chosen name keeps it.
     void abandon();
@@ -44,16 +46,19 @@ class PictureFileSave {
     bool pending() const { return file_ != nullptr; }
     SaveVariant variant() const { return variant_; }
     SaveStep failedStep() const { return failedStep_; }
-    QString errorString() const { return error_; }
 
   private:
-    bool write(const std::string& text);
-    bool fail(SaveStep step);
+    model::Outcome write(const std::string& text);
+    model::Failure fail(SaveStep step);
 
     std::unique_ptr<QSaveFile> file_;
+    QString path_;
     SaveVariant variant_ = SaveVariant::Monochrome;
     SaveStep failedStep_ = SaveStep::Create;
-    QString error_;
 };
+
+// A whole save at once, as the command-line converter makes it: the file "Ulož" writes.
+model::Outcome savePictureFile(const QString& path, SaveVariant variant,
+                               const model::PictureGrid& picture, catfile::SaveColours colours);
 
 }  // namespace tavrolin::exchange

@@ -1,5 +1,6 @@
 #include "model/picturebox.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
@@ -7,6 +8,35 @@
 #include "model/raster.h"
 
 namespace tavrolin::model {
+
+namespace {
+
+// What a whole image takes in memory once decoded, at four bytes a pixel.
+qint64 decodedBytes(QSize size) {
+    return qint64{4} * size.width() * size.height();
+}
+
+// The largest image decoded whole: a 20000 × 20000 photo still loads, a larger one is
+// refused before any memory is taken for it. Qt's own limit is raised to match.
+constexpr int kLargestImageMegabytes = 2048;
+constexpr qint64 kLargestImageBytes = qint64{kLargestImageMegabytes} * 1024 * 1024;
+
+// Why an image could not be read: the file is missing or refused, or no format knows it.
+Failure unreadableImage(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {FailureReason::NotFound, 0, {}};
+    }
+    if (info.isDir()) {
+        return {FailureReason::IsFolder, 0, {}};
+    }
+    if (!info.isReadable()) {
+        return {FailureReason::NoPermission, 0, {}};
+    }
+    return {FailureReason::NotAnImage, 0, {}};
+}
+
+}  // namespace
 
 QRgb toQRgb(Rgb colour) {
     return qRgb(colour.red, colour.green, colour.blue);
@@ -100,11 +130,20 @@ void PictureBox::print(const QString& text) {
     changed(image_.rect());
 }
 
-bool PictureBox::load(const QString& path) {
+Outcome PictureBox::load(const QString& path) {
+    QImageReader::setAllocationLimit(kLargestImageMegabytes);
     QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect)) {
+        reader.setClipRect(QRect(QPoint(0, 0), size).intersected(image_.rect()));
+    } else if (size.isValid() && decodedBytes(size) > kLargestImageBytes) {
+        return Failure{
+            FailureReason::ImageTooLarge, 0,
+            QStringLiteral("%1 × %2").arg(size.width()).arg(size.height()).toStdString()};
+    }
     const QImage loaded = reader.read();
     if (loaded.isNull()) {
-        return false;
+        return unreadableImage(path);
     }
     image_.fill(toQRgb(background_));
     // Transparent parts of a gif or png show the background, as on any box.
@@ -112,7 +151,7 @@ bool PictureBox::load(const QString& path) {
     painter.drawImage(QPoint(0, 0), loaded);
     painter.end();
     changed(image_.rect());
-    return true;
+    return Done{};
 }
 
 }  // namespace tavrolin::model

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "model/failure.h"
 #include "model/palette.h"
 
 namespace tavrolin::model {
@@ -66,9 +67,10 @@ class PictureBox {
     void print(const QString& text);
 
     // Replaces the picture by an image file drawn from the top-left corner,
-    // unscaled, on the background. A file that is not a readable image changes
-    // nothing and gives false.
-    bool load(const QString& path);
+    // unscaled, on the background. Only the part the box shows is decoded where the
+    // format allows it, so a large photo loads at once. A file that is not a readable
+    // image changes nothing and gives the reason.
+    Outcome load(const QString& path);
 
   private:
     void changed(const QRect& area);

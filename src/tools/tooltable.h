@@ -47,8 +47,8 @@ extern const ToolDescription circleTool;
 std::span<const ToolDescription* const> toolTable();
 const ToolDescription& describeTool(model::Tool tool);
 
-// Makes a tool the active one and hides the rubber bands of the other shape tools.
-// A shape whose first point is placed stays pending: its tool resumes it later.
+// Makes a tool the active one, hides the rubber bands of the other shape tools and
+// drops a shape they had begun: choosing its tool again starts afresh.
 void chooseTool(model::EditorState& state, model::Tool tool);
 
 }  // namespace tavrolin::tools

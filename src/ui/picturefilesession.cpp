@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "exchange/failuretext.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
 #include "ui/frames/toolboxframe.h"
@@ -22,6 +23,19 @@ QString loadErrorMessage() {
     return QStringLiteral(
         "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
         "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
+}
+
+// The program's sentence first, then why.
+QString withReason(const QString& sentence, const model::Failure& failure) {
+    return sentence + QStringLiteral("\n\n") + exchange::failureText(failure);
+}
+
+QString cutShortNote(const QString& path, int lastLine) {
+    return QStringLiteral(
+               "Súbor „%1“ končí na riadku %2, skôr než celý obrázok. Zvyšok "
+               "obrázka zostal biely.")
+        .arg(path)
+        .arg(lastLine);
 }
 
 QString monochromeWarning() {
@@ -123,7 +137,7 @@ void PictureFileSession::startLoad() {
         return;
     }
     if (!load_.loadValid()) {
-        context_.prompts.message(loadErrorMessage());
+        context_.prompts.message(withReason(loadErrorMessage(), load_.failure()));
     }
     // Whatever the file held, the completion releases it and shows the picture.
     Timer2.start(kCompletionDelayMs);
@@ -133,10 +147,13 @@ void PictureFileSession::Timer2_Timer() {
     Timer2.stop();
     load_.finish(context_.state, form2_->colours());
     context_.changed();
+    if (const catfile::FileEnd end = load_.fileEnd()) {
+        context_.prompts.message(cutShortNote(context_.state.fileName, *end));
+    }
 }
 
 void PictureFileSession::loadColoursRefused() {
-    load_.finish(context_.state, {.red = false, .blue = false, .green = false, .white = false});
+    load_.cancel(context_.state);
     context_.changed();
 }
 
@@ -146,8 +163,9 @@ void PictureFileSession::save() {
     }
     model::EditorState& state = context_.state;
     const exchange::SaveVariant variant = toolbox_.calculatorVariant();
-    if (!save_.start(state.fileName, variant, state.picture)) {
-        showSaveFailure();
+    if (const model::Outcome started = save_.start(state.fileName, variant, state.picture);
+        !started) {
+        showSaveFailure(started.failure());
         return;
     }
     if (variant == exchange::SaveVariant::Colour) {
@@ -155,8 +173,8 @@ void PictureFileSession::save() {
         return;
     }
     context_.prompts.message(monochromeWarning());
-    if (!save_.writeMonochromeTrailer()) {
-        showSaveFailure();
+    if (const model::Outcome written = save_.writeMonochromeTrailer(); !written) {
+        showSaveFailure(written.failure());
         return;
     }
     Timer3.start(kCompletionDelayMs);
@@ -165,8 +183,9 @@ void PictureFileSession::save() {
 void PictureFileSession::Timer3_Timer() {
     Timer3.stop();
     const bool colour = save_.variant() == exchange::SaveVariant::Colour;
-    if (!save_.finish(context_.state.picture, form3_->colours())) {
-        showSaveFailure();
+    if (const model::Outcome finished = save_.finish(context_.state.picture, form3_->colours());
+        !finished) {
+        showSaveFailure(finished.failure());
         return;
     }
     if (colour) {
@@ -178,7 +197,7 @@ void PictureFileSession::saveColoursRefused() {
     save_.abandon();
 }
 
-void PictureFileSession::showSaveFailure() {
+void PictureFileSession::showSaveFailure(const model::Failure& failure) {
     QString step;
     switch (save_.failedStep()) {
         case exchange::SaveStep::Create:
@@ -194,7 +213,7 @@ void PictureFileSession::showSaveFailure() {
     context_.prompts.message(
         QStringLiteral("Obrázok nemôžem uložiť do súboru „%1“! %2 (%3). Ak súbor s týmto menom "
                        "už existoval, zostal nezmenený.")
-            .arg(context_.state.fileName, step, save_.errorString()));
+            .arg(context_.state.fileName, step, exchange::failureText(failure)));
 }
 
 }  // namespace tavrolin::ui

@@ -41,7 +41,7 @@ class PictureFileSession : public QObject {
     bool chooseFile(const QString& title, bool forSaving);
     void startLoad();
     void bringToFront(QWidget& dialog);
-    void showSaveFailure();
+    void showSaveFailure(const model::Failure& failure);
     void Timer2_Timer();
     void Timer3_Timer();
     void loadColoursRefused();

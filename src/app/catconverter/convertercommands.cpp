@@ -15,26 +15,30 @@ namespace tavrolin::catconverter {
 
 namespace {
 
-void report(std::FILE* err, const QString& path, const QString& reason) {
-    std::fprintf(err, "tavrolin-cat: %s: %s\n", qUtf8Printable(path), qUtf8Printable(reason));
+void report(std::FILE* err, const QString& path, const model::Failure& failure) {
+    std::fprintf(err, "tavrolin-cat: %s\n", qUtf8Printable(exchange::failureAt(path, failure)));
 }
 
 // The picture of a .cat file as the editor opens it, or nothing when it cannot be read.
+// A file cut short gives what it holds, and a note of where it ended.
 std::optional<model::PictureGrid> readPicture(const QString& path, catfile::LoadColours colours,
                                               std::FILE* err) {
-    QString reason;
-    const std::optional<std::string> bytes = exchange::readCatFileBytes(path, &reason);
+    const model::Result<std::string> bytes = exchange::readCatFileBytes(path);
     if (!bytes) {
-        report(err, path, reason);
+        report(err, path, bytes.failure());
         return std::nullopt;
     }
-    const catfile::DecodedCatFile decoded = catfile::decodeCatFile(*bytes, colours);
-    if (!decoded.valid) {
-        report(err, path,
-               QStringLiteral("not a picture file for the Algebra FX 2.0 or the CFX-9850"));
+    const model::Result<catfile::DecodedCatFile> decoded =
+        catfile::decodeCatFile(bytes.value(), colours);
+    if (!decoded) {
+        report(err, path, decoded.failure());
         return std::nullopt;
     }
-    return decoded.picture;
+    if (const catfile::FileEnd end = decoded.value().end) {
+        std::fprintf(err, "tavrolin-cat: %s:%d: the file ends here; the rest stayed white\n",
+                     qUtf8Printable(path), *end);
+    }
+    return decoded.value().picture;
 }
 
 // Writes the picture as "Exportuj obrázok" does, so a BMP is the very file the editor
@@ -43,26 +47,23 @@ int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE
     const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
     const model::Outcome written = exchange::writePictureImage(picture, path, bmp ? "BMP" : "PNG");
     if (!written) {
-        report(err, path, exchange::failureText(written.failure()));
+        report(err, path, written.failure());
         return kFileFailed;
     }
     return kDone;
 }
 
 int encode(const ConverterRequest& request, std::FILE* err) {
-    const std::optional<model::PictureGrid> picture =
+    const model::Result<model::PictureGrid> picture =
         exchange::scanImageFile(request.input, exchange::ImportColours{});
     if (!picture) {
-        report(err, request.input, QStringLiteral("not an image that can be read"));
+        report(err, request.input, picture.failure());
         return kFileFailed;
     }
-    exchange::PictureFileSave save;
-    const bool written =
-        save.start(request.output, request.variant, *picture) &&
-        (request.variant == exchange::SaveVariant::Colour || save.writeMonochromeTrailer()) &&
-        save.finish(*picture, request.saveColours);
+    const model::Outcome written = exchange::savePictureFile(request.output, request.variant,
+                                                             picture.value(), request.saveColours);
     if (!written) {
-        report(err, request.output, save.errorString());
+        report(err, request.output, written.failure());
         return kFileFailed;
     }
     return kDone;

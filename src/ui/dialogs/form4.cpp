@@ -12,14 +12,15 @@ Form4::Form4(std::function<void()> openMainWindow, QWidget* parent)
     : QWidget(parent), openMainWindow_(std::move(openMainWindow)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Tavrolin"));
-    setWindowIcon(icons::programIcon());
     setFixedSize(399, 300);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Form4::closeSplash);
     Timer1->start(2000);
-    makeAccessible(*this);
+    // Naming it for screen readers wakes the accessibility bridge, which takes longer
+    // than showing the window: done just after.
+    QTimer::singleShot(0, this, [this] { makeAccessible(*this); });
 }
 
 void Form4::mousePressEvent(QMouseEvent*) {

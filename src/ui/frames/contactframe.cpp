@@ -1,19 +1,19 @@
 #include "ui/frames/contactframe.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "ui/apptitle.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
 
 namespace tavrolin::ui {
 
 namespace {
-
-// Nothing true to show in a contact field: a dash, never made-up details.
-const QString kNothing = QStringLiteral("—");
 
 void setUnderlined(QLabel* label, bool underlined) {
     QFont font = label->font();
@@ -23,29 +23,38 @@ void setUnderlined(QLabel* label, bool underlined) {
     }
 }
 
-// A label that opens its web page when clicked and reports pointer moves.
+// One of the program's documents, installed beside it (share/doc/tavrolin) or laid
+// there by the build; an empty address when it is not on this computer.
+QUrl localDocument(const QString& name) {
+    const QString path =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tavrolin/") + name;
+    return QFileInfo::exists(path) ? QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath())
+                                   : QUrl();
+}
+
+// A label that opens its document when clicked and reports pointer moves. Without a
+// document it is plain text.
 class LinkLabel : public QLabel {
   public:
     LinkLabel(const QString& text, QUrl url, QWidget* parent)
         : QLabel(text, parent), url_(std::move(url)) {
-        setCursor(Qt::PointingHandCursor);
         setMouseTracking(true);
-        setToolTip(url_.toString());
+        if (!url_.isEmpty()) {
+            setCursor(Qt::PointingHandCursor);
+            setToolTip(url_.toLocalFile());
+        }
     }
 
   protected:
-    void mouseReleaseEvent(QMouseEvent*) override { QDesktopServices::openUrl(url_); }
+    void mouseReleaseEvent(QMouseEvent*) override {
+        if (!url_.isEmpty()) {
+            QDesktopServices::openUrl(url_);
+        }
+    }
 
   private:
     QUrl url_;
 };
-
-QUrl firstLink() {
-    return QUrl(QStringLiteral("https://edu.casio.com/"));
-}
-QUrl secondLink() {
-    return QUrl(QStringLiteral("https://support.casio.com/"));
-}
 
 }  // namespace
 
@@ -59,16 +68,19 @@ ContactFrame::ContactFrame(QWidget* parent)
     photo->setAlignment(Qt::AlignCenter);
     photo->setPixmap(QPixmap::fromImage(icons::calculator(56)));
     makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
-    makeLabel(this, "Label6", QStringLiteral("verzia 2.0"), QRect(68, 42, 58, 16));
+    makeLabel(this, "Label6", QStringLiteral("verzia %1").arg(QLatin1String(kApplicationVersion)),
+              QRect(68, 42, 58, 16));
     makeLabel(this, "Label7", QStringLiteral("editor obrázkov"), QRect(68, 58, 58, 30));
-    makeLabel(this, "Label12", QStringLiteral("Tel:"), QRect(8, 110, 30, 16));
-    makeLabel(this, "Label13", kNothing, QRect(40, 110, 80, 16));
-    makeLabel(this, "Label15", kNothing, QRect(40, 126, 80, 16));
-    makeLabel(this, "Label10", kNothing, QRect(8, 148, 113, 16));
-    Label11 = new LinkLabel(QStringLiteral("edu.casio.com"), firstLink(), this);
+    makeLabel(this, "Label12", QStringLiteral("Licencia:"), QRect(8, 110, 50, 16));
+    makeLabel(this, "Label13", licenceName(), QRect(60, 110, 60, 16));
+    makeLabel(this, "Label15", QStringLiteral("slobodný softvér"), QRect(8, 126, 113, 16));
+    makeLabel(this, "Label10", QStringLiteral("Dokumenty:"), QRect(8, 148, 113, 16));
+    Label11 =
+        new LinkLabel(QStringLiteral("návod"), localDocument(QStringLiteral("README.md")), this);
     Label11->setObjectName(QStringLiteral("Label11"));
     Label11->setGeometry(8, 172, 113, 16);
-    Label14 = new LinkLabel(QStringLiteral("support.casio.com"), secondLink(), this);
+    Label14 = new LinkLabel(QStringLiteral("text licencie"),
+                            localDocument(QStringLiteral("LICENSE")), this);
     Label14->setObjectName(QStringLiteral("Label14"));
     Label14->setGeometry(8, 192, 113, 16);
     for (QLabel* link : {Label11, Label14}) {

@@ -2,16 +2,16 @@
 
 #include <QGroupBox>
 #include <QSet>
-#include <QUrl>
 
 class QLabel;
 class QMouseEvent;
 
 namespace tavrolin::ui {
 
-// "Kontakt na autora:": the program's details and two web pages for its users. A link
-// is underlined while the pointer is over it, until the pointer reaches the other link
-// or one of the areas that clear the underline.
+// "Kontakt na autora:": the program's name, version and licence, and links to its own
+// documents on this computer: the guide (README) and the licence text. A link is
+// underlined while the pointer is over it, until the pointer reaches the other link or
+// one of the areas that clear the underline.
 class ContactFrame : public QGroupBox {
     Q_OBJECT
 
@@ -30,8 +30,8 @@ class ContactFrame : public QGroupBox {
     void Label11_MouseMove();
     void Label14_MouseMove();
 
-    QLabel* Label11;  // first web page
-    QLabel* Label14;  // second web page
+    QLabel* Label11;  // the guide
+    QLabel* Label14;  // the licence text
     QSet<const QObject*> areas_;
 };
 

@@ -60,7 +60,7 @@ void MenuFrame::Command4_Click() {
     if (const model::Outcome written = exchange::exportBmp(state, state.fileName); !written) {
         context_.prompts.message(
             QStringLiteral("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
-                           "priečinok existuje a či doň možno zapisovať.\n%2")
+                           "priečinok existuje a či doň možno zapisovať.\n\n%2")
                 .arg(state.fileName, exchange::failureText(written.failure())));
     }
     context_.changed();
@@ -81,11 +81,19 @@ void MenuFrame::Command5_Click() {
 void MenuFrame::importFile(const QString& path) {
     model::EditorState& state = context_.state;
     state.fileName = path;
-    if (!exchange::importImage(state, state.fileName, importFrame_.importColours())) {
-        context_.prompts.message(
-            QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok! Skontrolujte prosím, či je "
-                           "to obrázok bmp, jpg, gif alebo png.")
-                .arg(state.fileName));
+    const model::Outcome imported =
+        exchange::importImage(state, state.fileName, importFrame_.importColours());
+    if (!imported) {
+        // The advice on formats fits a file that no format knows; other reasons are told.
+        const model::Failure& failure = imported.failure();
+        QString message =
+            QStringLiteral("Súbor „%1“ nemôžem načítať ako obrázok!").arg(state.fileName);
+        message += failure.reason == model::FailureReason::NotAnImage
+                       ? QStringLiteral(
+                             " Skontrolujte prosím, či je to obrázok bmp, jpg, gif "
+                             "alebo png.")
+                       : QStringLiteral("\n\n") + exchange::failureText(failure);
+        context_.prompts.message(message);
     }
     context_.changed();
 }
