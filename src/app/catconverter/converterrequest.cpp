@@ -37,6 +37,92 @@ bool hasExtension(const QString& path, const QString& extension) {
     return path.endsWith(extension, Qt::CaseInsensitive);
 }
 
+// What follows the command: its options and file names.
+struct GivenArguments {
+    QStringList files;
+    std::optional<QString> colours;
+    bool mono = false;
+    bool colour = false;
+    bool help = false;
+};
+
+std::variant<GivenArguments, Failure> readOptions(const QStringList& arguments) {
+    GivenArguments given;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--help" || argument == u"-h") {
+            given.help = true;
+            return given;
+        }
+        if (argument == u"--mono") {
+            given.mono = true;
+        } else if (argument == u"--colour") {
+            given.colour = true;
+        } else if (argument == u"--colours") {
+            if (++i == arguments.size()) {
+                return Failure(QStringLiteral("--colours needs a list of colours"));
+            }
+            given.colours = arguments[i];
+        } else if (argument.startsWith(u"--colours=")) {
+            given.colours = argument.mid(QStringLiteral("--colours=").size());
+        } else if (argument.startsWith(u'-') && argument.size() > 1) {
+            return Failure(QStringLiteral("unknown option %1").arg(argument));
+        } else {
+            given.files << argument;
+        }
+    }
+    return given;
+}
+
+std::optional<Failure> checkDecode(const GivenArguments& given, ConverterRequest& request) {
+    request.command = ConverterCommand::Decode;
+    if (given.mono || given.colour) {
+        return Failure(QStringLiteral("--mono and --colour are for encode"));
+    }
+    if (!hasExtension(request.output, QStringLiteral(".bmp")) &&
+        !hasExtension(request.output, QStringLiteral(".png"))) {
+        return Failure(QStringLiteral("decode writes .bmp or .png files"));
+    }
+    catfile::LoadColours& load = request.loadColours;
+    const std::array<std::pair<QString, bool*>, 4> names = {{
+        {QStringLiteral("red"), &load.red},
+        {QStringLiteral("blue"), &load.blue},
+        {QStringLiteral("green"), &load.green},
+        {QStringLiteral("white"), &load.white},
+    }};
+    if (given.colours) {
+        if (const std::optional<QString> unknown = pickColours(*given.colours, names)) {
+            return Failure(
+                QStringLiteral("decode loads red, blue, green or white, not %1").arg(*unknown));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> checkEncode(const GivenArguments& given, ConverterRequest& request) {
+    request.command = ConverterCommand::Encode;
+    if (given.mono == given.colour) {
+        return Failure(QStringLiteral("encode needs either --mono or --colour"));
+    }
+    request.variant =
+        given.colour ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
+    if (given.colours && given.mono) {
+        return Failure(QStringLiteral("--colours goes with --colour only"));
+    }
+    catfile::SaveColours& save = request.saveColours;
+    const std::array<std::pair<QString, bool*>, 3> names = {{
+        {QStringLiteral("red"), &save.red},
+        {QStringLiteral("blue"), &save.blue},
+        {QStringLiteral("green"), &save.green},
+    }};
+    if (given.colours) {
+        if (const std::optional<QString> unknown = pickColours(*given.colours, names)) {
+            return Failure(QStringLiteral("encode saves red, blue or green, not %1").arg(*unknown));
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
@@ -44,96 +130,38 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     if (arguments.isEmpty()) {
         return Failure(QStringLiteral("no command given"));
     }
-    QStringList files;
-    std::optional<QString> colours;
-    bool mono = false;
-    bool colour = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"--help" || argument == u"-h") {
-            return request;
-        }
-        if (argument == u"--mono") {
-            mono = true;
-        } else if (argument == u"--colour") {
-            colour = true;
-        } else if (argument == u"--colours") {
-            if (++i == arguments.size()) {
-                return Failure(QStringLiteral("--colours needs a list of colours"));
-            }
-            colours = arguments[i];
-        } else if (argument.startsWith(u"--colours=")) {
-            colours = argument.mid(QStringLiteral("--colours=").size());
-        } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            return Failure(QStringLiteral("unknown option %1").arg(argument));
-        } else {
-            files << argument;
-        }
+    const std::variant<GivenArguments, Failure> options = readOptions(arguments);
+    if (const auto* failure = std::get_if<Failure>(&options)) {
+        return *failure;
     }
-
+    const auto& given = std::get<GivenArguments>(options);
     const QString& command = arguments.first();
-    if (command == u"--help" || command == u"-h" || command == u"help") {
+    if (given.help || command == u"--help" || command == u"-h" || command == u"help") {
         return request;
     }
     const qsizetype wantedFiles = command == u"show" ? 1 : 2;
     if (command != u"decode" && command != u"encode" && command != u"show") {
         return Failure(QStringLiteral("unknown command %1").arg(command));
     }
-    if (files.size() != wantedFiles) {
+    if (given.files.size() != wantedFiles) {
         return Failure(QStringLiteral("%1 takes %2 file names").arg(command).arg(wantedFiles));
     }
-    request.input = files[0];
-    request.output = files.value(1);
+    request.input = given.files[0];
+    request.output = given.files.value(1);
 
+    std::optional<Failure> failure;
     if (command == u"show") {
         request.command = ConverterCommand::Show;
-        if (mono || colour || colours) {
-            return Failure(QStringLiteral("show takes no options"));
+        if (given.mono || given.colour || given.colours) {
+            failure = QStringLiteral("show takes no options");
         }
     } else if (command == u"decode") {
-        request.command = ConverterCommand::Decode;
-        if (mono || colour) {
-            return Failure(QStringLiteral("--mono and --colour are for encode"));
-        }
-        if (!hasExtension(request.output, QStringLiteral(".bmp")) &&
-            !hasExtension(request.output, QStringLiteral(".png"))) {
-            return Failure(QStringLiteral("decode writes .bmp or .png files"));
-        }
-        catfile::LoadColours& load = request.loadColours;
-        const std::array<std::pair<QString, bool*>, 4> names = {{
-            {QStringLiteral("red"), &load.red},
-            {QStringLiteral("blue"), &load.blue},
-            {QStringLiteral("green"), &load.green},
-            {QStringLiteral("white"), &load.white},
-        }};
-        if (colours) {
-            if (const std::optional<QString> unknown = pickColours(*colours, names)) {
-                return Failure(
-                    QStringLiteral("decode loads red, blue, green or white, not %1").arg(*unknown));
-            }
-        }
+        failure = checkDecode(given, request);
     } else {
-        request.command = ConverterCommand::Encode;
-        if (mono == colour) {
-            return Failure(QStringLiteral("encode needs either --mono or --colour"));
-        }
-        request.variant =
-            colour ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
-        if (colours && mono) {
-            return Failure(QStringLiteral("--colours goes with --colour only"));
-        }
-        catfile::SaveColours& save = request.saveColours;
-        const std::array<std::pair<QString, bool*>, 3> names = {{
-            {QStringLiteral("red"), &save.red},
-            {QStringLiteral("blue"), &save.blue},
-            {QStringLiteral("green"), &save.green},
-        }};
-        if (colours) {
-            if (const std::optional<QString> unknown = pickColours(*colours, names)) {
-                return Failure(
-                    QStringLiteral("encode saves red, blue or green, not %1").arg(*unknown));
-            }
-        }
+        failure = checkEncode(given, request);
+    }
+    if (failure) {
+        return *failure;
     }
     return request;
 }
