@@ -33,7 +33,7 @@ class PalettePixels {
 }  // namespace
 
 QRect cellInterior(int x, int y) {
-    return QRect(kCellSize * (x - 1), kCellSize * (y - 1), kCellSize - 1, kCellSize - 1);
+    return {kCellSize * (x - 1), kCellSize * (y - 1), kCellSize - 1, kCellSize - 1};
 }
 
 void paintCell(EditorState& state, int x, int y) {
@@ -71,7 +71,7 @@ void repaintCanvas(EditorState& state) {
         for (int y = 1; y <= kRows; ++y) {
             for (int x = 1; x <= kColumns; ++x) {
                 const QRgb* colour = palette.find(state.picture.at(x, y));
-                const auto first = cells.begin() + kCellSize * (x - 1);
+                auto* const first = cells.begin() + kCellSize * (x - 1);
                 std::fill(first, first + kCellSize - 1, colour ? *colour : background);
                 if (x < kColumns) {
                     first[kCellSize - 1] = kGridColour;
