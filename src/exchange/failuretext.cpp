@@ -7,7 +7,7 @@ namespace tavrolin::exchange {
 namespace {
 
 QString reasonText(const model::Failure& failure) {
-    const QString detail = QString::fromStdString(failure.detail);
+    QString detail = QString::fromStdString(failure.detail);
     switch (failure.reason) {
         case model::FailureReason::SystemError:
             return detail;
@@ -48,7 +48,7 @@ QString reasonText(const model::Failure& failure) {
 }  // namespace
 
 QString failureText(const model::Failure& failure) {
-    const QString reason = reasonText(failure);
+    QString reason = reasonText(failure);
     if (failure.line > 0) {
         return QStringLiteral("riadok %1: %2").arg(failure.line).arg(reason);
     }

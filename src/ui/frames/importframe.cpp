@@ -6,7 +6,7 @@
 namespace tavrolin::ui {
 
 ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Import obrázka:"), parent), context_(context) {
+    : QGroupBox(QStringLiteral("Import obrázka:"), parent) {
     setObjectName(QStringLiteral("Frame4"));
     makeLabel(this, "Label5", QStringLiteral("Tieto farby nahradiť čiernou:"),
               QRect(8, 16, 113, 30), kValueColour);
@@ -15,9 +15,10 @@ ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
     Check1 = makeCheckBox(this, "Check1", QStringLiteral("biela"), QRect(8, 64, 56, 16));
     Check2 = makeCheckBox(this, "Check2", QStringLiteral("modrá"), QRect(64, 64, 60, 16));
     Check4 = makeCheckBox(this, "Check4", QStringLiteral("červená"), QRect(8, 80, 70, 16));
-    pomocnaobr = new PictureBoxView(context_.state.importBox, 0, this);
+    auto* pomocnaobr = new PictureBoxView(context.state.importBox, 0, this);
     pomocnaobr->setObjectName(QStringLiteral("pomocnaobr"));
     pomocnaobr->move(0, 104);
+    clearLinkUnderlinesOver({pomocnaobr});
 }
 
 exchange::ImportColours ImportFrame::importColours() const {
