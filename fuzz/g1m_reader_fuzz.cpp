@@ -6,6 +6,7 @@
 #include "g1mfile/g1mreader.h"
 #include "g1mfile/g1mwriter.h"
 #include "model/picturegrid.h"
+#include "require.h"
 
 // Input: the file. Besides not crashing, the reader must keep its promises: only files
 // that start as one read, a readable file holds at least one picture of black and white
@@ -13,16 +14,6 @@
 
 using namespace tavrolin::g1mfile;
 using tavrolin::model::PictureGrid;
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view file(reinterpret_cast<const char*>(data), size);
