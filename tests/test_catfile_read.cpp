@@ -53,9 +53,11 @@ class TestCatFileRead : public QObject {
         auto cut = [](const QByteArray& text, int lines) {
             return edited(text, [&](QByteArrayList& all) { all.resize(lines); });
         };
-        auto mono1 = [&](int line, const QByteArray& text) { return withLine(mono, line, text); };
-        auto colour1 = [&](int line, const QByteArray& text) {
-            return withLine(colour, line, text);
+        auto mono1 = [&](int line, const QByteArray& content) {
+            return withLine(mono, line, content);
+        };
+        auto colour1 = [&](int line, const QByteArray& content) {
+            return withLine(colour, line, content);
         };
 
         row("mono as written", mono, 1, "", plane);

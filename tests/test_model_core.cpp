@@ -118,7 +118,7 @@ class TestModelCore : public QObject {
         forEachCirclePixel(20, 30, radius, [&](int x, int y) { plotted.insert({x, y}); });
         for (const auto& extreme :
              Pixels{{20 + radius, 30}, {20 - radius, 30}, {20, 30 + radius}, {20, 30 - radius}}) {
-            QVERIFY(plotted.count(extreme));
+            QVERIFY(plotted.contains(extreme));
         }
         for (const auto& [x, y] : plotted) {
             const int d2 = (x - 20) * (x - 20) + (y - 30) * (y - 30);

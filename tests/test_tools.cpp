@@ -5,6 +5,7 @@
 #include "model/canvas.h"
 #include "pictureart.h"
 #include "tools/brush.h"
+#include "tools/circletool.h"
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
 
@@ -153,7 +154,7 @@ class TestTools : public QObject {
     void boxGrowsOnlyRightAndDown() {
         QFETCH(int, tool);
         EditorState state;
-        state.currentTool = static_cast<std::int16_t>(tool);
+        state.currentTool = static_cast<Tool>(tool);
         clickAt(state, 3, 4);
         BoxOutline& box = tool == kRectangleTool ? state.pen3 : state.pen4;
         QCOMPARE(box.left, 11.0f);

@@ -7,5 +7,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$3"/*.ts "$work"
 "$1" -silent -no-obsolete -locations none "$2" -ts "$work"/*.ts
-! grep -B2 'type="unfinished"' "$work"/*.ts
+if grep -B2 'type="unfinished"' "$work"/*.ts; then
+    echo "translate the texts above"
+    exit 1
+fi
 diff -r "$3" "$work" || { echo "build the update_translations target"; exit 1; }

@@ -24,22 +24,6 @@
         <translation>green</translation>
     </message>
     <message>
-        <source>pero</source>
-        <translation>pen</translation>
-    </message>
-    <message>
-        <source>čiara</source>
-        <translation>line</translation>
-    </message>
-    <message>
-        <source>obdĺžnik</source>
-        <translation>rectangle</translation>
-    </message>
-    <message>
-        <source>kruh</source>
-        <translation>circle</translation>
-    </message>
-    <message>
         <source>Náhľad</source>
         <translation>Preview</translation>
     </message>
@@ -120,22 +104,6 @@
         <translation>Text preview</translation>
     </message>
     <message>
-        <source>Pero</source>
-        <translation>Pen</translation>
-    </message>
-    <message>
-        <source>Čiara</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>Obdĺžnik</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>Kruh</source>
-        <translation>Circle</translation>
-    </message>
-    <message>
         <source>aktívny nástroj</source>
         <translation>active tool</translation>
     </message>
@@ -158,6 +126,41 @@
     <message>
         <source>nástroj: %1, farba: %2, hrúbka: %3</source>
         <translation>tool: %1, colour: %2, thickness: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Tools</name>
+    <message>
+        <source>kruh</source>
+        <translation>circle</translation>
+    </message>
+    <message>
+        <source>aktívne: kruh</source>
+        <translation>active: circle</translation>
+    </message>
+    <message>
+        <source>čiara</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>aktívne: čiara</source>
+        <translation>active: line</translation>
+    </message>
+    <message>
+        <source>pero</source>
+        <translation>pen</translation>
+    </message>
+    <message>
+        <source>aktívne: pero</source>
+        <translation>active: pen</translation>
+    </message>
+    <message>
+        <source>obdĺžnik</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>aktívne: obdĺžnik</source>
+        <translation>active: rectangle</translation>
     </message>
 </context>
 <context>
@@ -929,22 +932,6 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
 </context>
 <context>
     <name>tavrolin::ui::ToolsFrame</name>
-    <message>
-        <source>aktívne: čiara</source>
-        <translation>active: line</translation>
-    </message>
-    <message>
-        <source>aktívne: obdĺžnik</source>
-        <translation>active: rectangle</translation>
-    </message>
-    <message>
-        <source>aktívne: kruh</source>
-        <translation>active: circle</translation>
-    </message>
-    <message>
-        <source>aktívne: pero</source>
-        <translation>active: pen</translation>
-    </message>
     <message>
         <source>Nástroje:</source>
         <translation>Tools:</translation>

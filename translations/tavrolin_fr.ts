@@ -24,22 +24,6 @@
         <translation>vert</translation>
     </message>
     <message>
-        <source>pero</source>
-        <translation>crayon</translation>
-    </message>
-    <message>
-        <source>čiara</source>
-        <translation>ligne</translation>
-    </message>
-    <message>
-        <source>obdĺžnik</source>
-        <translation>rectangle</translation>
-    </message>
-    <message>
-        <source>kruh</source>
-        <translation>cercle</translation>
-    </message>
-    <message>
         <source>Náhľad</source>
         <translation>Aperçu</translation>
     </message>
@@ -120,22 +104,6 @@
         <translation>Aperçu du texte</translation>
     </message>
     <message>
-        <source>Pero</source>
-        <translation>Crayon</translation>
-    </message>
-    <message>
-        <source>Čiara</source>
-        <translation>Ligne</translation>
-    </message>
-    <message>
-        <source>Obdĺžnik</source>
-        <translation>Rectangle</translation>
-    </message>
-    <message>
-        <source>Kruh</source>
-        <translation>Cercle</translation>
-    </message>
-    <message>
         <source>aktívny nástroj</source>
         <translation>outil actif</translation>
     </message>
@@ -158,6 +126,41 @@
     <message>
         <source>nástroj: %1, farba: %2, hrúbka: %3</source>
         <translation>outil&#xa0;: %1, couleur&#xa0;: %2, épaisseur&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Tools</name>
+    <message>
+        <source>kruh</source>
+        <translation>cercle</translation>
+    </message>
+    <message>
+        <source>aktívne: kruh</source>
+        <translation>actif&#xa0;: cercle</translation>
+    </message>
+    <message>
+        <source>čiara</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>aktívne: čiara</source>
+        <translation>actif&#xa0;: ligne</translation>
+    </message>
+    <message>
+        <source>pero</source>
+        <translation>crayon</translation>
+    </message>
+    <message>
+        <source>aktívne: pero</source>
+        <translation>actif&#xa0;: crayon</translation>
+    </message>
+    <message>
+        <source>obdĺžnik</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>aktívne: obdĺžnik</source>
+        <translation>actif&#xa0;: rectangle</translation>
     </message>
 </context>
 <context>
@@ -938,22 +941,6 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
 </context>
 <context>
     <name>tavrolin::ui::ToolsFrame</name>
-    <message>
-        <source>aktívne: čiara</source>
-        <translation>actif&#xa0;: ligne</translation>
-    </message>
-    <message>
-        <source>aktívne: obdĺžnik</source>
-        <translation>actif&#xa0;: rectangle</translation>
-    </message>
-    <message>
-        <source>aktívne: kruh</source>
-        <translation>actif&#xa0;: cercle</translation>
-    </message>
-    <message>
-        <source>aktívne: pero</source>
-        <translation>actif&#xa0;: crayon</translation>
-    </message>
     <message>
         <source>Nástroje:</source>
         <translation>Outils&#xa0;:</translation>

@@ -9,7 +9,8 @@ EditorRequest parseEditorArguments(const QStringList& arguments) {
     QString unknown;
     bool optionsEnded = false;
     for (const QString& argument : arguments) {
-        if (optionsEnded) {
+        // After "--" every argument is a file, even one that starts with a dash.
+        if (optionsEnded || !argument.startsWith(u'-')) {
             files << argument;
         } else if (argument == u"--") {
             optionsEnded = true;
@@ -17,8 +18,6 @@ EditorRequest parseEditorArguments(const QStringList& arguments) {
             return {EditorRequest::Kind::Help, {}, {}};
         } else if (argument == u"--version") {
             return {EditorRequest::Kind::Version, {}, {}};
-        } else if (!argument.startsWith(u'-')) {
-            files << argument;
         } else if (unknown.isEmpty()) {
             unknown = argument;
         }

@@ -9,14 +9,6 @@ namespace tavrolin::catfile {
 inline constexpr int kPlaneLines = 64;
 inline constexpr std::size_t kDigitsPerLine = 32;
 
-// Line counts of the files the editor writes, and of the pieces it writes them in.
-inline constexpr int kMonochromeBodyLines = 138;
-inline constexpr int kMonochromeFileLines = 140;
-inline constexpr int kColourHeaderLines = 19;
-inline constexpr int kColourSheetsLines = 264;
-inline constexpr int kColourFileLines = 285;
-inline constexpr int kTrailerLines = 2;
-
 // A colour file holds four planes, each behind a "Sheet:1" and a "Color:k" line.
 inline constexpr int kColourPlanes = 4;
 inline constexpr int kColourSeparatorLines = 2;

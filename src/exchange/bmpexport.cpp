@@ -2,21 +2,39 @@
 
 #include <QSaveFile>
 
+#include "exchange/failuretext.h"
 #include "model/canvas.h"
+#include "model/picturebox.h"
 
 namespace tavrolin::exchange {
 
-bool exportBmp(model::EditorState& state, const QString& path) {
-    // The preview may lag the picture by the latest pen strokes.
-    model::refreshPreview(state);
-    // Written beside the target and moved over it only when complete, so a failed
-    // write never leaves a broken file or destroys the one it was to replace.
+QImage pictureImage(const model::PictureGrid& picture) {
+    QImage image(model::kColumns, model::kRows, QImage::Format_RGB32);
+    image.setDotsPerMeterX(model::kDotsPerMeterAt96Dpi);
+    image.setDotsPerMeterY(model::kDotsPerMeterAt96Dpi);
+    image.fill(model::toQRgb(model::kWhiteRgb));
+    model::drawPicture(picture, image);
+    return image;
+}
+
+model::Outcome writePictureImage(const model::PictureGrid& picture, const QString& path,
+                                 const char* format) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !state.preview.saveBmp(file) || !file.commit()) {
-        return false;
+    // 24 bits a pixel: the palette needs no more, and every reader takes it.
+    if (!file.open(QIODevice::WriteOnly) ||
+        !pictureImage(picture).convertToFormat(QImage::Format_RGB888).save(&file, format) ||
+        !file.commit()) {
+        return fileFailure(path, file, FileUse::Write);
     }
-    model::setCurrentColor(state, model::kBlack);
-    return true;
+    return model::Done{};
+}
+
+model::Outcome exportBmp(model::EditorState& state, const QString& path) {
+    model::Outcome written = writePictureImage(state.picture, path, "BMP");
+    if (written) {
+        model::setCurrentColor(state, model::kBlack);
+    }
+    return written;
 }
 
 }  // namespace tavrolin::exchange

@@ -1,15 +1,26 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include "model/editorstate.h"
+#include "model/failure.h"
 
 namespace tavrolin::exchange {
 
-// "Exportuj obrázok": writes the picture, one pixel a cell in the palette colours, as a
-// 128 × 64 BMP file and makes black the current colour. A file that cannot be written
-// gives false and changes nothing: the colour stays, and a file already there is kept
-// whole.
-bool exportBmp(model::EditorState& state, const QString& path);
+// The picture one pixel a cell in the palette colours: a 128 × 64 image.
+QImage pictureImage(const model::PictureGrid& picture);
+
+// Writes the picture, one pixel a cell, as an image file in `format`: "BMP" is the
+// 24-bit file "Exportuj obrázok" writes. The file is written beside `path` and moved
+// over it only when complete, so a failure never leaves a broken file or destroys
+// the one it was to replace.
+model::Outcome writePictureImage(const model::PictureGrid& picture, const QString& path,
+                                 const char* format);
+
+// "Exportuj obrázok": writes the picture as a BMP file and makes black the current
+// colour. A failure changes nothing: the colour stays, and a file already there is
+// kept whole.
+model::Outcome exportBmp(model::EditorState& state, const QString& path);
 
 }  // namespace tavrolin::exchange

@@ -13,7 +13,7 @@ class Reasons {
 };
 
 QString reasonText(const model::Failure& failure) {
-    const QString detail = QString::fromStdString(failure.detail);
+    QString detail = QString::fromStdString(failure.detail);
     switch (failure.reason) {
         case model::FailureReason::SystemError:
             return detail;
@@ -54,7 +54,7 @@ QString reasonText(const model::Failure& failure) {
 }  // namespace
 
 QString failureText(const model::Failure& failure) {
-    const QString reason = reasonText(failure);
+    QString reason = reasonText(failure);
     if (failure.line > 0) {
         return Reasons::tr("riadok %1: %2").arg(failure.line).arg(reason);
     }

@@ -2,6 +2,7 @@
 
 #include "model/canvas.h"
 #include "model/newpicture.h"
+#include "model/readback.h"
 
 namespace tavrolin::exchange {
 
@@ -12,7 +13,7 @@ model::Outcome importImage(model::EditorState& state, const QString& path,
     if (model::Outcome loaded = state.importBox.load(path); !loaded) {
         return loaded;
     }
-    takeImportedPicture(state, scanImage(state.importBox, colours));
+    takeImportedPicture(state, model::pictureInBox(state.importBox, colours.kept()));
     return model::Done{};
 }
 

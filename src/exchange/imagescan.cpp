@@ -1,38 +1,12 @@
 #include "exchange/imagescan.h"
 
-#include "model/palette.h"
+#include "model/picturebox.h"
 
 namespace tavrolin::exchange {
 
-bool ImportColours::admits(model::ColorCode code) const {
-    switch (code) {
-        case model::kWhite:
-            return white;
-        case model::kBlack:
-            return black;
-        case model::kRed:
-            return red;
-        case model::kBlue:
-            return blue;
-        case model::kGreen:
-            return green;
-        default:
-            return false;
-    }
-}
-
-model::PictureGrid scanImage(const model::PictureBox& box, const ImportColours& colours) {
-    model::PictureGrid picture;
-    for (int y = 1; y <= model::kRows; ++y) {
-        for (int x = 1; x <= model::kColumns; ++x) {
-            const std::optional<model::ColorCode> code =
-                model::colorCodeFromRgb(box.pixel(x - 1, y - 1));
-            if (code && colours.admits(*code)) {
-                picture.at(x, y) = *code;
-            }
-        }
-    }
-    return picture;
+model::KeptColours ImportColours::kept() const {
+    // In the order of the colour codes: white, black, red, blue, green.
+    return {white, black, red, blue, green};
 }
 
 model::Result<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours) {
@@ -40,7 +14,7 @@ model::Result<model::PictureGrid> scanImageFile(const QString& path, const Impor
     if (const model::Outcome loaded = box.load(path); !loaded) {
         return loaded.failure();
     }
-    return scanImage(box, colours);
+    return model::pictureInBox(box, colours.kept());
 }
 
 }  // namespace tavrolin::exchange

@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "model/failure.h"
-#include "model/picturebox.h"
 #include "model/picturegrid.h"
+#include "model/readback.h"
 
 namespace tavrolin::exchange {
 
@@ -17,17 +17,13 @@ struct ImportColours {
     bool red = true;    // Check4 "červená"
     bool black = true;  // Check5 "čierna"
 
-    bool admits(model::ColorCode code) const;
+    model::KeptColours kept() const;
 };
 
-// The picture in the top-left 128 × 64 pixels of a box, pixel (x − 1, y − 1) giving
-// cell (x, y): a pixel in one of the read-back colours whose colour is ticked gives
-// that colour, any other pixel white. The editor and the command-line converter both
-// import through this, so they agree on every pixel.
-model::PictureGrid scanImage(const model::PictureBox& box, const ImportColours& colours);
-
 // Loads an image file as the import box does (from the top-left corner, unscaled, on
-// white) and scans it; the reason when the file is not a readable image.
+// white) and scans it as an import does; the reason when the file is not a readable
+// image. The editor and the command-line converter both scan through
+// model::pictureInBox, so they agree on every pixel.
 model::Result<model::PictureGrid> scanImageFile(const QString& path, const ImportColours& colours);
 
 }  // namespace tavrolin::exchange

@@ -56,7 +56,7 @@ class PictureFileLoad {
         model::PictureGrid picture;
         model::PictureGrid undoPicture;
         bool undoAvailable = false;
-        std::int16_t currentTool = model::kPen;
+        model::Tool currentTool = model::kPen;
         std::int16_t lineStarted = 0;
         std::int16_t rectStarted = 0;
         std::int16_t circleStarted = 0;

@@ -32,7 +32,7 @@ model::Outcome PictureFileSave::writeMonochromeTrailer() {
 model::Outcome PictureFileSave::finish(const model::PictureGrid& picture,
                                        catfile::SaveColours colours) {
     if (variant_ == SaveVariant::Colour) {
-        const model::Outcome written =
+        model::Outcome written =
             write(catfile::colourSheets(picture, colours) + catfile::fileTrailer());
         if (!written) {
             return written;

@@ -32,14 +32,16 @@ class PalettePixels {
 
 }  // namespace
 
+QRect cellInterior(int x, int y) {
+    return {kCellSize * (x - 1), kCellSize * (y - 1), kCellSize - 1, kCellSize - 1};
+}
+
 void paintCell(EditorState& state, int x, int y) {
     const std::optional<Rgb> colour = paletteRgb(state.picture.at(x, y));
     if (colour) {
         state.canvas.setDrawingColor(*colour);
     }
-    state.canvas.fillRect(
-        QRect(kCellSize * x - kCellSize, kCellSize * y - kCellSize, kCellSize - 1, kCellSize - 1),
-        state.canvas.drawingColor());
+    state.canvas.fillRect(cellInterior(x, y), state.canvas.drawingColor());
 }
 
 void drawGrid(EditorState& state) {
@@ -69,7 +71,7 @@ void repaintCanvas(EditorState& state) {
         for (int y = 1; y <= kRows; ++y) {
             for (int x = 1; x <= kColumns; ++x) {
                 const QRgb* colour = palette.find(state.picture.at(x, y));
-                const auto first = cells.begin() + kCellSize * (x - 1);
+                auto* const first = cells.begin() + kCellSize * (x - 1);
                 std::fill(first, first + kCellSize - 1, colour ? *colour : background);
                 if (x < kColumns) {
                     first[kCellSize - 1] = kGridColour;
@@ -92,17 +94,19 @@ void repaintCanvas(EditorState& state) {
 }
 
 void refreshPreview(EditorState& state) {
+    state.preview.editImage([&](QImage& image) { drawPicture(state.picture, image); });
+}
+
+void drawPicture(const PictureGrid& picture, QImage& image) {
     const PalettePixels palette;
-    state.preview.editImage([&](QImage& image) {
-        for (int y = 1; y <= kRows; ++y) {
-            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y - 1));
-            for (int x = 1; x <= kColumns; ++x) {
-                if (const QRgb* colour = palette.find(state.picture.at(x, y))) {
-                    row[x - 1] = *colour;
-                }
+    for (int y = 1; y <= kRows; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y - 1));
+        for (int x = 1; x <= kColumns; ++x) {
+            if (const QRgb* colour = palette.find(picture.at(x, y))) {
+                row[x - 1] = *colour;
             }
         }
-    });
+    }
 }
 
 void takeUndoCopy(EditorState& state) {

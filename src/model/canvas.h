@@ -4,6 +4,10 @@
 
 namespace tavrolin::model {
 
+// The 4 × 4 interior of cell (x, y) on the canvas: the cell's block without the grid
+// line right of and below it. Cells outside the picture lie outside the canvas.
+QRect cellInterior(int x, int y);
+
 // Paints the 4 × 4 interior of cell (x, y) on the canvas from the picture and leaves
 // the drawing colour at the cell's colour. Grid pixels are never touched.
 void paintCell(EditorState& state, int x, int y);
@@ -17,6 +21,10 @@ void repaintCanvas(EditorState& state);
 
 // Makes the preview show the picture, one pixel a cell.
 void refreshPreview(EditorState& state);
+
+// Draws the picture one pixel a cell, in the palette colours, into a 128 × 64 image
+// of 32-bit pixels: cell (x, y) at pixel (x − 1, y − 1).
+void drawPicture(const PictureGrid& picture, QImage& image);
 
 // Keeps the picture as it is now for "Naspäť".
 void takeUndoCopy(EditorState& state);

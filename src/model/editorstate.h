@@ -5,6 +5,7 @@
 
 #include "model/picturebox.h"
 #include "model/picturegrid.h"
+#include "model/tool.h"
 
 namespace tavrolin::model {
 
@@ -13,8 +14,6 @@ inline constexpr int kCanvasWidth = kColumns * kCellSize;
 inline constexpr int kCanvasHeight = kRows * kCellSize;
 // An outline moved to this y lies below the canvas and is out of sight.
 inline constexpr float kHiddenOutlineY = 500;
-
-enum Tool : std::int16_t { kPen = 1, kLineTool = 2, kRectangleTool = 3, kCircleTool = 4 };
 
 // The rubber band of the line tool, in canvas pixels.
 struct LineOutline {
@@ -39,7 +38,7 @@ struct EditorState {
     PictureGrid undoPicture;
     PictureGrid flipBuffer;
 
-    std::int16_t currentTool = kPen;
+    Tool currentTool = kPen;
     std::int16_t lineStarted = 0;
     std::int16_t rectStarted = 0;
     std::int16_t circleStarted = 0;

@@ -36,10 +36,6 @@ Failure unreadableImage(const QString& path) {
     return {FailureReason::NotAnImage, 0, {}};
 }
 
-// The boxes measure font sizes at 96 dots per inch, whatever the screen, so a size
-// in points gives the same pixels everywhere.
-constexpr int kDotsPerMeterAt96Dpi = 3780;
-
 }  // namespace
 
 QRgb toQRgb(Rgb colour) {
@@ -156,10 +152,6 @@ Outcome PictureBox::load(const QString& path) {
     painter.end();
     changed(image_.rect());
     return Done{};
-}
-
-bool PictureBox::saveBmp(QIODevice& device) const {
-    return image_.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
 }
 
 }  // namespace tavrolin::model

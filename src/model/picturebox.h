@@ -11,9 +11,11 @@
 #include "model/failure.h"
 #include "model/palette.h"
 
-class QIODevice;
-
 namespace tavrolin::model {
+
+// The boxes measure font sizes at 96 dots per inch, whatever the screen, so a size
+// in points gives the same pixels everywhere; image files of the picture say so too.
+inline constexpr int kDotsPerMeterAt96Dpi = 3780;
 
 // A fixed-size picture that keeps what is drawn on it, with a drawing colour, a
 // print position and a font, as every box of the editor needs: the canvas, the
@@ -69,8 +71,6 @@ class PictureBox {
     // format allows it, so a large photo loads at once. A file that is not a readable
     // image changes nothing and gives the reason.
     Outcome load(const QString& path);
-    // Writes the picture as a 24-bit BMP.
-    bool saveBmp(QIODevice& device) const;
 
   private:
     void changed(const QRect& area);

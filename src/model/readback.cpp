@@ -4,15 +4,21 @@
 
 namespace tavrolin::model {
 
-void readPictureFromBox(EditorState& state, const PictureBox& box) {
-    state.picture.clearUsedCells();
+PictureGrid pictureInBox(const PictureBox& box, const KeptColours& kept) {
+    PictureGrid picture;
     for (int y = 1; y <= kRows; ++y) {
         for (int x = 1; x <= kColumns; ++x) {
-            if (const std::optional<ColorCode> code = colorCodeFromRgb(box.pixel(x - 1, y - 1))) {
-                state.picture.at(x, y) = *code;
+            const std::optional<ColorCode> code = colorCodeFromRgb(box.pixel(x - 1, y - 1));
+            if (code && kept[static_cast<std::size_t>(*code)]) {
+                picture.at(x, y) = *code;
             }
         }
     }
+    return picture;
+}
+
+void readPictureFromBox(EditorState& state, const PictureBox& box) {
+    state.picture.copyUsedCellsFrom(pictureInBox(box));
 }
 
 void copyPreviewInto(EditorState& state, PictureBox& box) {

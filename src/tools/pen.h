@@ -4,9 +4,8 @@
 
 namespace tavrolin::tools {
 
-// The pen at pointer cell (cx, cy): with the left button alone held and the cell in
-// the picture, writes the brush into the picture and paints its block on the
-// canvas. Takes no undo copy and leaves the preview to its timer.
-void paintWithPen(model::EditorState& state, int buttons, int cx, int cy);
+// The pen is 1 to 3 cells thick; a step beyond either end is ignored.
+void makePenThinner(model::EditorState& state);
+void makePenThicker(model::EditorState& state);
 
 }  // namespace tavrolin::tools

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "tools/pen.h"
-#include "tools/rubberband.h"
+#include "tools/tooltable.h"
 
 namespace tavrolin::tools {
 
@@ -15,10 +14,10 @@ int canvasCell(float position) {
 void pointerMoved(model::EditorState& state, int buttons, float x, float y) {
     state.pointerCellX = canvasCell(x);
     state.pointerCellY = canvasCell(y);
-    if (state.currentTool == model::kPen) {
-        paintWithPen(state, buttons, state.pointerCellX, state.pointerCellY);
+    const ToolDescription& tool = describeTool(state.currentTool);
+    if (!tool.takesTwoClicks() || state.*tool.started == 1) {
+        tool.pointerMoved(state, buttons, x, y);
     }
-    updateRubberBand(state, x, y);
 }
 
 }  // namespace tavrolin::tools

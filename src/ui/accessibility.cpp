@@ -9,9 +9,13 @@
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "model/palette.h"
+#include "tools/tooltable.h"
 #include "ui/editorcontext.h"
+#include "ui/shortcuts.h"
 #include "ui/taborder.h"
 #include "ui/views/colourswatch.h"
 
@@ -39,17 +43,11 @@ QString spoken(const char* text) {
     return text == nullptr ? QString() : QCoreApplication::translate("Accessibility", text);
 }
 
-// By colour code and by tool code.
+// By colour code.
 constexpr const char* kColourWords[] = {
     QT_TRANSLATE_NOOP("Accessibility", "biela"),   QT_TRANSLATE_NOOP("Accessibility", "čierna"),
     QT_TRANSLATE_NOOP("Accessibility", "červená"), QT_TRANSLATE_NOOP("Accessibility", "modrá"),
     QT_TRANSLATE_NOOP("Accessibility", "zelená"),
-};
-constexpr const char* kToolWords[] = {
-    QT_TRANSLATE_NOOP("Accessibility", "pero"),
-    QT_TRANSLATE_NOOP("Accessibility", "čiara"),
-    QT_TRANSLATE_NOOP("Accessibility", "obdĺžnik"),
-    QT_TRANSLATE_NOOP("Accessibility", "kruh"),
 };
 
 constexpr const char* colourWord(model::ColorCode code) {
@@ -61,7 +59,7 @@ constexpr const char* colourWord(model::ColorCode code) {
 // frames with a caption are called by it and are not listed; labels that show a value
 // keep that value as their name, so a reader can read it, and say what it is. The
 // canvas, the colour indicator and the thickness marker also tell the drawing state
-// (showState).
+// (showState). The tool buttons are named by the tool table.
 constexpr AccessibleText kTexts[] = {
     {"Form1", nullptr, nullptr, nullptr, Kind::kNamed, QAccessible::Window},
     {"Form1", "Picture2", QT_TRANSLATE_NOOP("Accessibility", "Náhľad"), nullptr, Kind::kNamed,
@@ -104,14 +102,6 @@ constexpr AccessibleText kTexts[] = {
      Kind::kPictureButton},
     {"Form1", "Picture5", QT_TRANSLATE_NOOP("Accessibility", "Text – náhľad"), nullptr,
      Kind::kNamed, QAccessible::Graphic},
-    {"Form1", "Command26", QT_TRANSLATE_NOOP("Accessibility", "Pero"), nullptr,
-     Kind::kPictureButton},
-    {"Form1", "Command27", QT_TRANSLATE_NOOP("Accessibility", "Čiara"), nullptr,
-     Kind::kPictureButton},
-    {"Form1", "Command28", QT_TRANSLATE_NOOP("Accessibility", "Obdĺžnik"), nullptr,
-     Kind::kPictureButton},
-    {"Form1", "Command29", QT_TRANSLATE_NOOP("Accessibility", "Kruh"), nullptr,
-     Kind::kPictureButton},
     {"Form1", "Label18", nullptr, QT_TRANSLATE_NOOP("Accessibility", "aktívny nástroj")},
     {"Form1", "Picture6", QT_TRANSLATE_NOOP("Accessibility", "Ježko"), nullptr, Kind::kNamed,
      QAccessible::Graphic},
@@ -134,9 +124,18 @@ const AccessibleText* textOf(const QWidget& widget) {
     return nullptr;
 }
 
-QWidget* controlOf(QWidget& window, const AccessibleText& text) {
-    return text.control == nullptr ? &window
-                                   : window.findChild<QWidget*>(QLatin1StringView(text.control));
+// A control this table names must exist: a renamed or removed control would
+// otherwise lose its name to readers without a word.
+QWidget& requireControl(QWidget& window, const char* name) {
+    auto* control = window.findChild<QWidget*>(QLatin1StringView(name));
+    if (control == nullptr) {
+        qFatal("%s has no control named %s", qPrintable(window.objectName()), name);
+    }
+    return *control;
+}
+
+QWidget& controlOf(QWidget& window, const AccessibleText& text) {
+    return text.control == nullptr ? window : requireControl(window, text.control);
 }
 
 // A swatch is one of five choices to a reader: an option, selected while its colour is
@@ -199,37 +198,61 @@ void giveRole(QWidget& control, QAccessible::Role role) {
 
 // Readers are told about every change, so only real changes are made: the state is
 // shown again after every pointer move.
-void setDescription(QWidget* control, const QString& description) {
-    if (control != nullptr && control->accessibleDescription() != description) {
-        control->setAccessibleDescription(description);
+void setDescription(QWidget& control, const QString& description) {
+    if (control.accessibleDescription() != description) {
+        control.setAccessibleDescription(description);
     }
 }
 
-void setName(QWidget* control, const QString& name) {
-    if (control != nullptr && control->accessibleName() != name) {
-        control->setAccessibleName(name);
+void setName(QWidget& control, const QString& name) {
+    if (control.accessibleName() != name) {
+        control.setAccessibleName(name);
     }
 }
 
-void showState(QWidget& window, const model::EditorState& state) {
+// The drawing state in words, as the canvas tells it to a reader:
+// "nástroj: pero, farba: čierna, hrúbka: 1".
+QString canvasDescription(const model::EditorState& state) {
+    return QCoreApplication::translate("Accessibility", "nástroj: %1, farba: %2, hrúbka: %3")
+        .arg(tools::describeTool(state.currentTool).wordShown(),
+             spoken(colourWord(state.currentColor)))
+        .arg(state.penWidth);
+}
+
+// The controls of the main window that tell the drawing state, found once.
+struct StateControls {
+    QWidget* canvas;
+    QWidget* indicator;
+    QWidget* marker;
+    std::vector<std::pair<ColourSwatch*, model::ColorCode>> swatches;
+};
+
+StateControls findStateControls(QWidget& window) {
+    StateControls controls{&requireControl(window, "Picture1"),
+                           &requireControl(window, "Shape1"),
+                           &requireControl(window, "Label16"),
+                           {}};
     for (const AccessibleText& text : kTexts) {
-        if (text.kind != Kind::kSwatch) {
-            continue;
-        }
-        if (auto* swatch = qobject_cast<ColourSwatch*>(controlOf(window, text))) {
+        if (text.kind == Kind::kSwatch && window.objectName() == QLatin1StringView(text.window)) {
+            auto* swatch = qobject_cast<ColourSwatch*>(&controlOf(window, text));
             const QColor colour = swatch->colour();
             const auto code =
                 model::colorCodeFromRgb({std::uint8_t(colour.red()), std::uint8_t(colour.green()),
                                          std::uint8_t(colour.blue())});
-            swatch->setChecked(code == state.currentColor);
+            controls.swatches.emplace_back(swatch, code.value_or(model::kWhite));
         }
     }
-    setDescription(window.findChild<QWidget*>(QStringLiteral("Picture1")),
-                   canvasDescription(state));
-    setDescription(window.findChild<QWidget*>(QStringLiteral("Shape1")),
-                   spoken(colourWord(state.currentColor)));
+    return controls;
+}
+
+void showState(const StateControls& controls, const model::EditorState& state) {
+    for (const auto& [swatch, code] : controls.swatches) {
+        swatch->setChecked(code == state.currentColor);
+    }
+    setDescription(*controls.canvas, canvasDescription(state));
+    setDescription(*controls.indicator, spoken(colourWord(state.currentColor)));
     // The marker ">" beside the samples says nothing read aloud; its place does.
-    setName(window.findChild<QWidget*>(QStringLiteral("Label16")),
+    setName(*controls.marker,
             QCoreApplication::translate("Accessibility", "vybraná hrúbka: %1").arg(state.penWidth));
 }
 
@@ -240,10 +263,7 @@ void makeAccessible(QWidget& window) {
         if (window.objectName() != QLatin1StringView(text.window)) {
             continue;
         }
-        QWidget* control = controlOf(window, text);
-        if (control == nullptr) {
-            continue;
-        }
+        QWidget* control = &controlOf(window, text);
         if (text.name != nullptr) {
             control->setAccessibleName(spoken(text.name));
             // An editable list's text field is a control of its own to a reader.
@@ -258,8 +278,7 @@ void makeAccessible(QWidget& window) {
             giveRole(*control, text.role);
         }
         if (text.kind != Kind::kNamed) {
-            const auto* button = qobject_cast<QAbstractButton*>(control);
-            showShortcutInToolTip(*control, button ? button->shortcut() : QKeySequence());
+            showShortcutInToolTip(*control);
         }
         if (auto* swatch = qobject_cast<QAbstractButton*>(control);
             swatch && text.kind == Kind::kSwatch) {
@@ -271,24 +290,11 @@ void makeAccessible(QWidget& window) {
 
 void makeAccessible(QWidget& window, EditorContext& context) {
     makeAccessible(window);
-    showState(window, context.state);
-    QObject::connect(&context, &EditorContext::stateChanged, &window,
-                     [&window, &context] { showState(window, context.state); });
-}
-
-void showShortcutInToolTip(QWidget& control, const QKeySequence& shortcut) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control);
-    const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
-    control.setToolTip(shortcut.isEmpty() ? name
-                                          : QStringLiteral("%1 (%2)").arg(
-                                                name, shortcut.toString(QKeySequence::NativeText)));
-}
-
-QString canvasDescription(const model::EditorState& state) {
-    const int tool = std::clamp<int>(state.currentTool, model::kPen, model::kCircleTool);
-    return QCoreApplication::translate("Accessibility", "nástroj: %1, farba: %2, hrúbka: %3")
-        .arg(spoken(kToolWords[tool - model::kPen]), spoken(colourWord(state.currentColor)))
-        .arg(state.penWidth);
+    StateControls controls = findStateControls(window);
+    showState(controls, context.state);
+    QObject::connect(
+        &context, &EditorContext::stateChanged, &window,
+        [controls = std::move(controls), &context] { showState(controls, context.state); });
 }
 
 }  // namespace tavrolin::ui

@@ -1,10 +1,5 @@
 #pragma once
 
-#include <QKeySequence>
-#include <QString>
-
-#include "model/editorstate.h"
-
 class QWidget;
 
 namespace tavrolin::ui {
@@ -18,13 +13,5 @@ void makeAccessible(QWidget& window);
 // The main window also keeps the names that tell its drawing state up to date: the
 // canvas's description, the selected swatch, the colour indicator and the thickness.
 void makeAccessible(QWidget& window, EditorContext& context);
-
-// Shows a shortcut after the control's name in its tooltip: "Pero (P)". A picture
-// button that has a shortcut of its own when made accessible gets it there already.
-void showShortcutInToolTip(QWidget& control, const QKeySequence& shortcut);
-
-// The drawing state in words, as the canvas tells it to a reader:
-// "nástroj: pero, farba: čierna, hrúbka: 1".
-QString canvasDescription(const model::EditorState& state);
 
 }  // namespace tavrolin::ui

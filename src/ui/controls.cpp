@@ -13,6 +13,8 @@ Control* place(Control* control, const char* name, const QRect& geometry) {
     return control;
 }
 
+constexpr char kClearsLinkUnderlines[] = "clearsLinkUnderlines";
+
 void setTextColour(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -64,6 +66,16 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& captio
     box->setChecked(true);
     setTextColour(box, kCaptionColour);
     return box;
+}
+
+void clearLinkUnderlinesOver(std::initializer_list<QWidget*> areas) {
+    for (QWidget* area : areas) {
+        area->setProperty(kClearsLinkUnderlines, true);
+    }
+}
+
+bool clearsLinkUnderlines(const QWidget& area) {
+    return area.property(kClearsLinkUnderlines).toBool();
 }
 
 }  // namespace tavrolin::ui

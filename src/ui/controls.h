@@ -30,4 +30,9 @@ QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
 QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry);
 
+// Marks the controls over which a pointer move takes the underline off the contact
+// frame's links; the main window hands every marked control to that frame.
+void clearLinkUnderlinesOver(std::initializer_list<QWidget*> areas);
+bool clearsLinkUnderlines(const QWidget& area);
+
 }  // namespace tavrolin::ui

@@ -14,7 +14,7 @@ class EditorContext : public QObject {
     Q_OBJECT
 
   public:
-    explicit EditorContext(Prompts& prompts) : prompts(prompts) {}
+    explicit EditorContext(Prompts& dialogs) : prompts(dialogs) {}
 
     model::EditorState state;
     Prompts& prompts;

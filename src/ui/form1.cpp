@@ -3,7 +3,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QTimer>
 
 #include "exchange/pictureformats.h"
@@ -11,6 +10,7 @@
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
 #include "ui/accessibility.h"
+#include "ui/controls.h"
 #include "ui/frames/contactframe.h"
 #include "ui/frames/coordinatesframe.h"
 #include "ui/frames/importframe.h"
@@ -19,7 +19,6 @@
 #include "ui/frames/toolboxframe.h"
 #include "ui/icons.h"
 #include "ui/picturefilesession.h"
-#include "ui/shortcuts.h"
 #include "ui/views/canvasview.h"
 #include "ui/views/pictureboxview.h"
 
@@ -53,26 +52,28 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     setFixedSize(794, 575);
     setMouseTracking(true);
 
-    Picture2 = new PictureBoxView(context_.state.preview, 1, this);
+    // The 1:1 preview.
+    auto* Picture2 = new PictureBoxView(context_.state.preview, 1, this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->move(8, 8);
     (new CoordinatesFrame(context_, this))->setGeometry(8, 80, 129, 41);
-    Timer1 = makeTimer(this, "Timer1");
-    Timer2 = makeTimer(this, "Timer2");
-    Timer3 = makeTimer(this, "Timer3");
-    const auto colourCalculator = [this] {
-        return findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked();
-    };
-    pictureFiles_ = new PictureFileSession(context_, *Timer2, *Timer3, colourCalculator, this);
+    // Timer1 refreshes the preview twice a second; Timer2 and Timer3 complete the
+    // loading and the saving of a picture file.
+    auto* Timer1 = makeTimer(this, "Timer1");
+    auto* Timer2 = makeTimer(this, "Timer2");
+    auto* Timer3 = makeTimer(this, "Timer3");
+    // Made before the file session, which asks it for the calculator chosen.
+    auto* toolbox = new ToolboxFrame(context_, this);
+    toolbox->setGeometry(144, 336, 505, 233);
+    pictureFiles_ = new PictureFileSession(context_, *Timer2, *Timer3, *toolbox, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
-    Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, colourCalculator, this);
+    Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, *toolbox, this);
     Frame2->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     Picture1 = new CanvasView(context_.state, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->move(144, 8);
-    (new ToolboxFrame(context_, this))->setGeometry(144, 336, 505, 233);
     Frame3 = new ContactFrame(this);
     Frame3->setGeometry(656, 336, 129, 233);
 
@@ -84,7 +85,6 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     clearLinkUnderlinesOverTheirAreas();
     Form_Load();
     makeAccessible(*this, context_);
-    installShortcuts(*this);
     setAcceptDrops(true);
 }
 
@@ -122,10 +122,9 @@ void Form1::Form_Load() {
 
 void Form1::clearLinkUnderlinesOverTheirAreas() {
     Frame3->clearUnderlinesOnHover(this);
-    for (const char* name :
-         {"Frame5", "Label9", "Frame6", "Frame9", "Command11", "Frame11", "Command12", "Command14",
-          "Command25", "Label17", "Picture6", "Picture1", "pomocnaobr"}) {
-        if (auto* area = findChild<QWidget*>(QString::fromLatin1(name))) {
+    clearLinkUnderlinesOver({Picture1});
+    for (QWidget* area : findChildren<QWidget*>()) {
+        if (clearsLinkUnderlines(*area)) {
             Frame3->clearUnderlinesOnHover(area);
         }
     }

@@ -42,14 +42,10 @@ class Form1 : public QWidget {
     void clearLinkUnderlinesOverTheirAreas();
 
     EditorContext context_;
-    PictureBoxView* Picture2;  // the 1:1 preview
-    CanvasView* Picture1;      // the enlarged canvas
+    CanvasView* Picture1;  // the enlarged canvas
     ContactFrame* Frame3;
     MenuFrame* Frame2;
     PictureFileSession* pictureFiles_;
-    QTimer* Timer1;  // refreshes the preview twice a second
-    QTimer* Timer2;  // completes loading a picture file
-    QTimer* Timer3;  // completes saving a picture file
 };
 
 }  // namespace tavrolin::ui

@@ -51,9 +51,7 @@ QPixmap fromRows(std::initializer_list<const char*> rows, QColor ink, QColor sec
     return QPixmap::fromImage(image);
 }
 
-}  // namespace
-
-QPixmap brush() {
+QPixmap brushPicture() {
     Sketch sketch(24, 23);
     QPainter& p = sketch.painter();
     // Handle from the top right down to the ferrule, then the bristles and a stroke.
@@ -69,27 +67,43 @@ QPixmap brush() {
     return sketch.done();
 }
 
-QPixmap line() {
+QPixmap linePicture() {
     Sketch sketch(16, 16);
     sketch.painter().setPen(QPen(kInk, 1));
     sketch.painter().drawLine(2, 13, 13, 2);
     return sketch.done();
 }
 
-QPixmap rectangle() {
+QPixmap rectanglePicture() {
     Sketch sketch(16, 16);
     sketch.painter().setPen(QPen(kInk, 1));
     sketch.painter().drawRect(2, 3, 11, 9);
     return sketch.done();
 }
 
-QPixmap ellipse() {
+QPixmap ellipsePicture() {
     return fromRows(
         {"................", "................", ".....######.....", "...##......##...",
          "..#..........#..", ".#............#.", ".#............#.", ".#............#.",
          ".#............#.", ".#............#.", "..#..........#..", "...##......##...",
          ".....######.....", "................", "................", "................"},
         kInk);
+}
+
+}  // namespace
+
+QPixmap toolPicture(model::Tool tool) {
+    switch (tool) {
+        case model::kPen:
+            return brushPicture();
+        case model::kLineTool:
+            return linePicture();
+        case model::kRectangleTool:
+            return rectanglePicture();
+        case model::kCircleTool:
+            return ellipsePicture();
+    }
+    return {};
 }
 
 QPixmap minus() {

@@ -7,6 +7,7 @@
 #include "exchange/pictureformats.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
+#include "ui/frames/toolboxframe.h"
 #include "ui/g1mpicturefiles.h"
 #include "ui/picturefilemessages.h"
 
@@ -31,12 +32,12 @@ QString colourWarning() {
 }  // namespace
 
 PictureFileSession::PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
-                                       std::function<bool()> colourCalculator, QWidget* window)
+                                       const ToolboxFrame& toolbox, QWidget* window)
     : QObject(window),
       context_(context),
       Timer2(timer2),
       Timer3(timer3),
-      colourCalculator_(std::move(colourCalculator)),
+      toolbox_(toolbox),
       window_(*window),
       form2_(std::make_unique<Form2>(nullptr)),
       form3_(std::make_unique<Form3>(nullptr)) {
@@ -147,8 +148,7 @@ void PictureFileSession::save() {
         saveG1mFile(context_, state.fileName);
         return;
     }
-    const exchange::SaveVariant variant =
-        colourCalculator_() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
+    const exchange::SaveVariant variant = toolbox_.calculatorVariant();
     if (const model::Outcome started = save_.start(state.fileName, variant, state.picture);
         !started) {
         showSaveFailure(started.failure());

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 #include "exchange/picturefileload.h"
@@ -15,6 +14,7 @@ namespace tavrolin::ui {
 
 class Form2;
 class Form3;
+class ToolboxFrame;
 
 // "Otvor" and "Ulož" with their colour dialogs and completion timers. The window holds
 // one picture file at a time: while a load or save waits, either command only brings
@@ -24,10 +24,10 @@ class PictureFileSession : public QObject {
     Q_OBJECT
 
   public:
-    // timer2 and timer3 are the window's idle completion timers; colourCalculator tells
-    // whether "CFX 9850" is the calculator chosen.
+    // timer2 and timer3 are the window's idle completion timers; the toolbox tells
+    // which calculator a save writes for.
     PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
-                       std::function<bool()> colourCalculator, QWidget* window);
+                       const ToolboxFrame& toolbox, QWidget* window);
     ~PictureFileSession() override;
 
     // "Otvor": asks for the file, then opens it as openFile does.
@@ -50,7 +50,7 @@ class PictureFileSession : public QObject {
     EditorContext& context_;
     QTimer& Timer2;  // completes a load
     QTimer& Timer3;  // completes a save
-    std::function<bool()> colourCalculator_;
+    const ToolboxFrame& toolbox_;
     QWidget& window_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

@@ -1,7 +1,6 @@
 #include "catconverter/convertercommands.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -9,6 +8,7 @@
 
 #include "catfile/catrecords.h"
 #include "catfile/decodedcatfile.h"
+#include "exchange/bmpexport.h"
 #include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/g1mfileio.h"
@@ -16,15 +16,10 @@
 #include "exchange/picturefilebytes.h"
 #include "exchange/picturefilesave.h"
 #include "exchange/pictureformats.h"
-#include "model/canvas.h"
 
 namespace tavrolin::catconverter {
 
 namespace {
-
-void report(std::FILE* err, const QString& path, const QString& reason) {
-    std::fprintf(err, "tavrolin-cat: %s: %s\n", qUtf8Printable(path), qUtf8Printable(reason));
-}
 
 void report(std::FILE* err, const QString& path, const model::Failure& failure) {
     std::fprintf(err, "tavrolin-cat: %s\n", qUtf8Printable(exchange::failureAt(path, failure)));
@@ -119,18 +114,13 @@ int list(const QString& path, std::FILE* out, std::FILE* err) {
     return kDone;
 }
 
-// Writes the picture one pixel a cell through the editor's preview box, so a BMP is the
-// very file "Exportuj obrázok" writes.
+// Writes the picture as "Exportuj obrázok" does, so a BMP is the very file the editor
+// writes.
 int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE* err) {
-    model::EditorState state;
-    state.picture = picture;
-    model::refreshPreview(state);
-    QSaveFile file(path);
     const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !(bmp ? state.preview.saveBmp(file) : state.preview.image().save(&file, "PNG")) ||
-        !file.commit()) {
-        report(err, path, file.errorString());
+    const model::Outcome written = exchange::writePictureImage(picture, path, bmp ? "BMP" : "PNG");
+    if (!written) {
+        report(err, path, written.failure());
         return kFileFailed;
     }
     return kDone;

@@ -70,6 +70,8 @@ std::optional<int> numberOf(const QStringList& arguments, qsizetype& i, const QS
 
 }  // namespace
 
+// One branch an option and a check a command: splitting it would only scatter them.
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
     ConverterRequest request;
     if (arguments.isEmpty()) {

@@ -10,8 +10,8 @@ ColourDialog::ColourDialog(QWidget* parent, const char* name, const QString& cap
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setFixedSize(305, 129);
-    Label1 = makeLabel(this, "Label1", question, QRect(8, 8, 289, 57));
-    Command1 = makeButton(this, "Command1", tr("OK"), QRect(208, 80, 89, 25));
+    makeLabel(this, "Label1", question, QRect(8, 8, 289, 57));
+    auto* Command1 = makeButton(this, "Command1", tr("OK"), QRect(208, 80, 89, 25));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &ColourDialog::Command1_Click);
 }

@@ -24,9 +24,6 @@ class ColourDialog : public QDialog {
 
   private:
     void Command1_Click();
-
-    QLabel* Label1;
-    QPushButton* Command1;  // "OK"
     int ticks_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/frames/colourframe.h"
 
 #include "model/canvas.h"
+#include "ui/shortcuts.h"
 #include "ui/views/colourswatch.h"
 
 namespace tavrolin::ui {
@@ -15,12 +16,13 @@ struct SwatchPlace {
     const char* name;
     model::ColorCode code;
     QPoint position;
+    Qt::Key key;
 };
 
 constexpr SwatchPlace kSwatches[] = {
-    {"Image1", model::kBlack, {7, 16}},  {"Image2", model::kWhite, {7, 30}},
-    {"Image3", model::kRed, {7, 44}},    {"Image4", model::kBlue, {38, 30}},
-    {"Image5", model::kGreen, {38, 16}},
+    {"Image1", model::kBlack, {7, 16}, Qt::Key_1},  {"Image2", model::kWhite, {7, 30}, Qt::Key_2},
+    {"Image3", model::kRed, {7, 44}, Qt::Key_3},    {"Image4", model::kBlue, {38, 30}, Qt::Key_4},
+    {"Image5", model::kGreen, {38, 16}, Qt::Key_5},
 };
 
 }  // namespace
@@ -35,6 +37,7 @@ ColourFrame::ColourFrame(EditorContext& context, QWidget* parent)
         swatch->setCursor(Qt::PointingHandCursor);
         const model::ColorCode code = place.code;
         connect(swatch, &ColourSwatch::clicked, this, [this, code] { chooseColour(code); });
+        clickOnKeys(*swatch, {place.key});
     }
     Shape1 = new ColourSwatch(paletteColour(model::kBlack), this);
     Shape1->setObjectName(QStringLiteral("Shape1"));

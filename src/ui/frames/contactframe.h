@@ -20,12 +20,12 @@ class ContactFrame : public QGroupBox {
 
     // Pointer moves over this widget remove both underlines.
     void clearUnderlinesOnHover(QWidget* area);
-    void resetLinkUnderlines();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void resetLinkUnderlines();
     bool pointerIsOnAreaItself(QObject* watched, const QMouseEvent* event) const;
     void Label11_MouseMove();
     void Label14_MouseMove();

@@ -9,14 +9,15 @@ namespace tavrolin::ui {
 HedgehogFrame::HedgehogFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Ježko:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame11"));
-    Picture6 = new PictureBoxView(context_.state.hedgehogBox, 1, this);
+    auto* Picture6 = new PictureBoxView(context_.state.hedgehogBox, 1, this);
     Picture6->setObjectName(QStringLiteral("Picture6"));
     Picture6->move(7, 16);
     Picture6->setCursor(Qt::CrossCursor);
-    makeLabel(this, "Label17", tr("(klikni a ťahaj)"), QRect(8, 84, 129, 16));
-    Command25 = makeButton(this, "Command25", tr("Ukáž"), QRect(8, 104, 41, 25));
-    Command14 = makeButton(this, "Command14", tr("Vymaž"), QRect(52, 104, 41, 25));
-    Command12 = makeButton(this, "Command12", tr("Vlož"), QRect(96, 104, 41, 25));
+    QLabel* hint = makeLabel(this, "Label17", tr("(klikni a ťahaj)"), QRect(8, 84, 129, 16));
+    auto* Command25 = makeButton(this, "Command25", tr("Ukáž"), QRect(8, 104, 41, 25));
+    auto* Command14 = makeButton(this, "Command14", tr("Vymaž"), QRect(52, 104, 41, 25));
+    auto* Command12 = makeButton(this, "Command12", tr("Vlož"), QRect(96, 104, 41, 25));
+    clearLinkUnderlinesOver({this, Picture6, hint, Command25, Command14, Command12});
 
     connect(Picture6, &PictureBoxView::clicked, this, &HedgehogFrame::Picture6_Click);
     connect(Picture6, &PictureBoxView::mouseMoved, this, &HedgehogFrame::Picture6_MouseMove);

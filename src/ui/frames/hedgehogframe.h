@@ -26,10 +26,6 @@ class HedgehogFrame : public QGroupBox {
     void Command12_Click();
 
     EditorContext& context_;
-    PictureBoxView* Picture6;
-    QPushButton* Command25;  // "Ukáž"
-    QPushButton* Command14;  // "Vymaž"
-    QPushButton* Command12;  // "Vlož"
 };
 
 }  // namespace tavrolin::ui

@@ -6,7 +6,7 @@
 namespace tavrolin::ui {
 
 ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
-    : QGroupBox(tr("Import obrázka:"), parent), context_(context) {
+    : QGroupBox(tr("Import obrázka:"), parent) {
     setObjectName(QStringLiteral("Frame4"));
     makeLabel(this, "Label5", tr("Tieto farby nahradiť čiernou:"), QRect(8, 16, 113, 30),
               kValueColour);
@@ -15,9 +15,10 @@ ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
     Check1 = makeCheckBox(this, "Check1", tr("biela"), QRect(8, 64, 56, 16));
     Check2 = makeCheckBox(this, "Check2", tr("modrá"), QRect(64, 64, 60, 16));
     Check4 = makeCheckBox(this, "Check4", tr("červená"), QRect(8, 80, 70, 16));
-    pomocnaobr = new PictureBoxView(context_.state.importBox, 0, this);
+    auto* pomocnaobr = new PictureBoxView(context.state.importBox, 0, this);
     pomocnaobr->setObjectName(QStringLiteral("pomocnaobr"));
     pomocnaobr->move(0, 104);
+    clearLinkUnderlinesOver({pomocnaobr});
 }
 
 exchange::ImportColours ImportFrame::importColours() const {

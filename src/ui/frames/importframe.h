@@ -22,13 +22,11 @@ class ImportFrame : public QGroupBox {
     exchange::ImportColours importColours() const;
 
   private:
-    EditorContext& context_;
     QCheckBox* Check1;  // "biela"
     QCheckBox* Check2;  // "modrá"
     QCheckBox* Check3;  // "zelená"
     QCheckBox* Check4;  // "červená"
     QCheckBox* Check5;  // "čierna"
-    PictureBoxView* pomocnaobr;
 };
 
 }  // namespace tavrolin::ui

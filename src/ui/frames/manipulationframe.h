@@ -22,8 +22,6 @@ class ManipulationFrame : public QGroupBox {
     void reflect();
 
     EditorContext& context_;
-    QPushButton* Command13;  // "Preklop vodorovne"
-    QPushButton* Command24;  // "Preklop zvislo"
     QPushButton* Command11;  // "Naspäť"
 };
 

@@ -10,24 +10,30 @@
 #include "model/newpicture.h"
 #include "ui/controls.h"
 #include "ui/frames/importframe.h"
+#include "ui/frames/toolboxframe.h"
 #include "ui/picturefilesession.h"
+#include "ui/shortcuts.h"
 
 namespace tavrolin::ui {
 
 MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
-                     PictureFileSession& pictureFiles, std::function<bool()> colourCalculator,
-                     QWidget* parent)
+                     PictureFileSession& pictureFiles, const ToolboxFrame& toolbox, QWidget* parent)
     : QGroupBox(tr("Menu:"), parent),
       context_(context),
       importFrame_(importFrame),
       pictureFiles_(pictureFiles),
-      colourCalculator_(std::move(colourCalculator)) {
+      toolbox_(toolbox) {
     setObjectName(QStringLiteral("Frame2"));
-    Command2 = makeButton(this, "Command2", tr("Ulož"), QRect(8, 16, 57, 25));
-    Command1 = makeButton(this, "Command1", tr("Otvor"), QRect(64, 16, 57, 25));
-    Command3 = makeButton(this, "Command3", tr("Nový"), QRect(8, 40, 113, 25));
-    Command4 = makeButton(this, "Command4", tr("Exportuj obrázok"), QRect(8, 64, 57, 33));
-    Command5 = makeButton(this, "Command5", tr("Importuj obrázok"), QRect(64, 64, 57, 33));
+    auto* Command2 = makeButton(this, "Command2", tr("Ulož"), QRect(8, 16, 57, 25));
+    auto* Command1 = makeButton(this, "Command1", tr("Otvor"), QRect(64, 16, 57, 25));
+    auto* Command3 = makeButton(this, "Command3", tr("Nový"), QRect(8, 40, 113, 25));
+    auto* Command4 = makeButton(this, "Command4", tr("Exportuj obrázok"), QRect(8, 64, 57, 33));
+    auto* Command5 = makeButton(this, "Command5", tr("Importuj obrázok"), QRect(64, 64, 57, 33));
+    clickOnKeys(*Command3, {Qt::CTRL | Qt::Key_N});
+    clickOnKeys(*Command1, {Qt::CTRL | Qt::Key_O});
+    clickOnKeys(*Command2, {Qt::CTRL | Qt::Key_S});
+    clickOnKeys(*Command4, {Qt::CTRL | Qt::Key_E});
+    clickOnKeys(*Command5, {Qt::CTRL | Qt::Key_I});
     connect(Command1, &QPushButton::clicked, this, &MenuFrame::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MenuFrame::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &MenuFrame::Command3_Click);
@@ -55,11 +61,12 @@ void MenuFrame::Command4_Click() {
     if (state.fileName.isEmpty()) {
         return;
     }
-    if (!exchange::exportBmp(state, state.fileName)) {
+    if (const model::Outcome written = exchange::exportBmp(state, state.fileName); !written) {
         context_.prompts.message(
             tr("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
                "priečinok existuje a či doň možno zapisovať.")
-                .arg(state.fileName));
+                .arg(state.fileName) +
+            QStringLiteral("\n\n") + exchange::failureText(written.failure()));
     }
     context_.changed();
 }
@@ -105,8 +112,9 @@ FitAnswer::Choice MenuFrame::offerFit(const QString& path) {
     if (!image) {
         return FitAnswer::Choice::AsIs;  // the import says what is wrong with the file
     }
-    lastFit_.colours =
-        colourCalculator_() ? exchange::FitColours::RedBlueGreen : exchange::FitColours::BlackWhite;
+    lastFit_.colours = toolbox_.calculatorVariant() == exchange::SaveVariant::Colour
+                           ? exchange::FitColours::RedBlueGreen
+                           : exchange::FitColours::BlackWhite;
     const FitAnswer answer = context_.prompts.askFit(image.value(), lastFit_);
     if (answer.choice == FitAnswer::Choice::Fit) {
         lastFit_ = answer.options;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <functional>
 
 #include "ui/editorcontext.h"
 
@@ -11,6 +10,7 @@ namespace tavrolin::ui {
 
 class ImportFrame;
 class PictureFileSession;
+class ToolboxFrame;
 
 // "Menu:": opening, saving, a new picture, bitmap export and image import.
 class MenuFrame : public QGroupBox {
@@ -18,10 +18,9 @@ class MenuFrame : public QGroupBox {
 
   public:
     // The import keeps the colours ticked in importFrame, and fits an image to the
-    // colour screen while colourCalculator says so; pictureFiles opens and saves.
+    // colours of the calculator the toolbox has chosen; pictureFiles opens and saves.
     MenuFrame(EditorContext& context, const ImportFrame& importFrame,
-              PictureFileSession& pictureFiles, std::function<bool()> colourCalculator,
-              QWidget* parent);
+              PictureFileSession& pictureFiles, const ToolboxFrame& toolbox, QWidget* parent);
 
     // "Importuj obrázok" with the file already chosen.
     void importFile(const QString& path);
@@ -40,14 +39,9 @@ class MenuFrame : public QGroupBox {
     EditorContext& context_;
     const ImportFrame& importFrame_;
     PictureFileSession& pictureFiles_;
-    std::function<bool()> colourCalculator_;
+    const ToolboxFrame& toolbox_;
     // The fit chosen last, offered again for the next image.
     exchange::FitOptions lastFit_;
-    QPushButton* Command1;  // "Otvor"
-    QPushButton* Command2;  // "Ulož"
-    QPushButton* Command3;  // "Nový"
-    QPushButton* Command4;  // "Exportuj obrázok"
-    QPushButton* Command5;  // "Importuj obrázok"
 };
 
 }  // namespace tavrolin::ui

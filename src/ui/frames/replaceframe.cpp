@@ -46,13 +46,14 @@ std::optional<model::ColorCode> chosenColour(const QComboBox& list) {
 ReplaceFrame::ReplaceFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Invertuj farby:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame5"));
-    makeLabel(this, "Label9", tr("Vyberte si, ktorá farba sa má zmeniť na inú."),
-              QRect(8, 16, 113, 30));
+    QLabel* hint = makeLabel(this, "Label9", tr("Vyberte si, ktorá farba sa má zmeniť na inú."),
+                             QRect(8, 16, 113, 30));
+    clearLinkUnderlinesOver({this, hint});
     Combo3 = makeColourList(this, "Combo3", QRect(8, 48, 113, 22));
     makeLabel(this, "Label20", tr("na"), QRect(8, 75, 22, 16));
     Combo4 = makeColourList(this, "Combo4", QRect(32, 72, 89, 22));
     Check6 = makeCheckBox(this, "Check6", tr("a aj opačne"), QRect(8, 93, 113, 18));
-    Command16 = makeButton(this, "Command16", tr("Invertuj farby"), QRect(16, 120, 97, 25));
+    auto* Command16 = makeButton(this, "Command16", tr("Invertuj farby"), QRect(16, 120, 97, 25));
     connect(Command16, &QPushButton::clicked, this, &ReplaceFrame::Command16_Click);
 }
 

@@ -21,10 +21,9 @@ class ReplaceFrame : public QGroupBox {
     void Command16_Click();
 
     EditorContext& context_;
-    QComboBox* Combo3;       // the colour to change
-    QComboBox* Combo4;       // the colour it becomes
-    QCheckBox* Check6;       // "a aj opačne"
-    QPushButton* Command16;  // "Invertuj farby"
+    QComboBox* Combo3;  // the colour to change
+    QComboBox* Combo4;  // the colour it becomes
+    QCheckBox* Check6;  // "a aj opačne"
 };
 
 }  // namespace tavrolin::ui

@@ -35,20 +35,21 @@ TextFrame::TextFrame(EditorContext& context, QWidget* parent)
     }
     Combo2 = makeList(this, "Combo2", QRect(8, 64, 57, 22), fontSizes());
     Combo2->setCurrentText(QStringLiteral("8"));
-    Command15 =
+    // The arrows move the text in its work box: left, up, down, right.
+    auto* Command15 =
         makePictureButton(this, "Command15", icons::arrow(Qt::LeftArrow), QRect(72, 64, 16, 22));
-    Command30 =
+    auto* Command30 =
         makePictureButton(this, "Command30", icons::arrow(Qt::UpArrow), QRect(88, 64, 16, 11));
-    Command31 =
+    auto* Command31 =
         makePictureButton(this, "Command31", icons::arrow(Qt::DownArrow), QRect(88, 75, 16, 11));
-    Command32 =
+    auto* Command32 =
         makePictureButton(this, "Command32", icons::arrow(Qt::RightArrow), QRect(104, 64, 16, 22));
-    Picture5 = new PictureBoxView(context_.state.textBox, 1, this);
+    auto* Picture5 = new PictureBoxView(context_.state.textBox, 1, this);
     Picture5->setObjectName(QStringLiteral("Picture5"));
     Picture5->move(7, 92);
-    Command9 = makeButton(this, "Command9", tr("Ukáž"), QRect(8, 164, 41, 25));
-    Command10 = makeButton(this, "Command10", tr("Vlož"), QRect(52, 164, 41, 25));
-    Command8 = makeButton(this, "Command8", tr("Zmaž"), QRect(96, 164, 41, 25));
+    auto* Command9 = makeButton(this, "Command9", tr("Ukáž"), QRect(8, 164, 41, 25));
+    auto* Command10 = makeButton(this, "Command10", tr("Vlož"), QRect(52, 164, 41, 25));
+    auto* Command8 = makeButton(this, "Command8", tr("Zmaž"), QRect(96, 164, 41, 25));
     // Until another size is chosen, the one the list starts with stands in for any
     // size text that is no number.
     stamps::applyTextFont(context_.state, input());

@@ -37,14 +37,6 @@ class TextFrame : public QGroupBox {
     QLineEdit* Text1;
     QComboBox* Combo1;  // font
     QComboBox* Combo2;  // size in points
-    PictureBoxView* Picture5;
-    QPushButton* Command8;   // "Zmaž"
-    QPushButton* Command9;   // "Ukáž"
-    QPushButton* Command10;  // "Vlož"
-    QPushButton* Command15;  // left
-    QPushButton* Command32;  // right
-    QPushButton* Command30;  // up
-    QPushButton* Command31;  // down
 };
 
 }  // namespace tavrolin::ui

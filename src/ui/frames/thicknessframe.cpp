@@ -2,8 +2,10 @@
 
 #include <QPainter>
 
+#include "tools/pen.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
+#include "ui/shortcuts.h"
 
 namespace tavrolin::ui {
 
@@ -34,17 +36,22 @@ class ThicknessSamples : public QWidget {
     }
 };
 
-}  // namespace
-
-int ThicknessFrame::markerTop(int penWidth) {
+// The marker's top in the frame for each thickness.
+int markerTop(int penWidth) {
     return kMarkerTops[penWidth - 1];
 }
+
+}  // namespace
 
 ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Hrúbka:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame8"));
-    Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
-    Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
+    // Thinner and thicker.
+    auto* Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
+    auto* Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
+    clickOnKeys(*Command6, {Qt::Key_Minus});
+    // + without Shift on many keyboards is =.
+    clickOnKeys(*Command7, {Qt::Key_Plus, Qt::Key_Equal});
     new ThicknessSamples(this);
     Label16 = makeLabel(this, "Label16", QStringLiteral(">"), QRect(10, markerTop(1), 10, 13));
     connect(Command6, &QPushButton::clicked, this, &ThicknessFrame::Command6_Click);
@@ -53,16 +60,12 @@ ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
 }
 
 void ThicknessFrame::Command6_Click() {
-    if (context_.state.penWidth > 1) {
-        --context_.state.penWidth;
-    }
+    tools::makePenThinner(context_.state);
     context_.changed();
 }
 
 void ThicknessFrame::Command7_Click() {
-    if (context_.state.penWidth < 3) {
-        ++context_.state.penWidth;
-    }
+    tools::makePenThicker(context_.state);
     context_.changed();
 }
 

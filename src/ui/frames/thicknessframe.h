@@ -16,18 +16,13 @@ class ThicknessFrame : public QGroupBox {
   public:
     ThicknessFrame(EditorContext& context, QWidget* parent);
 
-    // The marker's top in the frame for each thickness.
-    static int markerTop(int penWidth);
-
   private:
     void Command6_Click();
     void Command7_Click();
     void reflect();
 
     EditorContext& context_;
-    QPushButton* Command6;  // thinner
-    QPushButton* Command7;  // thicker
-    QLabel* Label16;        // ">" beside the current thickness
+    QLabel* Label16;  // ">" beside the current thickness
 };
 
 }  // namespace tavrolin::ui

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "exchange/picturefilesave.h"
 #include "ui/editorcontext.h"
 
 class QRadioButton;
@@ -16,8 +17,10 @@ class ToolboxFrame : public QGroupBox {
   public:
     ToolboxFrame(EditorContext& context, QWidget* parent);
 
+    // The file layout of the calculator chosen: "Ulož" writes for it.
+    exchange::SaveVariant calculatorVariant() const;
+
   private:
-    QRadioButton* Option1;  // "Algebra FX 2.0", black and white
     QRadioButton* Option2;  // "CFX 9850", colour
 };
 

@@ -1,51 +1,47 @@
 #include "ui/frames/toolsframe.h"
 
-#include "model/toolchoice.h"
+#include "tools/tooltable.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
+#include "ui/shortcuts.h"
 
 namespace tavrolin::ui {
 
-QString ToolsFrame::activeToolCaption(int tool) {
-    switch (tool) {
-        case model::kLineTool:
-            return tr("aktívne: čiara");
-        case model::kRectangleTool:
-            return tr("aktívne: obdĺžnik");
-        case model::kCircleTool:
-            return tr("aktívne: kruh");
-        default:
-            return tr("aktívne: pero");
-    }
+namespace {
+
+// The buttons fill a block two high, column by column, in the order of the table.
+QRect buttonPlace(int index) {
+    return QRect(10 + 44 * (index / 2), 18 + 33 * (index % 2), 41, 31);
 }
+
+}  // namespace
 
 ToolsFrame::ToolsFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Nástroje:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame12"));
-    Command26 = makePictureButton(this, "Command26", icons::brush(), QRect(10, 18, 41, 31));
-    Command28 = makePictureButton(this, "Command28", icons::rectangle(), QRect(54, 18, 41, 31));
-    Command27 = makePictureButton(this, "Command27", icons::line(), QRect(10, 51, 41, 31));
-    Command29 = makePictureButton(this, "Command29", icons::ellipse(), QRect(54, 51, 41, 31));
-    Label18 = makeLabel(this, "Label18", activeToolCaption(model::kPen), QRect(8, 86, 94, 16));
-    const std::pair<QPushButton*, model::Tool> buttons[] = {
-        {Command26, model::kPen},
-        {Command27, model::kLineTool},
-        {Command28, model::kRectangleTool},
-        {Command29, model::kCircleTool},
-    };
-    for (const auto& [button, tool] : buttons) {
-        connect(button, &QPushButton::clicked, this, [this, tool = tool] { chooseTool(tool); });
+    int index = 0;
+    for (const tools::ToolDescription* tool : tools::toolTable()) {
+        QPushButton* button = makePictureButton(this, tool->button, icons::toolPicture(tool->tool),
+                                                buttonPlace(index++));
+        // Its name to a reader is the tool's word: "Pero".
+        const QString word = tool->wordShown();
+        button->setAccessibleName(word.front().toUpper() + word.mid(1));
+        clickOnKeys(*button, {tool->key});
+        connect(button, &QPushButton::clicked, this,
+                [this, which = tool->tool] { chooseTool(which); });
     }
+    Label18 = makeLabel(this, "Label18", tools::describeTool(model::kPen).captionShown(),
+                        QRect(8, 86, 94, 16));
     connect(&context_, &EditorContext::stateChanged, this, &ToolsFrame::reflect);
 }
 
 void ToolsFrame::chooseTool(model::Tool tool) {
-    model::chooseTool(context_.state, tool);
+    tools::chooseTool(context_.state, tool);
     context_.changed();
 }
 
 void ToolsFrame::reflect() {
-    Label18->setText(activeToolCaption(context_.state.currentTool));
+    Label18->setText(tools::describeTool(context_.state.currentTool).captionShown());
 }
 
 }  // namespace tavrolin::ui

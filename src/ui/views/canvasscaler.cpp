@@ -56,12 +56,14 @@ QImage CanvasScaler::scaled(const QImage& canvas, qreal ratio, const QRect& area
                  firstDevicePixel(pixels.bottom() + 1) - top, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     const QImage source = canvas.convertToFormat(QImage::Format_RGB32);
+    // The maps are indexed from the device pixel at (left, top).
+    const auto* const rowMap = rows_.data() + top;
+    const auto* const columnMap = columns_.data() + left;
     for (int y = 0; y < image.height(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(
-            source.constScanLine(rows_[static_cast<std::size_t>(top + y)]));
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(rowMap[y]));
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            to[x] = from[columns_[static_cast<std::size_t>(left + x)]];
+            to[x] = from[columnMap[x]];
         }
     }
     return image;

@@ -1,7 +1,8 @@
 #include "ui/views/canvasview.h"
 
 #include <QPainter>
-#include <algorithm>
+
+#include "tools/tooltable.h"
 
 namespace tavrolin::ui {
 
@@ -25,15 +26,11 @@ void CanvasView::paintOverlay(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(0, 0, 255), 0));
     painter.setBrush(Qt::NoBrush);
-    const model::LineOutline& line = state_.pen2;
-    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
-    const model::BoxOutline& rectangle = state_.pen3;
-    painter.drawRect(QRectF(rectangle.left, rectangle.top, rectangle.width, rectangle.height));
-    // The circle inscribed in its box, centred along the longer side.
-    const model::BoxOutline& circle = state_.pen4;
-    const float diameter = std::min(circle.width, circle.height);
-    painter.drawEllipse(QRectF(circle.left + (circle.width - diameter) / 2,
-                               circle.top + (circle.height - diameter) / 2, diameter, diameter));
+    for (const tools::ToolDescription* tool : tools::toolTable()) {
+        if (tool->paintOutline != nullptr) {
+            tool->paintOutline(state_, painter);
+        }
+    }
 }
 
 }  // namespace tavrolin::ui

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "tools/pointermove.h"
+
 namespace tavrolin::ui {
 
 namespace {
@@ -10,13 +12,13 @@ namespace {
 int buttonMask(Qt::MouseButtons buttons) {
     int mask = 0;
     if (buttons & Qt::LeftButton) {
-        mask |= 1;
+        mask |= tools::kLeftButton;
     }
     if (buttons & Qt::RightButton) {
-        mask |= 2;
+        mask |= tools::kRightButton;
     }
     if (buttons & Qt::MiddleButton) {
-        mask |= 4;
+        mask |= tools::kMiddleButton;
     }
     return mask;
 }

@@ -18,7 +18,7 @@ class PictureBoxView : public QWidget {
     model::PictureBox& box() { return box_; }
 
   signals:
-    // Buttons held as a mask: 1 left, 2 right, 4 middle.
+    // Buttons held as a mask of tools::MouseButton.
     void mouseMoved(int buttons, QPointF position);
     // A left-button press and release on the box.
     void clicked();
