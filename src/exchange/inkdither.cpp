@@ -57,7 +57,8 @@ model::ColorCode nearestInk(QRgb pixel) {
 model::PictureGrid diffuseToInks(const QImage& rgb) {
     model::PictureGrid picture;
     // Errors in sixteenths, one slot either side of the row so the edges need no test.
-    std::vector<Colour> thisRow(model::kColumns + 2), nextRow(model::kColumns + 2);
+    std::vector<Colour> thisRow(model::kColumns + 2);
+    std::vector<Colour> nextRow(model::kColumns + 2);
     for (int y = 1; y <= model::kRows; ++y) {
         const QRgb* pixels = screenRow(rgb, y);
         for (int x = 1; x <= model::kColumns; ++x) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <algorithm>
 
 namespace tavrolin::language {
 
@@ -15,12 +16,8 @@ QString languagePart(const QString& uiLanguage) {
 }
 
 bool spoken(const QString& language) {
-    for (QStringView known : kSpoken) {
-        if (language == known) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(kSpoken,
+                               [&language](QStringView known) { return language == known; });
 }
 
 }  // namespace
@@ -28,7 +25,7 @@ bool spoken(const QString& language) {
 QString languageForDesktop(const QStringList& uiLanguages) {
     bool namesAnother = false;
     for (const QString& uiLanguage : uiLanguages) {
-        const QString language = languagePart(uiLanguage);
+        QString language = languagePart(uiLanguage);
         if (spoken(language)) {
             return language;
         }

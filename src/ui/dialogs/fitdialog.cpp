@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "model/palette.h"
 #include "model/picturebox.h"
@@ -44,8 +45,8 @@ QPixmap enlarged(const model::PictureGrid& picture) {
 
 }  // namespace
 
-FitDialog::FitDialog(const QImage& image, const exchange::FitOptions& initial, QWidget* parent)
-    : QDialog(parent), image_(image), colours_(initial.colours) {
+FitDialog::FitDialog(QImage image, const exchange::FitOptions& initial, QWidget* parent)
+    : QDialog(parent), image_(std::move(image)), colours_(initial.colours) {
     using exchange::FitDither;
     setObjectName(QStringLiteral("FitDialog"));
     setWindowTitle(tr("Prispôsobiť obrázok"));

@@ -18,7 +18,7 @@ class FitDialog : public QDialog {
     Q_OBJECT
 
   public:
-    FitDialog(const QImage& image, const exchange::FitOptions& initial, QWidget* parent);
+    FitDialog(QImage image, const exchange::FitOptions& initial, QWidget* parent);
 
     // What the user chose once the dialog is closed.
     FitAnswer answer() const;
