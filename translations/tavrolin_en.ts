@@ -501,6 +501,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>súbor neobsahuje obrázok „%1“</source>
         <translation>the file holds no picture “%1”</translation>
     </message>
+    <message>
+        <source>súbor sa nepodarilo zapísať celý</source>
+        <translation>the file could not be written in full</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>

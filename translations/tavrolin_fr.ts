@@ -510,6 +510,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>súbor neobsahuje obrázok „%1“</source>
         <translation>le fichier ne contient pas d&apos;image «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>súbor sa nepodarilo zapísať celý</source>
+        <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 
 #include "exchange/failuretext.h"
+#include "exchange/savefilecommit.h"
 #include "model/canvas.h"
 #include "model/picturebox.h"
 
@@ -22,11 +23,10 @@ model::Outcome writePictureImage(const model::PictureGrid& picture, const QStrin
     QSaveFile file(path);
     // 24 bits a pixel: the palette needs no more, and every reader takes it.
     if (!file.open(QIODevice::WriteOnly) ||
-        !pictureImage(picture).convertToFormat(QImage::Format_RGB888).save(&file, format) ||
-        !file.commit()) {
+        !pictureImage(picture).convertToFormat(QImage::Format_RGB888).save(&file, format)) {
         return fileFailure(path, file, FileUse::Write);
     }
-    return model::Done{};
+    return commitSaveFile(path, file);
 }
 
 model::Outcome exportBmp(model::EditorState& state, const QString& path) {

@@ -5,6 +5,7 @@
 
 #include "exchange/failuretext.h"
 #include "exchange/picturefilebytes.h"
+#include "exchange/savefilecommit.h"
 #include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::exchange {
@@ -21,10 +22,10 @@ model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& pictu
     const std::string bytes = g1mfile::g1mPictureFile(picture, number);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit()) {
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
         return fileFailure(path, file, FileUse::Write);
     }
-    return model::Done{};
+    return commitSaveFile(path, file);
 }
 
 }  // namespace tavrolin::exchange

@@ -4,6 +4,7 @@
 
 #include "catfile/catwriter.h"
 #include "exchange/failuretext.h"
+#include "exchange/savefilecommit.h"
 
 namespace tavrolin::exchange {
 
@@ -38,11 +39,15 @@ model::Outcome PictureFileSave::finish(const model::PictureGrid& picture,
             return written;
         }
     }
-    if (!file_ || !file_->commit()) {
+    if (!file_) {
         return fail(SaveStep::Replace);
     }
+    model::Outcome committed = commitSaveFile(path_, *file_);
+    if (!committed) {
+        failedStep_ = SaveStep::Replace;
+    }
     file_.reset();
-    return model::Done{};
+    return committed;
 }
 
 void PictureFileSave::abandon() {

@@ -25,6 +25,7 @@ enum class FailureReason {
     BinaryCutShort,     // a binary file ends before its contents do
     NoPictureInside,    // a file of several records holds no picture
     PictureMissing,     // the picture asked for is not in the file (detail: its name)
+    WriteCutShort,      // a file being written could not be written to its end
 };
 
 // A failure and where it happened: a 1-based line of a text file, or 0.

@@ -1,0 +1,20 @@
+#include "exchange/savefilecommit.h"
+
+#include "exchange/failuretext.h"
+
+namespace tavrolin::exchange {
+
+model::Outcome commitSaveFile(const QString& path, QSaveFile& file) {
+    // commit() writes out what is still buffered without noticing when that write
+    // stops short (a full disk, a file size limit), and would put the cut-short file in
+    // place. The explicit flush notices; the uncommitted file is removed with `file`.
+    if (!file.flush()) {
+        return model::Failure{model::FailureReason::WriteCutShort, 0, {}};
+    }
+    if (!file.commit()) {
+        return fileFailure(path, file, FileUse::Write);
+    }
+    return model::Done{};
+}
+
+}  // namespace tavrolin::exchange
