@@ -66,7 +66,11 @@ class MainWindow {
         park();
         return true;
     }
-    void close() { window_.reset(); }
+    // Every handler leaves the canvas showing the picture.
+    void close() {
+        QCOMPARE(state().canvas.image(), pictureart::repainted(state()));
+        window_.reset();
+    }
 
     tavrolin::ui::Form1& window() { return *window_; }
     tavrolin::model::EditorState& state() { return window_->context().state; }
