@@ -137,7 +137,8 @@ class MainWindow {
                 }
                 QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {}, path.last());
                 park();
-            } else if (word.startsWith(u'h') && word != u"hover") {
+            } else if (word == u"hmove" || word == u"hdrag" || word == u"hclick" ||
+                       word == u"hrelease") {
                 // The hedgehog box shows its pixels inside a one-pixel border.
                 QWidget* box = control(u"Picture6");
                 const QPoint pixel = cellOf(rest) + QPoint(1, 1);
