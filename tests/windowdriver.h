@@ -98,9 +98,6 @@ class MainWindow {
     void run(const QString& steps) {
         for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
             const QString trimmed = step.trimmed();
-            if (trimmed.isEmpty()) {
-                continue;
-            }
             const QString word = trimmed.section(u' ', 0, 0);
             const QString rest = trimmed.section(u' ', 1);
             const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
