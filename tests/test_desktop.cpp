@@ -1,56 +1,82 @@
-#include <QBuffer>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
+// The editor as the desktop starts it: its command line and exit codes, the language it
+// speaks, captions that fit in every language, and files that do not depend on it.
+#include <QGroupBox>
+#include <QLocale>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
-#include <cmath>
-#include <optional>
 
 #include "catfile/catwriter.h"
-#include "g1mfile/g1mwriter.h"
-#include "model/palette.h"
-#include "pictureart.h"
-#include "testfiles.h"
+#include "language/uilanguage.h"
+#include "ui/dialogs/fitdialog.h"
+#include "ui/dialogs/form2.h"
+#include "ui/dialogs/form3.h"
+#include "ui/dialogs/picturechoicedialog.h"
+#include "ui/dialogs/picturenumberdialog.h"
 #include "windowdriver.h"
 
 using namespace tavrolin;
-using pictureart::paletteQRgb;
-using pictureart::patternCode;
 using namespace Qt::StringLiterals;
-using model::PictureGrid;
 
 namespace {
 
-// A picture for the fx-9860G: black in cell (1, 1).
-QByteArray g1mFile() {
-    PictureGrid picture;
-    picture.at(1, 1) = model::kBlack;
-    return QByteArray::fromStdString(g1mfile::g1mPictureFile(picture, 1));
-}
-
-// Black, red and blue in cells (1..3, 1): a monochrome file keeps the black, a colour
-// file the red and blue, an image all three.
-QByteArray catFile(bool colour) {
-    PictureGrid picture;
-    pictureart::draw(picture, 1, 1, {u"#rb"_s});
-    return QByteArray::fromStdString(colour ? catfile::colourFile(picture, {})
-                                            : catfile::monochromeFile(picture));
-}
-
-// The same three cells in an image.
-QByteArray pngFile() {
-    QImage image(3, 1, QImage::Format_RGB32);
-    for (int x = 0; x < 3; ++x) {
-        image.setPixel(x, 0, paletteQRgb(x + 1));
+// The room the control gives its text, or an empty rectangle for a control without
+// a caption of its own.
+QRect captionRoom(const QWidget& control) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        // Fusion puts the title at the left; the frame's border ends the room.
+        return option.rect.adjusted(0, 0, -6, 0);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    if (button == nullptr) {
+        return qobject_cast<const QLabel*>(&control) ? control.contentsRect() : QRect();
+    }
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const auto element = qobject_cast<const QPushButton*>(button) ? QStyle::SE_PushButtonContents
+                         : qobject_cast<const QRadioButton*>(button)
+                             ? QStyle::SE_RadioButtonContents
+                             : QStyle::SE_CheckBoxContents;
+    return button->style()->subElementRect(element, &option, button);
+}
+
+QString caption(const QWidget& control) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        return frame->title();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        return button->text();
+    }
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label ? label->text() : QString();
+}
+
+// Every caption of the window that its control cuts off, by the control's name.
+QStringList clippedCaptions(const QWidget& window) {
+    QStringList clipped;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const QRect room = captionRoom(*control);
+        const QString text = caption(*control);
+        // Only labels and the window's push buttons wrap their captions.
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const bool wraps =
+            (label && label->wordWrap()) || qobject_cast<const QPushButton*>(control);
+        const QRect needed =
+            QFontMetrics(control->font()).boundingRect(room, wraps ? Qt::TextWordWrap : 0, text);
+        if (control->isVisibleTo(&window) && !text.isEmpty() &&
+            (needed.width() > room.width() || needed.height() > room.height())) {
+            clipped << control->objectName() + u": "_s + text;
+        }
+    }
+    return clipped;
 }
 
 }  // namespace
@@ -58,185 +84,15 @@ QByteArray pngFile() {
 class TestDesktop : public QObject {
     Q_OBJECT
 
-    model::EditorState& state() { return ui_.state(); }
-    QString path(const QString& name) { return folder_->filePath(name); }
-
-    // A drop as the desktop sends it: whether the window took it.
-    bool drop(const QMimeData& data) {
-        QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&ui_.window(), &enter);
-        QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&ui_.window(), &drop);
-        // The file is taken once the drop has ended.
-        QCoreApplication::processEvents();
-        return enter.isAccepted() && drop.isAccepted();
-    }
-
   private slots:
-    void init() {
-        folder_.emplace();
-        prompts_ = ScriptedPrompts();
-        QVERIFY(ui_.open(prompts_));
-        QVERIFY(QTest::qWaitForWindowActive(&ui_.window()));
-    }
-    void cleanup() {
-        QCOMPARE(state().canvas.image(), pictureart::repainted(state()));
-        ui_.close();
-        folder_.reset();
-    }
-
-    void fileFromOutside_data() {
-        QTest::addColumn<bool>("dropped");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");  // null: no such file
-        QTest::addColumn<QString>("said");      // the message's start, %1 the file; "-" none
-        QTest::addColumn<QString>("cells");     // (1..3, 1) afterwards
-        const QByteArray broken("%Header Record\r\nFormat:BMP\r\n");
-        const QString load = u"Súbor nemôžem načítať! Skontrolujte prosím formát súboru"_s;
-        const QString image = u"Súbor „%1“ nemôžem načítať ako obrázok!"_s;
-        const auto row = [](const char* tag, bool dropped) -> QTestData& {
-            return QTest::addRow("%s%s", dropped ? "dropped: " : "", tag) << dropped;
-        };
-        row("monochrome .cat", false) << u"mono.cat"_s << catFile(false) << u"-"_s << u"#.."_s;
-        row("colour .cat", false) << u"colour.CAT"_s << catFile(true) << u"-"_s << u".rb"_s;
-        row("colour .cat", true) << u"colour.cat"_s << catFile(true) << u"-"_s << u".rb"_s;
-        row("header, other name", false)
-            << u"picture.txt"_s << catFile(false) << u"-"_s << u"#.."_s;
-        row(".g1m, other name", false) << u"calc.png"_s << g1mFile() << u"-"_s << u"#.."_s;
-        row("unreadable .cat", false) << u"broken.cat"_s << broken << load << u"..."_s;
-        row("missing .cat", false) << u"missing.cat"_s << QByteArray() << load << u"..."_s;
-        row("image", false) << u"picture.png"_s << pngFile() << u"-"_s << u"#rb"_s;
-        row("image", true) << u"picture.png"_s << pngFile() << u"-"_s << u"#rb"_s;
-        row("unsupported", false)
-            << u"notes.txt"_s << QByteArray("words\n")
-            << image + u" Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png."_s
-            << u"..."_s;
-        row("missing image", false)
-            << u"missing.png"_s << QByteArray() << image + u"\n\nsúbor neexistuje"_s << u"..."_s;
-    }
-    // As "Otvor" or "Importuj obrázok" with the file chosen: no file dialog, and where
-    // nothing could be read, the picture drawn before is kept or given back by "Naspäť".
-    void fileFromOutside() {
-        QFETCH(bool, dropped);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, said);
-        QFETCH(QString, cells);
-        if (!bytes.isNull()) {
-            writeBytes(path(name), bytes);
-        }
-        ui_.run(u"click Image3 | dab 9,9 | is undo=0"_s);
-        // A file given on the command line reaches the window as openPath.
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path(name))});
-        if (dropped) {
-            QVERIFY(drop(data));
-        } else {
-            ui_.window().openPath(path(name));
-        }
-        // A colour file asks which colours to load; an image that cannot be read changes
-        // nothing, anything else can be undone.
-        const bool kept = said.startsWith(u"Súbor „"_s);
-        ui_.run((name.startsWith(u"colour"_s) ? u"click Form2.Command1"_s : u"shown Form2 0"_s) +
-                u" | settled | asked 0 | said "_s + QString(said).replace(u"%1"_s, path(name)) +
-                u" | art 1,1 "_s + cells +
-                (kept ? u" | art 9,9 r | is undo=0 colour=2"_s
-                      : u" | art 9,9 . | click Command11 | art 9,9 r"_s));
-        QCOMPARE(state().fileName, path(name));
-    }
-
-    void dropsOfNoSingleFileAreRefused_data() {
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::addColumn<QString>("text");
-        const QUrl file = QUrl::fromLocalFile(u"/tmp/picture.cat"_s);
-        QTest::newRow("two files")
-            << QList<QUrl>{file, QUrl::fromLocalFile(u"/tmp/b.png"_s)} << QString();
-        QTest::newRow("web address")
-            << QList<QUrl>{QUrl(u"https://example.com/a.cat"_s)} << QString();
-        QTest::newRow("text") << QList<QUrl>() << u"/tmp/picture.cat"_s;
-    }
-    void dropsOfNoSingleFileAreRefused() {
-        QFETCH(QList<QUrl>, urls);
-        QFETCH(QString, text);
-        QMimeData data;
-        data.setUrls(urls);
-        if (!text.isEmpty()) {
-            data.setText(text);
-        }
-        QVERIFY(!drop(data));
-        ui_.run(u"said - | is undo=0"_s);
-    }
-
-    // Drawn into an image of each scale: the canvas keeps equal grid lines and every
-    // cell on the device pixels whose logical position lies in it; nothing is blended.
-    void canvasStaysAGridWhenScaled_data() {
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<int>("lineWidth");
-        QTest::newRow("1.25") << 1.25 << 1;
-        QTest::newRow("1.5") << 1.5 << 1;
-        QTest::newRow("2") << 2.0 << 2;
-    }
-    void canvasStaysAGridWhenScaled() {
-        QFETCH(double, ratio);
-        QFETCH(int, lineWidth);
-        state().picture = pictureart::patternPicture();
-        model::repaintCanvas(state());
-        const auto device = [ratio](int logical) {
-            return static_cast<int>(std::ceil(logical * ratio - 1e-6));
-        };
-        QImage image(device(model::kCanvasWidth), device(model::kCanvasHeight),
-                     QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::magenta);
-        ui_.control("Picture1")->render(&image);
-
-        int wrong = 0;
-        PictureGrid::forEachUsedCell([&](int cx, int cy) {
-            const int left = device(5 * cx - 5);
-            const int right = device(5 * cx);
-            const int top = device(5 * cy - 5);
-            const int bottom = device(5 * cy);
-            for (int y = top; y < bottom; ++y) {
-                for (int x = left; x < right; ++x) {
-                    // The last column and row have no grid line after them.
-                    const bool line = (x >= right - lineWidth && cx < model::kColumns) ||
-                                      (y >= bottom - lineWidth && cy < model::kRows);
-                    const bool edge = x >= right - lineWidth || y >= bottom - lineWidth;
-                    const QRgb expected = line   ? qRgb(0, 0, 0)
-                                          : edge ? qRgb(255, 255, 255)
-                                                 : paletteQRgb(patternCode(cx, cy));
-                    wrong += image.pixel(x, y) != expected;
-                }
-            }
-        });
-        QCOMPARE(wrong, 0);
-    }
-
-    // A scaled border need not meet the image exactly; no device pixel stays unpainted.
-    void previewPaintsEveryDevicePixel() {
-        const double ratio = 1.5;
-        QWidget* preview = ui_.control("Picture2");
-        // Whole device pixels only: a pixel the widget covers in part may stay as it was.
-        QImage image(int(preview->width() * ratio), int(preview->height() * ratio),
-                     QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::magenta);
-        preview->render(&image);
-        int unpainted = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                unpainted += image.pixel(x, y) == QColor(Qt::magenta).rgb();
-            }
-        }
-        QCOMPARE(unpainted, 0);
-    }
+    void cleanup() { language::useLanguage(language::kSlovak); }
 
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("display");
-        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("exitCode");      // -1: it crashed
         QTest::addColumn<QString>("out");       // the start of standard output
-        QTest::addColumn<QString>("err");       // the start of standard error
+        QTest::addColumn<QString>("err");       // part of standard error
         QTest::addColumn<QString>("language");  // the desktop's
         const QString usage =
             u"usage: tavrolin [--lang sk|en|fr] [FILE]\n       tavrolin --help | --version\n"_s;
@@ -244,6 +100,10 @@ class TestDesktop : public QObject {
                                 << QString();
         QTest::newRow("--version") << QStringList{u"--version"_s} << false << 0
                                    << u"tavrolin 2.0\n"_s << QString() << QString();
+        // Without a display to reach, a run that starts Qt's windowing fails.
+        QTest::newRow("one file: on to the window")
+            << QStringList{u"a.cat"_s} << false << -1 << QString()
+            << u"no Qt platform plugin could be initialized"_s << QString();
         QTest::newRow("two files")
             << QStringList{u"a.cat"_s, u"b.png"_s} << false << 2 << QString()
             << u"tavrolin: one file at most, 2 given\n"_s + usage << QString();
@@ -262,14 +122,12 @@ class TestDesktop : public QObject {
             << QStringList{u"--lang=de"_s} << false << 2 << QString()
             << u"tavrolin: --lang takes sk, en or fr\n"_s + usage << QString();
     }
-
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(bool, display);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        // Without a display to reach, a run that starts Qt's windowing fails.
         QFETCH(QString, language);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"LANGUAGE"_s, language);
@@ -287,10 +145,86 @@ class TestDesktop : public QObject {
         QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.contains(err), qPrintable(errors));
     }
 
-  private:
-    ScriptedPrompts prompts_;
-    windowdriver::MainWindow ui_;
-    std::optional<QTemporaryDir> folder_;
+    // The first language the desktop asks for that the editor speaks; English where it
+    // asks only for others, Slovak where it names none.
+    void desktopLanguage_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("French of Canada") << QStringList{u"fr_CA"_s} << u"fr"_s;
+        QTest::newRow("German, then Slovak") << QStringList{u"de-DE"_s, u"sk"_s} << u"sk"_s;
+        QTest::newRow("German only") << QStringList{u"de-DE"_s, u"de"_s} << u"en"_s;
+        QTest::newRow("C, then German") << QStringList{u"C"_s, u"de"_s} << u"en"_s;
+        QTest::newRow("none") << QStringList{} << u"sk"_s;
+        QTest::newRow("the tests' C locale") << QLocale::system().uiLanguages() << u"sk"_s;
+    }
+    void desktopLanguage() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, language);
+        QCOMPARE(language::languageForDesktop(uiLanguages), language);
+    }
+
+    void languageOption_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("language");  // "" where it is not understood
+        QTest::addColumn<QString>("left");
+        QTest::newRow("last wins") << u"--lang=sk a.cat --lang en"_s << u"en"_s << u"a.cat"_s;
+        QTest::newRow("after --: a file") << u"-- --lang en"_s << u"fr"_s << u"-- --lang en"_s;
+    }
+    void languageOption() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, language);
+        QFETCH(QString, left);
+        QStringList list = arguments.split(u' ');
+        const language::LanguageChoice choice = language::takeLanguageOption(list, {u"fr"_s});
+        QCOMPARE(choice.understood ? choice.language : QString(), language);
+        QCOMPARE(list, left.split(u' '));
+    }
+
+    // In each language the window is translated, every caption of every window fits,
+    // and a colour file drawn, its colours replaced through the lists' entries, saved
+    // and opened again is the same file.
+    void inEveryLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("sk") << u"sk"_s << u"Tavrolin v. 2.0 – obrázky pre kalkulačky Casio"_s;
+        QTest::newRow("en") << u"en"_s << u"Tavrolin v. 2.0 – pictures for Casio calculators"_s;
+        QTest::newRow("fr") << u"fr"_s << u"Tavrolin v. 2.0 – images pour calculatrices Casio"_s;
+    }
+    void inEveryLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        language::useLanguage(language);
+        ScriptedPrompts prompts;
+        windowdriver::MainWindow ui;
+        const QTemporaryDir folder;
+        ui.folder = folder.path();
+        QVERIFY(ui.open(prompts));
+        QCOMPARE(ui.window().windowTitle(), title);
+        ui.run(u"click Image1 | dab 1,1 | click Image3 | dab 2,1 | click Image4 | dab 3,1"_s);
+        ui.control<QComboBox>(u"Combo4")->setCurrentIndex(3);  // green
+        ui.run(
+            u"click Command16 | click Option2 | answer p.cat | click Command2 | "
+            u"click Form3.Command1 | settled | click Command3 | answer p.cat | click Command1 | "
+            u"click Form2.Command1 | settled | art 1,1 grb"_s);
+        model::PictureGrid picture;
+        pictureart::draw(picture, 1, 1, {u"grb"_s});
+        QCOMPARE(fileBytes(folder.filePath(u"p.cat"_s)),
+                 QByteArray::fromStdString(catfile::colourFile(picture, {})));
+        QWidget& window = ui.window();
+        const QWidget* windows[] = {
+            &window,
+            new ui::Form2(&window),
+            new ui::Form3(&window),
+            new ui::PictureChoiceDialog({u"Pict 1"_s}, &window),
+            new ui::PictureNumberDialog(1, &window),
+            new ui::FitDialog(QImage(400, 300, QImage::Format_RGB32), {}, &window),
+        };
+        for (const QWidget* shown : windows) {
+            const_cast<QWidget*>(shown)->show();
+            const QStringList clipped = clippedCaptions(*shown);
+            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+        }
+    }
 };
 
 QTEST_MAIN(TestDesktop)
