@@ -7,10 +7,8 @@
 #include <QTest>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "catfile/catheader.h"
-#include "catfile/catlayout.h"
 #include "catfile/catrecords.h"
 #include "catfile/catwriter.h"
 #include "catfile/decodedcatfile.h"
@@ -81,17 +79,6 @@ inline PictureGrid patternPicture() {
         picture.at(x, y) = static_cast<std::int16_t>((3 * x + 7 * y + x * y) % 5);
     });
     return picture;
-}
-
-// The data lines of the planes, from line 1.
-inline std::vector<int> dataLines(bool colour) {
-    std::vector<int> lines;
-    for (int plane = 0; plane < (colour ? 4 : 2); ++plane) {
-        for (int n = 0; n < kPlaneLines; ++n) {
-            lines.push_back((colour ? 22 + 66 * plane : 10 + 65 * plane) + n);
-        }
-    }
-    return lines;
 }
 
 inline LoadColours loadColours(int mask) {
