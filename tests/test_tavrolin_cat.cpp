@@ -24,17 +24,6 @@ struct Run {
     QByteArray err;
 };
 
-// Runs the converter in `folder` with the space-separated arguments.
-Run runConverter(const QString& folder, const QString& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QString::fromUtf8(TAVROLIN_CAT), arguments.split(u' ', Qt::SkipEmptyParts));
-    if (!process.waitForFinished(30000)) {
-        qFatal("tavrolin-cat did not finish");
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
 // The image whose cells (1..4, 1) the editor imports as black, red, blue and green.
 QImage testImage() {
     QImage image(4, 1, QImage::Format_RGB32);
@@ -50,7 +39,17 @@ class TestTavrolinCat : public QObject {
     Q_OBJECT
 
     QString filePath(const QString& name) const { return folder_->filePath(name); }
-    Run run(const QString& arguments) const { return runConverter(folder_->path(), arguments); }
+    // Runs the converter in the test's folder with the space-separated arguments.
+    Run run(const QString& arguments) const {
+        QProcess process;
+        process.setWorkingDirectory(folder_->path());
+        process.start(QString::fromUtf8(TAVROLIN_CAT), arguments.split(u' ', Qt::SkipEmptyParts));
+        if (!process.waitForFinished(30000)) {
+            qFatal("tavrolin-cat did not finish");
+        }
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
 
   private slots:
     void init() {
@@ -64,7 +63,7 @@ class TestTavrolinCat : public QObject {
     // The files are the editor's files of the imported picture, byte for byte; with --fit,
     // of the picture the fit dialog gives with the same settings.
     void encodeWritesTheEditorsFile_data() {
-        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("arguments");  // writing out.cat
         QTest::addColumn<QByteArray>("expected");
         model::PictureGrid imported;
         pictureart::draw(imported, 1, 1, {u"#rbg"_s});
@@ -73,36 +72,36 @@ class TestTavrolinCat : public QObject {
         };
         const exchange::FitOptions fit{exchange::FitMode::Cover, exchange::FitDither::Ordered, 128,
                                        true, exchange::FitColours::RedBlueGreen};
-        QTest::newRow("png mono") << u"in.png out.cat --mono"_s
+        QTest::newRow("png mono") << "in.png --mono"
                                   << QByteArray::fromStdString(catfile::monochromeFile(imported));
-        QTest::newRow("bmp colour") << u"in.bmp out.cat --colour"_s << colour(imported, {});
-        QTest::newRow("red and green") << u"in.png out.cat --colour --colours green,red"_s
-                                       << colour(imported, {true, false, true});
-        QTest::newRow("none") << u"in.png out.cat --colours= --colour"_s
+        QTest::newRow("bmp colour") << "in.bmp --colour" << colour(imported, {});
+        QTest::newRow("red and green")
+            << "in.png --colour --colours green,red" << colour(imported, {true, false, true});
+        QTest::newRow("none") << "in.png --colours= --colour"
                               << colour(imported, {false, false, false});
-        QTest::newRow("fit") << u"in.png out.cat --colour --fit=cover --dither ordered --invert"_s
+        QTest::newRow("fit") << "in.png --colour --fit=cover --dither ordered --invert"
                              << colour(exchange::fitImage(testImage(), fit), {});
     }
     void encodeWritesTheEditorsFile() {
         QFETCH(QString, arguments);
         QFETCH(QByteArray, expected);
-        const Run done = run(u"encode "_s + arguments);
+        const Run done = run(u"encode "_s + arguments + u" out.cat"_s);
         QCOMPARE(done.err, QByteArray());
         QCOMPARE(done.exitCode, 0);
         QCOMPARE(fileBytes(filePath(u"out.cat"_s)), expected);
     }
 
     void decodeWritesTheEditorsExport_data() {
-        QTest::addColumn<bool>("colour");
         QTest::addColumn<QString>("options");
+        QTest::addColumn<bool>("colour");
         QTest::addColumn<QString>("expected");  // cells (1..5, 1)
-        QTest::newRow("mono") << false << QString() << u"#...."_s;
-        QTest::newRow("colour, all") << true << QString() << u".rbgg"_s;
-        QTest::newRow("colour, blue") << true << u" --colours blue"_s << u"..b.."_s;
+        QTest::newRow("mono") << QString() << false << "#....";
+        QTest::newRow("colour, all") << QString() << true << ".rbgg";
+        QTest::newRow("colour, blue") << " --colours blue" << true << "..b..";
     }
     void decodeWritesTheEditorsExport() {
-        QFETCH(bool, colour);
         QFETCH(QString, options);
+        QFETCH(bool, colour);
         QFETCH(QString, expected);
         model::PictureGrid picture;
         pictureart::draw(picture, 1, 1, {u"#rbgg"_s});
@@ -149,32 +148,31 @@ class TestTavrolinCat : public QObject {
         QTest::addColumn<QString>("message");
         const auto usage = u"usage: tavrolin-cat"_s;
         QTest::newRow("nothing") << QString() << 2 << usage;
-        QTest::newRow("unknown command") << u"convert a b"_s << 2 << usage;
-        QTest::newRow("one file") << u"decode in.cat"_s << 2 << usage;
-        QTest::newRow("gif out") << u"decode in.cat o.gif"_s << 2 << usage;
-        QTest::newRow("no variant") << u"encode in.png o.cat"_s << 2 << usage;
-        QTest::newRow("both variants") << u"encode in.png o.cat --mono --colour"_s << 2 << usage;
+        QTest::newRow("unknown command") << "convert a b" << 2 << usage;
+        QTest::newRow("one file") << "decode in.cat" << 2 << usage;
+        QTest::newRow("gif out") << "decode in.cat o.gif" << 2 << usage;
+        QTest::newRow("no variant") << "encode in.png o.cat" << 2 << usage;
+        QTest::newRow("both variants") << "encode in.png o.cat --mono --colour" << 2 << usage;
         QTest::newRow("colours with mono")
-            << u"encode in.png o.cat --mono --colours red"_s << 2 << usage;
+            << "encode in.png o.cat --mono --colours red" << 2 << usage;
         QTest::newRow("white is not saved")
-            << u"encode in.png o.cat --colour --colours=white"_s << 2 << u"not white"_s;
+            << "encode in.png o.cat --colour --colours=white" << 2 << "not white";
         QTest::newRow("threshold too high")
-            << u"encode in.png o.cat --mono --fit --threshold 256"_s << 2 << u"0 to 255"_s;
+            << "encode in.png o.cat --mono --fit --threshold 256" << 2 << "0 to 255";
         QTest::newRow("threshold with dithering")
-            << u"encode in.png o.cat --mono --fit --dither ordered --threshold 9"_s << 2
-            << u"goes with --dither none"_s;
-        QTest::newRow("colours without list") << u"decode in.cat o.bmp --colours"_s << 2 << usage;
-        QTest::newRow("unknown option") << u"show in.cat -x"_s << 2 << usage;
-        QTest::newRow("missing cat") << u"show none.cat"_s << 1 << u"none.cat: "_s;
-        QTest::newRow("not a cat") << u"show in.png"_s << 1 << u"in.png:1: "_s;
+            << "encode in.png o.cat --mono --fit --dither ordered --threshold 9" << 2
+            << "goes with --dither none";
+        QTest::newRow("colours without list") << "decode in.cat o.bmp --colours" << 2 << usage;
+        QTest::newRow("unknown option") << "show in.cat -x" << 2 << usage;
+        QTest::newRow("missing cat") << "show none.cat" << 1 << "none.cat: ";
+        QTest::newRow("not a cat") << "show in.png" << 1 << "in.png:1: ";
         QTest::newRow("not an image")
-            << u"encode in.cat o.cat --mono"_s << 1 << u"in.cat: nie je to obrázok"_s;
-        QTest::newRow("missing folder")
-            << u"encode in.png no/o.cat --mono"_s << 1 << u"no/o.cat: "_s;
-        QTest::newRow("folder as output") << u"decode in.cat out.bmp"_s << 1 << u"out.bmp: "_s;
-        QTest::newRow("pict 21") << u"show in.g1m --pict 21"_s << 2 << usage;
-        QTest::newRow("colour g1m") << u"encode in.png o.g1m --colour"_s << 2 << usage;
-        QTest::newRow("no such pict") << u"show in.g1m --pict 2"_s << 1 << u"„Pict 2“"_s;
+            << "encode in.cat o.cat --mono" << 1 << "in.cat: nie je to obrázok";
+        QTest::newRow("missing folder") << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: ";
+        QTest::newRow("folder as output") << "decode in.cat out.bmp" << 1 << "out.bmp: ";
+        QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;
+        QTest::newRow("colour g1m") << "encode in.png o.g1m --colour" << 2 << usage;
+        QTest::newRow("no such pict") << "show in.g1m --pict 2" << 1 << "„Pict 2“";
     }
     void failuresGiveTheirStatus() {
         QFETCH(QString, arguments);
