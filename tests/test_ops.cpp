@@ -78,13 +78,13 @@ class TestOps : public QObject {
         QTest::addColumn<int>("to");
         QTest::addColumn<bool>("swap");
         QTest::addColumn<QString>("after");  // of the picture ".#rbg"
-        QTest::newRow("start-up settings") << 1 << 1 << true << u".#rbg"_s;
-        QTest::newRow("negative") << 1 << 0 << true << u"#.rbg"_s;
-        QTest::newRow("black to white") << 1 << 0 << false << u"..rbg"_s;
-        QTest::newRow("swap red and green") << 2 << 4 << true << u".#gbr"_s;
+        QTest::newRow("start-up settings") << 1 << 1 << true << ".#rbg";
+        QTest::newRow("negative") << 1 << 0 << true << "#.rbg";
+        QTest::newRow("black to white") << 1 << 0 << false << "..rbg";
+        QTest::newRow("swap red and green") << 2 << 4 << true << ".#gbr";
         // No colour keeps the one chosen last time: blue to black here.
-        QTest::newRow("no colours") << -1 << -1 << false << u".#r#g"_s;
-        QTest::newRow("no first colour") << -1 << 0 << true << u"b#r.g"_s;
+        QTest::newRow("no colours") << -1 << -1 << false << ".#r#g";
+        QTest::newRow("no first colour") << -1 << 0 << true << "b#r.g";
     }
     void replacement() {
         QFETCH(int, from);

@@ -1,6 +1,7 @@
 #include <QList>
 #include <QPoint>
 #include <QTest>
+#include <cstring>
 
 #include "model/canvas.h"
 #include "pictureart.h"
@@ -11,6 +12,7 @@
 using namespace tavrolin::model;
 using namespace tavrolin::tools;
 using namespace Qt::StringLiterals;
+using Points = QList<QPoint>;
 
 namespace {
 
@@ -28,26 +30,9 @@ void clickAt(EditorState& state, int cx, int cy) {
     canvasClicked(state);
 }
 
-// Every used cell `fill`, and row 0 and column 0 a value no tool writes.
-PictureGrid filledAround(ColorCode fill) {
-    PictureGrid grid;
-    for (int x = 0; x <= kColumns; ++x) {
-        for (int y = 0; y <= kRows; ++y) {
-            grid.at(x, y) = x == 0 || y == 0 ? 7 : fill;
-        }
-    }
-    return grid;
-}
-
 // Whether the grids agree in every element, row 0 and column 0 included.
 bool sameEverywhere(const PictureGrid& a, const PictureGrid& b) {
-    bool same = true;
-    for (int x = 0; x <= kColumns; ++x) {
-        for (int y = 0; y <= kRows; ++y) {
-            same = same && a.at(x, y) == b.at(x, y);
-        }
-    }
-    return same;
+    return std::memcmp(&a, &b, sizeof(PictureGrid)) == 0;
 }
 
 }  // namespace
@@ -79,32 +64,34 @@ class TestTools : public QObject {
     void brush_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<QPoint>("pointer");
-        QTest::addColumn<QList<QPoint>>("cells");  // in writing order
-        QTest::newRow("1 anywhere") << 1 << QPoint(7, 9) << QList<QPoint>{{7, 9}};
+        QTest::addColumn<Points>("cells");  // in writing order
+        QTest::newRow("1 anywhere") << 1 << QPoint(7, 9) << Points{{7, 9}};
         QTest::newRow("2 grows right and down")
-            << 2 << QPoint(7, 9) << QList<QPoint>{{7, 9}, {8, 9}, {7, 10}, {8, 10}};
-        QTest::newRow("2 bottom-right") << 2 << QPoint(128, 64) << QList<QPoint>{{128, 64}};
+            << 2 << QPoint(7, 9) << Points{{7, 9}, {8, 9}, {7, 10}, {8, 10}};
+        QTest::newRow("2 bottom-right") << 2 << QPoint(128, 64) << Points{{128, 64}};
         QTest::newRow("3 centred")
-            << 3 << QPoint(7, 9) << QList<QPoint>{{7, 9}, {8, 9},  {6, 9},  {7, 8}, {8, 8},
-                                                  {6, 8}, {7, 10}, {8, 10}, {6, 10}};
+            << 3 << QPoint(7, 9)
+            << Points{{7, 9}, {8, 9}, {6, 9}, {7, 8}, {8, 8}, {6, 8}, {7, 10}, {8, 10}, {6, 10}};
         QTest::newRow("3 top-left corner")
-            << 3 << QPoint(1, 1) << QList<QPoint>{{1, 1}, {2, 1}, {1, 2}, {2, 2}};
+            << 3 << QPoint(1, 1) << Points{{1, 1}, {2, 1}, {1, 2}, {2, 2}};
         QTest::newRow("3 bottom-right")
-            << 3 << QPoint(128, 64) << QList<QPoint>{{128, 64}, {127, 64}, {128, 63}, {127, 63}};
+            << 3 << QPoint(128, 64) << Points{{128, 64}, {127, 64}, {128, 63}, {127, 63}};
     }
     void brush() {
         QFETCH(int, width);
         QFETCH(QPoint, pointer);
-        QFETCH(QList<QPoint>, cells);
-        QList<QPoint> visited;
+        QFETCH(Points, cells);
+        Points visited;
         forEachBrushCell(width, pointer.x(), pointer.y(),
                          [&](int x, int y) { visited << QPoint(x, y); });
         QCOMPARE(visited, cells);
 
-        // The pen writes exactly those cells, white included, and the canvas agrees.
+        // The pen writes exactly those cells, white included and none outside the picture,
+        // and the canvas agrees.
         for (ColorCode colour : {kWhite, kGreen}) {
             EditorState state;
-            state.picture = filledAround(colour == kWhite ? kRed : kWhite);
+            PictureGrid::forEachUsedCell(
+                [&](int x, int y) { state.picture.at(x, y) = colour == kWhite ? kRed : kWhite; });
             repaintCanvas(state);
             PictureGrid expected = state.picture;
             for (QPoint cell : cells) {
@@ -149,25 +136,20 @@ class TestTools : public QObject {
     }
 
     void circleGeometry_data() {
-        QTest::addColumn<float>("width");
-        QTest::addColumn<float>("height");
+        QTest::addColumn<QSizeF>("box");  // its top-left: canvas pixel (11, 11), preview (2, 2)
         QTest::addColumn<int>("radius");
-        QTest::addColumn<int>("centreX");
-        QTest::addColumn<int>("centreY");
-        // The box's top-left is canvas pixel (11, 11), preview pixel (2, 2).
-        QTest::newRow("higher than wide") << 40.0f << 60.0f << 4 << 6 << 8;
-        QTest::newRow("square") << 43.0f << 43.0f << 4 << 6 << 6;
+        QTest::addColumn<QPointF>("centre");
+        QTest::newRow("higher than wide") << QSizeF(40, 60) << 4 << QPointF(6, 8);
+        QTest::newRow("square") << QSizeF(43, 43) << 4 << QPointF(6, 6);
     }
     void circleGeometry() {
-        QFETCH(float, width);
-        QFETCH(float, height);
+        QFETCH(QSizeF, box);
         QFETCH(int, radius);
-        QFETCH(int, centreX);
-        QFETCH(int, centreY);
-        const CircleGeometry circle = circleInOutline(BoxOutline{11, 11, width, height});
+        QFETCH(QPointF, centre);
+        const CircleGeometry circle =
+            circleInOutline(BoxOutline{11, 11, float(box.width()), float(box.height())});
         QCOMPARE(circle.circleRadius, radius);
-        QCOMPARE(circle.circleCenterX, centreX);
-        QCOMPARE(circle.circleCenterY, centreY);
+        QCOMPARE(QPointF(circle.circleCenterX, circle.circleCenterY), centre);
     }
 
     // The rectangle closes at its bottom-right corner.
