@@ -48,17 +48,16 @@ class TestPictureFiles : public QObject {
         QTest::addColumn<QString>("expected");  // cells (1..4, 1) after the completion
         QTest::addColumn<int>("end");           // where a file cut short ends; 0 for none
         const qsizetype data = kMono.indexOf("00000000");  // the first data line
-        QTest::newRow("monochrome") << kMono << true << false << u"#..."_s << 0;
-        QTest::newRow("colour") << kColour << true << true << u".rbg"_s << 0;
-        QTest::newRow("not a picture file")
-            << QByteArray("junk") << false << false << u"...."_s << 0;
+        QTest::newRow("monochrome") << kMono << true << false << "#..." << 0;
+        QTest::newRow("colour") << kColour << true << true << ".rbg" << 0;
+        QTest::newRow("not a picture file") << QByteArray("junk") << false << false << "...." << 0;
         QTest::newRow("4 MB read") << kMono.left(data) + QByteArray(4 << 20, 'x') + kMono.mid(data)
-                                   << true << false << u"...."_s << 10;
+                                   << true << false << "...." << 10;
         // Asks for the colours, then gives what is there.
         QTest::newRow("colour plane cut")
-            << kColour.left(kColour.indexOf("%End") - 40) << true << true << u".rbg"_s << 282;
+            << kColour.left(kColour.indexOf("%End") - 40) << true << true << ".rbg" << 282;
         QTest::newRow("monochrome plane cut")
-            << kMono.left(kMono.indexOf("%End") - 200) << true << false << u"...."_s << 133;
+            << kMono.left(kMono.indexOf("%End") - 200) << true << false << "...." << 133;
     }
     void fileTextReachesTheReader() {
         QFETCH(QByteArray, bytes);
@@ -87,9 +86,9 @@ class TestPictureFiles : public QObject {
     void savesThatCannotBeWritten_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");  // as the user reads it; empty: the system's own
-        QTest::newRow("missing folder") << u"missing/picture.cat"_s << QString();
-        QTest::newRow("read-only folder") << u"readonly/picture.cat"_s << u"nemáte povolenie"_s;
-        QTest::newRow("folder of that name") << u"folder.cat"_s << u"je to priečinok, nie súbor"_s;
+        QTest::newRow("missing folder") << "missing/picture.cat" << QString();
+        QTest::newRow("read-only folder") << "readonly/picture.cat" << u"nemáte povolenie"_s;
+        QTest::newRow("folder of that name") << "folder.cat" << u"je to priečinok, nie súbor"_s;
     }
     void savesThatCannotBeWritten() {
         QFETCH(QString, target);
