@@ -5,21 +5,14 @@
 #include <QList>
 #include <QMap>
 #include <QTest>
-#include <set>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "catfile/catheader.h"
-#include "catfile/catitemreader.h"
-#include "catfile/catlayout.h"
 #include "catfile/catrecords.h"
 #include "catfile/catwriter.h"
 #include "catfile/decodedcatfile.h"
-#include "catfile/planeapplier.h"
 #include "catfile/planedecoder.h"
-#include "catfile/planeencoder.h"
 
 using namespace tavrolin::catfile;
 using tavrolin::model::PictureGrid;
@@ -34,9 +27,6 @@ using LineTexts = QMap<int, QByteArray>;
 Q_DECLARE_METATYPE(Cells)
 Q_DECLARE_METATYPE(LineTexts)
 
-inline const QByteArray kZeros(kZeroLine.data(), qsizetype(kZeroLine.size()));
-inline const QByteArray kEnd = "<end>";  // no item left
-
 inline QByteArray bytes(const std::string& text) {
     return QByteArray::fromStdString(text);
 }
@@ -47,17 +37,12 @@ inline std::string_view view(const QByteArray& text) {
 
 // Lines of a text whose every line ends in CR LF; none if any line ends otherwise.
 inline QByteArrayList crLfLines(const QByteArray& text) {
-    if (!text.isEmpty() && !text.endsWith("\r\n")) {
+    const qsizetype crLf = text.count("\r\n");
+    if (text.count('\r') != crLf || text.count('\n') != crLf || !text.endsWith('\n')) {
         return {};
     }
-    QByteArrayList lines = text.split('\n');
+    QByteArrayList lines = QByteArray(text).replace("\r\n", "\n").split('\n');
     lines.removeLast();
-    for (QByteArray& line : lines) {
-        if (!line.endsWith('\r') || line.count('\r') != 1) {
-            return {};
-        }
-        line.chop(1);
-    }
     return lines;
 }
 
@@ -79,18 +64,6 @@ inline QByteArray withLines(const QByteArray& text, std::initializer_list<int> w
     });
 }
 
-inline QByteArray withLine(const QByteArray& text, int line, const QByteArray& content) {
-    return withLines(text, {line}, content);
-}
-
-inline QByteArray caseFolded(const QByteArray& text, int lastLine, bool upper) {
-    return edited(text, [&](QByteArrayList& lines) {
-        for (int i = 0; i < lastLine; ++i) {
-            lines[i] = upper ? lines[i].toUpper() : lines[i].toLower();
-        }
-    });
-}
-
 inline PictureGrid pictureOf(const Cells& cells) {
     PictureGrid picture;
     for (const Cell& cell : cells) {
@@ -108,20 +81,6 @@ inline PictureGrid patternPicture() {
     return picture;
 }
 
-inline std::vector<int> dataLines(bool colour) {
-    std::vector<int> lines;
-    for (int plane = 0; plane < (colour ? 4 : 2); ++plane) {
-        const int first = colour ? 22 + 66 * plane : 10 + 65 * plane;
-        for (int n = 0; n < kPlaneLines; ++n) {
-            lines.push_back(first + n);
-        }
-    }
-    return lines;
-}
-
-inline SaveColours saveColours(int mask) {
-    return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0};
-}
 inline LoadColours loadColours(int mask) {
     return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
 }

@@ -5,19 +5,20 @@
 // .g1m archives as the tests build them, byte by byte, without the codec.
 namespace g1marchive {
 
+inline QByteArray bigEndian(unsigned value, int bytes) {
+    QByteArray out;
+    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) {
+        out += char(value >> shift);
+    }
+    return out;
+}
+
 // The memory files of an archive behind a standard header that fits their length.
 inline QByteArray archive(const QByteArray& body, int files) {
     const auto size = unsigned(0x20 + body.size());
-    QByteArray header = QByteArray("USBPower\x31\x00\x10\x00\x10\x00", 14);
-    header += char(size + 0x41);
-    header += char(0x01);
-    for (int shift : {24, 16, 8, 0}) {
-        header += char(size >> shift);
-    }
-    header += char(size + 0xB8);
-    header += QByteArray(9, char(0xFF));
-    header += char(files >> 8);
-    header += char(files);
+    QByteArray header = QByteArray("USBPower\x31\x00\x10\x00\x10\x00", 14) + char(size + 0x41) +
+                        '\x01' + bigEndian(size, 4) + char(size + 0xB8) +
+                        QByteArray(9, char(0xFF)) + bigEndian(unsigned(files), 2);
     for (char& byte : header) {
         byte = char(~byte);
     }
@@ -31,10 +32,8 @@ inline QByteArray padded(const QByteArray& name, int width) {
 // A group of one memory file.
 inline QByteArray memoryFile(const QByteArray& group, const QByteArray& folder,
                              const QByteArray& name, char type, const QByteArray& data) {
-    const auto length = unsigned(data.size());
-    return padded(group, 16) + QByteArray("\0\0\0\1", 4) + padded(folder, 8) + padded(name, 8) +
-           type + char(length >> 24) + char(length >> 16) + char(length >> 8) + char(length) +
-           QByteArray(3, '\0') + data;
+    return padded(group, 16) + bigEndian(1, 4) + padded(folder, 8) + padded(name, 8) + type +
+           bigEndian(unsigned(data.size()), 4) + QByteArray(3, '\0') + data;
 }
 
 }  // namespace g1marchive

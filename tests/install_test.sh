@@ -2,50 +2,33 @@
 # Installs a build into a temporary prefix and checks what a desktop needs of it.
 #   install_test.sh BUILD_DIR
 set -euo pipefail
-build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$1" --prefix "$prefix" >/dev/null
 
 failed=0
-expect() {
-    if [ ! -e "$prefix/$1" ]; then
-        echo "missing after install: $1"
-        failed=1
-    fi
+fail() {
+    echo "$1"
+    failed=1
 }
-expect bin/tavrolin
-expect bin/tavrolin-cat
-expect share/applications/tavrolin.desktop
-expect share/mime/packages/tavrolin-cat.xml
-expect share/icons/hicolor/scalable/apps/tavrolin.svg
-for size in 16 32 48 64 128; do
-    expect "share/icons/hicolor/${size}x${size}/apps/tavrolin.png"
+for file in bin/tavrolin bin/tavrolin-cat share/applications/tavrolin.desktop \
+    share/mime/packages/tavrolin-cat.xml share/icons/hicolor/scalable/apps/tavrolin.svg \
+    share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128}/apps/tavrolin.png \
+    share/man/man1/tavrolin.1 share/man/man1/tavrolin-cat.1 share/doc/tavrolin/LICENSE; do
+    [ -e "$prefix/$file" ] || fail "missing after install: $file"
 done
-expect share/man/man1/tavrolin.1
-expect share/man/man1/tavrolin-cat.1
-expect share/doc/tavrolin/LICENSE
 
 desktop-file-validate "$prefix/share/applications/tavrolin.desktop" || failed=1
 update-mime-database "$prefix/share/mime" >/dev/null || failed=1
-grep -q 'application/x-tavrolin-cat:\*\.cat' "$prefix/share/mime/globs" || {
-    echo "the .cat glob is not registered"
-    failed=1
+# registered WHAT PATTERN FILE: the pattern is in share/mime/FILE.
+registered() {
+    LC_ALL=C grep -qa "$2" "$prefix/share/mime/$3" || fail "$1 is not registered"
 }
-grep -q '%Header Record' "$prefix/share/mime/magic" || {
-    echo "the header magic is not registered"
-    failed=1
-}
-for glob in g1m g1r; do
-    grep -q "application/x-tavrolin-g1m:\*\.$glob" "$prefix/share/mime/globs" || {
-        echo "the .$glob glob is not registered"
-        failed=1
-    }
-done
+registered "the .cat glob" 'application/x-tavrolin-cat:\*\.cat' globs
+registered "the header magic" '%Header Record' magic
+registered "the .g1m glob" 'application/x-tavrolin-g1m:\*\.g1m' globs
+registered "the .g1r glob" 'application/x-tavrolin-g1m:\*\.g1r' globs
 # The inverted "USBPower" that a .g1m file begins with.
-LC_ALL=C grep -qa $'\xaa\xac\xbd\xaf\x90\x88\x9a\x8d' "$prefix/share/mime/magic" || {
-    echo "the .g1m magic is not registered"
-    failed=1
-}
+registered "the .g1m magic" $'\xaa\xac\xbd\xaf\x90\x88\x9a\x8d' magic
 
 exit $failed

@@ -33,13 +33,10 @@ inline QRgb paletteQRgb(int code) {
     return tavrolin::model::toQRgb(*tavrolin::model::paletteRgb(code));
 }
 
-inline QChar letter(std::int16_t code) {
-    static const QString kLetters = QStringLiteral(".#rbg");
-    return code >= 0 && code < kLetters.size() ? kLetters[code] : QLatin1Char('?');
-}
+inline const QString kLetters = QStringLiteral(".#rbg");  // of the codes 0 to 4
 
 inline std::int16_t code(QChar letter) {
-    return static_cast<std::int16_t>(QStringLiteral(".#rbg").indexOf(letter));
+    return static_cast<std::int16_t>(kLetters.indexOf(letter));
 }
 
 // The cells of columns left..right and rows top..bottom.
@@ -49,7 +46,8 @@ inline QString art(const tavrolin::model::PictureGrid& grid, int left, int top, 
     for (int y = top; y <= bottom; ++y) {
         QString row;
         for (int x = left; x <= right; ++x) {
-            row += letter(grid.at(x, y));
+            const std::int16_t value = grid.at(x, y);
+            row += value >= 0 && value < kLetters.size() ? kLetters[value] : QLatin1Char('?');
         }
         rows << row;
     }

@@ -18,10 +18,6 @@ std::string_view view(const QByteArray& data) {
     return {data.constData(), std::size_t(data.size())};
 }
 
-QByteArray pictureFile(const PictureGrid& picture, int number) {
-    return QByteArray::fromStdString(g1mPictureFile(picture, number));
-}
-
 // A sheet with the cells set, the leftmost pixel of a byte in its highest bit.
 QByteArray sheet(std::initializer_list<QPoint> cells) {
     QByteArray data(1024, '\0');
@@ -45,43 +41,35 @@ class TestG1mFile : public QObject {
     Q_OBJECT
 
   private slots:
-    void pictureFileHeader_data() {
+    // The bytes of a file of one picture, and the picture read back.
+    void pictureFile_data() {
         QTest::addColumn<int>("number");
-        QTest::addColumn<QByteArray>("header");
-        const QByteArray standard =
-            "AAACBDAF90889A8D CEFFEFFFEFFF 72 FE FFFFF7B3 FB "
-            "000000000000000000 FFFE ";
-        QTest::newRow("Pict 1") << 1
-                                << QByteArray::fromHex(standard +
-                                                       "50494354555245203100000000000000 00000001 "
-                                                       "6D61696E00000000 5049435431000000 07 "
-                                                       "00000800 000000");
-        QTest::newRow("Pict 20") << 20
-                                 << QByteArray::fromHex(standard +
-                                                        "50494354555245203230000000000000 00000001 "
-                                                        "6D61696E00000000 5049435432300000 07 "
-                                                        "00000800 000000");
+        QTest::addColumn<QByteArray>("digits");  // of the names, in hexadecimal
+        QTest::newRow("Pict 1") << 1 << QByteArray("31");
+        QTest::newRow("Pict 20") << 20 << QByteArray("3230");
     }
-    void pictureFileHeader() {
+    void pictureFile() {
         QFETCH(int, number);
-        QFETCH(QByteArray, header);
-        const QByteArray file = pictureFile(PictureGrid{}, number);
-        QCOMPARE(file.size(), 0x84C);
-        QCOMPARE(file.first(0x4C).toHex(' '), header.toHex(' '));
-    }
-
-    void roundTrip() {
+        QFETCH(QByteArray, digits);
         PictureGrid picture;
         PictureGrid::forEachUsedCell(
             [&](int x, int y) { picture.at(x, y) = std::int16_t((3 * x + 7 * y + x * y) % 5); });
-        const QByteArray file = pictureFile(picture, 7);
+        const QByteArray file = QByteArray::fromStdString(g1mPictureFile(picture, number));
+        QCOMPARE(file.size(), 0x84C);
+        QCOMPARE(file.first(0x4C).toHex(' '),
+                 QByteArray::fromHex("AAACBDAF90889A8D CEFFEFFFEFFF 72 FE FFFFF7B3 FB "
+                                     "000000000000000000 FFFE 5049435455524520" +
+                                     digits.leftJustified(16, '0') +
+                                     "00000001 6D61696E00000000 50494354" +
+                                     digits.leftJustified(8, '0') + "07 00000800 000000")
+                     .toHex(' '));
         const auto read = readG1mFile(view(file));
         QVERIFY(read.ok());
         QCOMPARE(read.value().size(), 1U);
-        const G1mEntry& entry = read.value().front();
-        QCOMPARE(entry.name, std::string("Pict 7"));
-        PictureGrid::forEachUsedCell(
-            [&](int x, int y) { QCOMPARE(entry.picture.at(x, y) == 1, picture.at(x, y) == 1); });
+        QCOMPARE(read.value().front().name, "Pict " + std::to_string(number));
+        PictureGrid::forEachUsedCell([&](int x, int y) {
+            QCOMPARE(read.value().front().picture.at(x, y) == 1, picture.at(x, y) == 1);
+        });
     }
 
     void archiveWithOtherFiles() {
@@ -106,8 +94,10 @@ class TestG1mFile : public QObject {
     void damagedFiles_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("reason");
-        const QByteArray good = pictureFile(blackAt({{1, 1}}), 1);
+        const QByteArray good = QByteArray::fromStdString(g1mPictureFile(blackAt({{1, 1}}), 1));
         const QByteArray body = good.mid(0x20);
+        const int cut = int(FailureReason::BinaryCutShort);
+        const int noPicture = int(FailureReason::NoPictureInside);
         const auto changed = [&](int offset, int xorMask) {
             QByteArray file = good;
             file[offset] = char(file[offset] ^ xorMask);
@@ -117,25 +107,23 @@ class TestG1mFile : public QObject {
         QTest::newRow("empty") << QByteArray() << int(FailureReason::EmptyFile);
         QTest::newRow("no USBPower")
             << QByteArray("%Header Record\r\n") << int(FailureReason::HeaderKeyMismatch);
-        QTest::newRow("header cut") << good.first(0x1F) << int(FailureReason::BinaryCutShort);
-        QTest::newRow("add-in") << changed(8, 0x31 ^ 0xF3) << int(FailureReason::NoPictureInside);
+        QTest::newRow("header cut") << good.first(0x1F) << cut;
+        QTest::newRow("add-in") << changed(8, 0x31 ^ 0xF3) << noPicture;
         QTest::newRow("size field") << good + '\0' << int(FailureReason::WrongSizeField);
         QTest::newRow("control 1") << changed(0x0E, 1) << int(FailureReason::WrongControlBytes);
         QTest::newRow("control 2") << changed(0x14, 1) << int(FailureReason::WrongControlBytes);
-        QTest::newRow("data cut") << archive(body.chopped(1), 1)
-                                  << int(FailureReason::BinaryCutShort);
-        QTest::newRow("file header cut")
-            << archive(body.first(0x20), 1) << int(FailureReason::BinaryCutShort);
-        QTest::newRow("group header cut")
-            << archive(body + body.first(0x13), 2) << int(FailureReason::BinaryCutShort);
+        QTest::newRow("data cut") << archive(body.chopped(1), 1) << cut;
+        QTest::newRow("file header cut") << archive(body.first(0x20), 1) << cut;
+        QTest::newRow("header alone") << archive({}, 0) << noPicture;
+        QTest::newRow("empty group") << archive(body + QByteArray(0x14, '\0'), 2) << -1;
+        QTest::newRow("group header cut") << archive(body + body.first(0x13), 2) << cut;
         QTest::newRow("only a program")
-            << archive(memoryFile("PROGRAM", "system", "A", 0x01, "x"), 1)
-            << int(FailureReason::NoPictureInside);
+            << archive(memoryFile("PROGRAM", "system", "A", 0x01, "x"), 1) << noPicture;
         QTest::newRow("capture not 128 x 64")
             << archive(memoryFile("CAPT 1", "@REV2", "CAPT 1", 0x0A,
                                   QByteArray("\0\x80\0\x20", 4) + sheet({})),
                        1)
-            << int(FailureReason::NoPictureInside);
+            << noPicture;
     }
     void damagedFiles() {
         QFETCH(QByteArray, file);

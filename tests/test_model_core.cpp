@@ -1,3 +1,4 @@
+#include <QLine>
 #include <QTest>
 #include <set>
 #include <utility>
@@ -11,55 +12,37 @@ using namespace tavrolin::model;
 using Pixels = std::set<std::pair<int, int>>;
 Q_DECLARE_METATYPE(Pixels)
 
-namespace {
-
-Pixels linePixels(int x1, int y1, int x2, int y2) {
-    Pixels plotted;
-    forEachLinePixel(x1, y1, x2, y2, [&](int x, int y) { plotted.insert({x, y}); });
-    return plotted;
-}
-
-}  // namespace
-
 class TestModelCore : public QObject {
     Q_OBJECT
 
   private slots:
     void colourReadBack_data() {
-        QTest::addColumn<int>("red");
-        QTest::addColumn<int>("green");
-        QTest::addColumn<int>("blue");
+        QTest::addColumn<int>("rgb");
         QTest::addColumn<int>("code");  // -1: no code
-        QTest::newRow("white") << 255 << 255 << 255 << 0;
-        QTest::newRow("near white") << 255 << 252 << 255 << 0;
-        QTest::newRow("black") << 0 << 0 << 0 << 1;
-        QTest::newRow("red") << 255 << 0 << 0 << 2;
-        QTest::newRow("blue") << 0 << 0 << 255 << 3;
-        QTest::newRow("green") << 0 << 128 << 0 << 4;
-        QTest::newRow("near green") << 0 << 132 << 0 << 4;
-        QTest::newRow("bright green") << 0 << 255 << 0 << -1;
-        QTest::newRow("grey") << 128 << 128 << 128 << -1;
-        QTest::newRow("window grey") << 240 << 240 << 240 << -1;
-        QTest::newRow("almost white") << 255 << 255 << 254 << -1;
-        QTest::newRow("almost green") << 0 << 130 << 0 << -1;
-        QTest::newRow("near white swapped") << 252 << 255 << 255 << -1;
+        QTest::newRow("white") << 0xFFFFFF << 0;
+        QTest::newRow("near white") << 0xFFFCFF << 0;
+        QTest::newRow("black") << 0x000000 << 1;
+        QTest::newRow("red") << 0xFF0000 << 2;
+        QTest::newRow("blue") << 0x0000FF << 3;
+        QTest::newRow("green") << 0x008000 << 4;
+        QTest::newRow("near green") << 0x008400 << 4;
+        QTest::newRow("bright green") << 0x00FF00 << -1;
+        QTest::newRow("almost white") << 0xFFFFFE << -1;
+        QTest::newRow("almost green") << 0x008200 << -1;
+        QTest::newRow("near white swapped") << 0xFCFFFF << -1;
     }
     void colourReadBack() {
-        QFETCH(int, red);
-        QFETCH(int, green);
-        QFETCH(int, blue);
+        QFETCH(int, rgb);
         QFETCH(int, code);
-        const auto got =
-            colorCodeFromRgb(Rgb{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
-                                 static_cast<std::uint8_t>(blue)});
+        const auto got = colorCodeFromRgb(Rgb{static_cast<std::uint8_t>(rgb >> 16),
+                                              static_cast<std::uint8_t>(rgb >> 8),
+                                              static_cast<std::uint8_t>(rgb)});
         QCOMPARE(got.has_value() ? *got : -1, code);
     }
 
     void gridKeepsRowAndColumnZero() {
         PictureGrid grid;
-        grid.at(0, 0) = 7;
-        grid.at(0, 5) = 7;
-        grid.at(5, 0) = 7;
+        grid.at(0, 5) = grid.at(5, 0) = 7;
         grid.at(128, 64) = kRed;
         grid.clearUsedCells();
         QCOMPARE(grid.at(128, 64), kWhite);
@@ -70,60 +53,56 @@ class TestModelCore : public QObject {
         copy.copyUsedCellsFrom(grid);
         QVERIFY(copy.usedCellsEqual(grid));
         QCOMPARE(copy.at(0, 5), std::int16_t{0});
+        QVERIFY(!copy.usedCellsEqual(PictureGrid{}));
     }
 
     void linePlotsStartAndLeavesOutEnd_data() {
-        QTest::addColumn<int>("x1");
-        QTest::addColumn<int>("y1");
-        QTest::addColumn<int>("x2");
-        QTest::addColumn<int>("y2");
+        QTest::addColumn<QLine>("line");
         QTest::addColumn<Pixels>("expected");
-        QTest::newRow("right") << 0 << 0 << 4 << 0 << Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 0}};
-        QTest::newRow("left") << 4 << 0 << 0 << 0 << Pixels{{4, 0}, {3, 0}, {2, 0}, {1, 0}};
-        QTest::newRow("down") << 2 << 1 << 2 << 4 << Pixels{{2, 1}, {2, 2}, {2, 3}};
-        QTest::newRow("up") << 2 << 4 << 2 << 1 << Pixels{{2, 4}, {2, 3}, {2, 2}};
-        QTest::newRow("diagonal") << 0 << 0 << 3 << 3 << Pixels{{0, 0}, {1, 1}, {2, 2}};
-        QTest::newRow("anti-diagonal") << 3 << 0 << 0 << 3 << Pixels{{3, 0}, {2, 1}, {1, 2}};
-        QTest::newRow("shallow") << 0 << 0 << 4 << 2 << Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}};
+        QTest::newRow("right") << QLine(0, 0, 4, 0) << Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 0}};
+        QTest::newRow("left") << QLine(4, 0, 0, 0) << Pixels{{4, 0}, {3, 0}, {2, 0}, {1, 0}};
+        QTest::newRow("down") << QLine(2, 1, 2, 4) << Pixels{{2, 1}, {2, 2}, {2, 3}};
+        QTest::newRow("diagonal") << QLine(0, 0, 3, 3) << Pixels{{0, 0}, {1, 1}, {2, 2}};
+        QTest::newRow("anti-diagonal") << QLine(3, 0, 0, 3) << Pixels{{3, 0}, {2, 1}, {1, 2}};
+        QTest::newRow("shallow") << QLine(0, 0, 4, 2) << Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}};
         QTest::newRow("steep back")
-            << 0 << 0 << -2 << -4 << Pixels{{0, 0}, {0, -1}, {-1, -2}, {-1, -3}};
-        QTest::newRow("single point") << 5 << 5 << 5 << 5 << Pixels{};
+            << QLine(0, 0, -2, -4) << Pixels{{0, 0}, {0, -1}, {-1, -2}, {-1, -3}};
+        QTest::newRow("single point") << QLine(5, 5, 5, 5) << Pixels{};
     }
     void linePlotsStartAndLeavesOutEnd() {
-        QFETCH(int, x1);
-        QFETCH(int, y1);
-        QFETCH(int, x2);
-        QFETCH(int, y2);
+        QFETCH(QLine, line);
         QFETCH(Pixels, expected);
-        QCOMPARE(linePixels(x1, y1, x2, y2), expected);
-    }
-
-    void lineStepsOncePerLongerAxisPixel() {
-        for (const auto& [dx, dy] : {std::pair{17, 5}, {-9, 13}, {30, -30}, {-7, -2}}) {
-            int plots = 0;
-            forEachLinePixel(10, 10, 10 + dx, 10 + dy, [&](int, int) { ++plots; });
-            QCOMPARE(plots, std::max(std::abs(dx), std::abs(dy)));
-        }
-    }
-
-    void circlePassesThroughExtremes_data() {
-        QTest::addColumn<int>("radius");
-        QTest::newRow("1") << 1;
-        QTest::newRow("4") << 4;
-        QTest::newRow("13") << 13;
-    }
-    void circlePassesThroughExtremes() {
-        QFETCH(int, radius);
         Pixels plotted;
-        forEachCirclePixel(20, 30, radius, [&](int x, int y) { plotted.insert({x, y}); });
-        for (const auto& extreme :
-             Pixels{{20 + radius, 30}, {20 - radius, 30}, {20, 30 + radius}, {20, 30 - radius}}) {
-            QVERIFY(plotted.contains(extreme));
+        forEachLinePixel(line.x1(), line.y1(), line.x2(), line.y2(), [&](int x, int y) {
+            plotted.insert({x, y});
+        });
+        QCOMPARE(plotted, expected);
+    }
+
+    // The midpoint circle's own pixels around (10, 20), as rows separated by '/'.
+    void circlePixels_data() {
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<QString>("art");
+        QTest::newRow("0") << 0 << QStringLiteral("#");
+        QTest::newRow("1") << 1 << QStringLiteral(".#./#.#/.#.");
+        QTest::newRow("3") << 3
+                           << QStringLiteral(
+                                  "..###../.#...#./#.....#/#.....#/#.....#/.#...#./..###..");
+    }
+    void circlePixels() {
+        QFETCH(int, radius);
+        QFETCH(QString, art);
+        Pixels plotted;
+        forEachCirclePixel(10, 20, radius, [&](int x, int y) { plotted.insert({x, y}); });
+        QStringList rows;
+        for (int y = 20 - radius; y <= 20 + radius; ++y) {
+            QString row;
+            for (int x = 10 - radius; x <= 10 + radius; ++x) {
+                row += QLatin1Char(plotted.count({x, y}) ? '#' : '.');
+            }
+            rows << row;
         }
-        for (const auto& [x, y] : plotted) {
-            const int d2 = (x - 20) * (x - 20) + (y - 30) * (y - 30);
-            QVERIFY(std::abs(d2 - radius * radius) <= radius + 1);
-        }
+        QCOMPARE(rows.join(u'/'), art);
     }
 };
 

@@ -8,7 +8,6 @@
 
 #include "catfile/catwriter.h"
 #include "exchange/bmpexport.h"
-#include "exchange/fitsource.h"
 #include "exchange/imagefit.h"
 #include "g1mfile/g1mwriter.h"
 #include "pictureart.h"
@@ -25,37 +24,13 @@ struct Run {
     QByteArray err;
 };
 
-// Runs the converter in `folder` with the space-separated arguments.
-Run runConverter(const QString& folder, const QString& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QString::fromUtf8(TAVROLIN_CAT), arguments.split(u' ', Qt::SkipEmptyParts));
-    if (!process.waitForFinished(30000)) {
-        qFatal("tavrolin-cat did not finish");
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// A 130 × 66 image: a column and a row beyond the screen, and in its corner the palette,
-// the two near colours the editor accepts and two it does not.
+// The image whose cells (1..4, 1) the editor imports as black, red, blue and green.
 QImage testImage() {
-    QImage image(130, 66, QImage::Format_RGB32);
-    image.fill(qRgb(0, 0, 255));
-    const QRgb corner[] = {qRgb(0, 0, 0),   qRgb(255, 0, 0),     qRgb(0, 0, 255),
-                           qRgb(0, 128, 0), qRgb(0, 132, 0),     qRgb(255, 252, 255),
-                           qRgb(0, 255, 0), qRgb(128, 128, 128), qRgb(255, 255, 255)};
-    for (int i = 0; i < 9; ++i) {
-        image.setPixel(i, 0, corner[i]);
+    QImage image(4, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 4; ++x) {
+        image.setPixel(x, 0, pictureart::paletteQRgb(x + 1));
     }
     return image;
-}
-
-// The picture the editor imports from testImage() with every box ticked.
-model::PictureGrid importedPicture() {
-    model::PictureGrid picture;
-    model::PictureGrid::forEachUsedCell([&](int x, int y) { picture.at(x, y) = model::kBlue; });
-    pictureart::draw(picture, 1, 1, {u"#rbgg...."_s});
-    return picture;
 }
 
 }  // namespace
@@ -64,7 +39,17 @@ class TestTavrolinCat : public QObject {
     Q_OBJECT
 
     QString filePath(const QString& name) const { return folder_->filePath(name); }
-    Run run(const QString& arguments) const { return runConverter(folder_->path(), arguments); }
+    // Runs the converter in the test's folder with the space-separated arguments.
+    Run run(const QString& arguments) const {
+        QProcess process;
+        process.setWorkingDirectory(folder_->path());
+        process.start(QString::fromUtf8(TAVROLIN_CAT), arguments.split(u' ', Qt::SkipEmptyParts));
+        if (!process.waitForFinished(30000)) {
+            qFatal("tavrolin-cat did not finish");
+        }
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
 
   private slots:
     void init() {
@@ -75,55 +60,48 @@ class TestTavrolinCat : public QObject {
     }
     void cleanup() { folder_.reset(); }
 
-    // The files are the editor's files of the imported picture, byte for byte.
+    // The files are the editor's files of the imported picture, byte for byte; with --fit,
+    // of the picture the fit dialog gives with the same settings.
     void encodeWritesTheEditorsFile_data() {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<bool>("colour");
-        QTest::addColumn<int>("ticks");  // red 1, blue 2, green 4
-        QTest::newRow("png mono") << u"encode in.png out.cat --mono"_s << false << 7;
-        QTest::newRow("bmp colour") << u"encode in.bmp out.cat --colour"_s << true << 7;
+        QTest::addColumn<QString>("arguments");  // writing out.cat
+        QTest::addColumn<QByteArray>("expected");
+        model::PictureGrid imported;
+        pictureart::draw(imported, 1, 1, {u"#rbg"_s});
+        const auto colour = [](const model::PictureGrid& picture, catfile::SaveColours chosen) {
+            return QByteArray::fromStdString(catfile::colourFile(picture, chosen));
+        };
+        const exchange::FitOptions fit{exchange::FitMode::Cover, exchange::FitDither::Ordered, 128,
+                                       true, exchange::FitColours::RedBlueGreen};
+        QTest::newRow("png mono") << "in.png --mono"
+                                  << QByteArray::fromStdString(catfile::monochromeFile(imported));
+        QTest::newRow("bmp colour") << "in.bmp --colour" << colour(imported, {});
         QTest::newRow("red and green")
-            << u"encode in.png out.cat --colour --colours green,red"_s << true << 5;
-        QTest::newRow("none") << u"encode in.png out.cat --colours= --colour"_s << true << 0;
+            << "in.png --colour --colours green,red" << colour(imported, {true, false, true});
+        QTest::newRow("none") << "in.png --colours= --colour"
+                              << colour(imported, {false, false, false});
+        QTest::newRow("fit") << "in.png --colour --fit=cover --dither ordered --invert"
+                             << colour(exchange::fitImage(testImage(), fit), {});
     }
     void encodeWritesTheEditorsFile() {
         QFETCH(QString, arguments);
-        QFETCH(bool, colour);
-        QFETCH(int, ticks);
-        const Run done = run(arguments);
+        QFETCH(QByteArray, expected);
+        const Run done = run(u"encode "_s + arguments + u" out.cat"_s);
         QCOMPARE(done.err, QByteArray());
         QCOMPARE(done.exitCode, 0);
-        const catfile::SaveColours chosen{(ticks & 1) != 0, (ticks & 2) != 0, (ticks & 4) != 0};
-        QCOMPARE(fileBytes(filePath(u"out.cat"_s)),
-                 QByteArray::fromStdString(colour ? catfile::colourFile(importedPicture(), chosen)
-                                                  : catfile::monochromeFile(importedPicture())));
-    }
-
-    // --fit writes the picture the fit dialog gives with the same settings.
-    void fitEncodesAsTheDialogFits() {
-        QCOMPARE(
-            run(u"encode in.png out.cat --colour --fit=cover --dither ordered --invert"_s).exitCode,
-            0);
-        const exchange::FitOptions options{exchange::FitMode::Cover, exchange::FitDither::Ordered,
-                                           128, true, exchange::FitColours::RedBlueGreen};
-        const model::PictureGrid picture =
-            exchange::fitImage(exchange::readImageToFit(filePath(u"in.png"_s)).value(), options);
-        QCOMPARE(fileBytes(filePath(u"out.cat"_s)),
-                 QByteArray::fromStdString(catfile::colourFile(picture, {})));
+        QCOMPARE(fileBytes(filePath(u"out.cat"_s)), expected);
     }
 
     void decodeWritesTheEditorsExport_data() {
-        QTest::addColumn<bool>("colour");
         QTest::addColumn<QString>("options");
+        QTest::addColumn<bool>("colour");
         QTest::addColumn<QString>("expected");  // cells (1..5, 1)
-        QTest::newRow("mono") << false << QString() << u"#...."_s;
-        QTest::newRow("colour, all") << true << QString() << u".rbgg"_s;
-        QTest::newRow("colour, blue") << true << u" --colours blue"_s << u"..b.."_s;
-        QTest::newRow("colour, none") << true << u" --colours="_s << u"....."_s;
+        QTest::newRow("mono") << QString() << false << "#....";
+        QTest::newRow("colour, all") << QString() << true << ".rbgg";
+        QTest::newRow("colour, blue") << " --colours blue" << true << "..b..";
     }
     void decodeWritesTheEditorsExport() {
-        QFETCH(bool, colour);
         QFETCH(QString, options);
+        QFETCH(bool, colour);
         QFETCH(QString, expected);
         model::PictureGrid picture;
         pictureart::draw(picture, 1, 1, {u"#rbgg"_s});
@@ -137,22 +115,12 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(fileBytes(filePath(u"out.bmp"_s)), fileBytes(filePath(u"editor.bmp"_s)));
         QCOMPARE(run(u"decode in.cat out.PNG"_s + options).exitCode, 0);
         QCOMPARE(QImage(filePath(u"out.PNG"_s)).convertToFormat(QImage::Format_RGB32),
-                 QImage(filePath(u"editor.bmp"_s)).convertToFormat(QImage::Format_RGB32));
-    }
-
-    void showPrintsTheCells() {
-        model::PictureGrid picture;
-        pictureart::draw(picture, 1, 1, {u"#rbg"_s});
-        picture.at(128, 64) = model::kRed;
-        writeBytes(filePath(u"in.cat"_s),
-                   QByteArray::fromStdString(catfile::colourFile(picture, {})));
-        const Run done = run(u"show in.cat"_s);
-        QCOMPARE(done.exitCode, 0);
-        const QList<QByteArray> lines = done.out.split('\n');
-        QCOMPARE(lines.size(), 65);  // and an empty one after the last line end
-        QCOMPARE(lines[0], ".RBG" + QByteArray(124, '.'));
-        QCOMPARE(lines[63], QByteArray(127, '.') + "R");
-        QCOMPARE(lines[64], QByteArray());
+                 editor.preview.image().convertToFormat(QImage::Format_RGB32));
+        if (options.isEmpty()) {  // show prints the same cells, a line a row
+            const QByteArray firstRow = expected.toUpper().toLatin1().leftJustified(128, '.');
+            QCOMPARE(run(u"show in.cat"_s).out,
+                     firstRow + '\n' + (QByteArray(128, '.') + '\n').repeated(63));
+        }
     }
 
     // The format comes from the output's name, and back from the file's content.
@@ -180,32 +148,31 @@ class TestTavrolinCat : public QObject {
         QTest::addColumn<QString>("message");
         const auto usage = u"usage: tavrolin-cat"_s;
         QTest::newRow("nothing") << QString() << 2 << usage;
-        QTest::newRow("unknown command") << u"convert a b"_s << 2 << usage;
-        QTest::newRow("one file") << u"decode in.cat"_s << 2 << usage;
-        QTest::newRow("gif out") << u"decode in.cat o.gif"_s << 2 << usage;
-        QTest::newRow("no variant") << u"encode in.png o.cat"_s << 2 << usage;
-        QTest::newRow("both variants") << u"encode in.png o.cat --mono --colour"_s << 2 << usage;
+        QTest::newRow("unknown command") << "convert a b" << 2 << usage;
+        QTest::newRow("one file") << "decode in.cat" << 2 << usage;
+        QTest::newRow("gif out") << "decode in.cat o.gif" << 2 << usage;
+        QTest::newRow("no variant") << "encode in.png o.cat" << 2 << usage;
+        QTest::newRow("both variants") << "encode in.png o.cat --mono --colour" << 2 << usage;
         QTest::newRow("colours with mono")
-            << u"encode in.png o.cat --mono --colours red"_s << 2 << usage;
+            << "encode in.png o.cat --mono --colours red" << 2 << usage;
         QTest::newRow("white is not saved")
-            << u"encode in.png o.cat --colour --colours=white"_s << 2 << u"not white"_s;
+            << "encode in.png o.cat --colour --colours=white" << 2 << "not white";
         QTest::newRow("threshold too high")
-            << u"encode in.png o.cat --mono --fit --threshold 256"_s << 2 << u"0 to 255"_s;
+            << "encode in.png o.cat --mono --fit --threshold 256" << 2 << "0 to 255";
         QTest::newRow("threshold with dithering")
-            << u"encode in.png o.cat --mono --fit --dither ordered --threshold 9"_s << 2
-            << u"goes with --dither none"_s;
-        QTest::newRow("colours without list") << u"decode in.cat o.bmp --colours"_s << 2 << usage;
-        QTest::newRow("unknown option") << u"show in.cat -x"_s << 2 << usage;
-        QTest::newRow("missing cat") << u"show none.cat"_s << 1 << u"none.cat: "_s;
-        QTest::newRow("not a cat") << u"show in.png"_s << 1 << u"in.png:1: "_s;
+            << "encode in.png o.cat --mono --fit --dither ordered --threshold 9" << 2
+            << "goes with --dither none";
+        QTest::newRow("colours without list") << "decode in.cat o.bmp --colours" << 2 << usage;
+        QTest::newRow("unknown option") << "show in.cat -x" << 2 << usage;
+        QTest::newRow("missing cat") << "show none.cat" << 1 << "none.cat: ";
+        QTest::newRow("not a cat") << "show in.png" << 1 << "in.png:1: ";
         QTest::newRow("not an image")
-            << u"encode in.cat o.cat --mono"_s << 1 << u"in.cat: nie je to obrázok"_s;
-        QTest::newRow("missing folder")
-            << u"encode in.png no/o.cat --mono"_s << 1 << u"no/o.cat: "_s;
-        QTest::newRow("folder as output") << u"decode in.cat out.bmp"_s << 1 << u"out.bmp: "_s;
-        QTest::newRow("pict 21") << u"show in.g1m --pict 21"_s << 2 << usage;
-        QTest::newRow("colour g1m") << u"encode in.png o.g1m --colour"_s << 2 << usage;
-        QTest::newRow("no such pict") << u"show in.g1m --pict 2"_s << 1 << u"„Pict 2“"_s;
+            << "encode in.cat o.cat --mono" << 1 << "in.cat: nie je to obrázok";
+        QTest::newRow("missing folder") << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: ";
+        QTest::newRow("folder as output") << "decode in.cat out.bmp" << 1 << "out.bmp: ";
+        QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;
+        QTest::newRow("colour g1m") << "encode in.png o.g1m --colour" << 2 << usage;
+        QTest::newRow("no such pict") << "show in.g1m --pict 2" << 1 << "„Pict 2“";
     }
     void failuresGiveTheirStatus() {
         QFETCH(QString, arguments);
