@@ -24,19 +24,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The room the control gives its text, or an empty rectangle for a control without
-// a caption of its own.
-QRect captionRoom(const QWidget& control) {
+// A control's caption and the room it gives it; none for a control without one.
+std::pair<QString, QRect> captionAndRoom(const QWidget& control) {
     if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
         option.subControls = QStyle::SC_GroupBoxLabel;
         // Fusion puts the title at the left; the frame's border ends the room.
-        return option.rect.adjusted(0, 0, -6, 0);
+        return {frame->title(), option.rect.adjusted(0, 0, -6, 0)};
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        return {label->text(), control.contentsRect()};
     }
     const auto* button = qobject_cast<const QAbstractButton*>(&control);
     if (button == nullptr) {
-        return qobject_cast<const QLabel*>(&control) ? control.contentsRect() : QRect();
+        return {};
     }
     QStyleOptionButton option;
     option.initFrom(button);
@@ -45,26 +47,14 @@ QRect captionRoom(const QWidget& control) {
                          : qobject_cast<const QRadioButton*>(button)
                              ? QStyle::SE_RadioButtonContents
                              : QStyle::SE_CheckBoxContents;
-    return button->style()->subElementRect(element, &option, button);
-}
-
-QString caption(const QWidget& control) {
-    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
-        return frame->title();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
-        return button->text();
-    }
-    const auto* label = qobject_cast<const QLabel*>(&control);
-    return label ? label->text() : QString();
+    return {button->text(), button->style()->subElementRect(element, &option, button)};
 }
 
 // Every caption of the window that its control cuts off, by the control's name.
 QStringList clippedCaptions(const QWidget& window) {
     QStringList clipped;
     for (const QWidget* control : window.findChildren<QWidget*>()) {
-        const QRect room = captionRoom(*control);
-        const QString text = caption(*control);
+        const auto [text, room] = captionAndRoom(*control);
         // Only labels and the window's push buttons wrap their captions.
         const auto* label = qobject_cast<const QLabel*>(control);
         const bool wraps =

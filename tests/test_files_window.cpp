@@ -12,6 +12,7 @@
 #include "exchange/imagescan.h"
 #include "g1marchive.h"
 #include "g1mfile/g1mwriter.h"
+#include "ui/dialogs/fitdialog.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
 
@@ -269,6 +270,27 @@ class TestFilesWindow : public QObject {
                  choice != ui::FitAnswer::Choice::Cancel);
         ui_.run(choice == ui::FitAnswer::Choice::Cancel ? u"is undo=0 | art 1,1 r"_s
                                                         : u"click Command11 | art 1,1 r"_s);
+    }
+
+    // The fit dialog's choices reach its preview and its answer.
+    void fitDialogAnswersAsChosen() {
+        ui::FitDialog dialog(mixedImage().scaled(256, 256), {}, nullptr);
+        dialog.open();
+        auto* preview = windowdriver::control<QLabel>(dialog, "fitPreview");
+        const QImage before = preview->pixmap().toImage();
+        for (const char* name : {"fitCover", "fitThreshold", "fitInvert"}) {
+            // On the tick itself: a short caption leaves the middle of a wide button empty.
+            auto* tick = windowdriver::control<QWidget>(dialog, name);
+            QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(6, tick->height() / 2));
+        }
+        QVERIFY(preview->pixmap().toImage() != before);
+        QVERIFY(windowdriver::control<QWidget>(dialog, "fitThresholdLevel")->isEnabled());
+        QTest::mouseClick(windowdriver::control<QWidget>(dialog, "fitAsIs"), Qt::LeftButton);
+        const ui::FitAnswer answer = dialog.answer();
+        QCOMPARE(answer.choice, ui::FitAnswer::Choice::AsIs);
+        QCOMPARE(answer.options.mode, exchange::FitMode::Cover);
+        QCOMPARE(answer.options.dither, exchange::FitDither::Threshold);
+        QVERIFY(answer.options.invert);
     }
 
     // A file written but not put in place of the old one: the old file stays, the user

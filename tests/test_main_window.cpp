@@ -124,8 +124,8 @@ class TestMainWindow : public QObject {
         // from firing.
         row("tool key",
             u"click Command27 | key P | label Label18 aktívne: pero | key C | is tool=4"_s);
-        row("colour keys", u"key 3 | is colour=2 | key 2 | is colour=0"_s);
-        row("keypad colour", u"key Num+4 | is colour=3"_s);
+        row("colour keys",
+            u"key 3 | is colour=2 | key 2 | is colour=0 | key Num+4 | is colour=3"_s);
         row("width keys", u"key + | key = | is width=3 | key - | is width=2"_s);
         row("new and undo keys",
             u"click Image3 | dab 9,9 | key Ctrl+Z | art 9,9 r | key Ctrl+N | "

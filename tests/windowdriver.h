@@ -84,17 +84,16 @@ class MainWindow {
     //   click [WHERE.]NAME (WHERE a dialog or frame), hover NAME, focus NAME, act NAME (a
     //   reader's press), type NAME TEXT, choose NAME ENTRY, key KEYS, tick WHERE BITS
     //   (Check1 the lowest bit), close DIALOG (by its frame), stop TIMER
-    //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell): on the
-    //   canvas; hmove|hdrag|hclick|hrelease X,Y: on the hedgehog box (hdrag: held)
+    //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell) on the
+    //   canvas; hmove|hdrag|hclick|hrelease X,Y on the hedgehog box (hdrag: held)
     //   answer FILE ("-" cancels), pick N, number N: the next file dialog, picture list,
-    //   picture-number dialog; open FILE, drop FILE|URL ...: from outside
-    //   draw X,Y ROWS: cells put into the picture as if drawn; settled: files done with
-    // What the window shows:
-    //   art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|spoken NAME TEXT (a
-    //   reader says the description, or the name where there is none); focused NAME;
-    //   shown DIALOG 0|1; ticked WHERE BITS; said TEXT (the latest message holds it, "@"
-    //   the folder; "-": no message at all); asked N [TITLE] (file dialogs so far, the
-    //   latest so called); offered A/B (the latest picture list); same FILE FILE
+    //   picture-number dialog; open FILE, drop FILE|URL ...: from outside; draw X,Y ROWS:
+    //   cells put into the picture as if drawn; settled: files done with
+    // What the window shows: art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|
+    // spoken NAME TEXT (a reader's description, or the name without one); focused NAME;
+    // shown DIALOG 0|1; ticked WHERE BITS; said TEXT (in the latest message, "@" the
+    // folder; "-": no message); asked N [TITLE] (file dialogs so far, the latest's title);
+    // offered A/B (the latest picture list); same FILE FILE
     void run(const QString& steps) {
         for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
             const QString trimmed = step.trimmed();
