@@ -2,7 +2,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <optional>
+
+#include <sys/resource.h>
 
 #include "catfile/catwriter.h"
 #include "exchange/failuretext.h"
@@ -121,6 +124,28 @@ class TestPictureFiles : public QObject {
         QCOMPARE(QDir(filePath(u"readonly"_s)).entryList(QDir::Files),
                  QStringList{u"picture.cat"_s});
         QVERIFY(QFileInfo(filePath(u"folder.cat"_s)).isDir());
+    }
+
+    // A disk that fills up or a file size limit stops the writing short: the old file
+    // stays, and nothing is left beside it.
+    void saveWrittenShortKeepsTheOldFile() {
+        const QString path = filePath(u"picture.cat"_s);
+        writeBytes(path, "old picture");
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlim_t unlimited = limit.rlim_cur;
+        limit.rlim_cur = 1024;
+        const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const model::Outcome saved =
+            exchange::savePictureFile(path, SaveVariant::Colour, artPicture(), {});
+        limit.rlim_cur = unlimited;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, signalBefore);
+        QVERIFY(!saved);
+        QCOMPARE(exchange::failureText(saved.failure()), u"súbor sa nepodarilo zapísať celý"_s);
+        QCOMPARE(fileBytes(path), QByteArray("old picture"));
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
     }
 
   private:
