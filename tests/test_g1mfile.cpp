@@ -22,7 +22,8 @@ std::string_view view(const QByteArray& data) {
 QByteArray sheet(std::initializer_list<QPoint> cells) {
     QByteArray data(1024, '\0');
     for (const QPoint& cell : cells) {
-        data[(cell.y() - 1) * 16 + (cell.x() - 1) / 8] |= char(0x80 >> ((cell.x() - 1) % 8));
+        char& byte = data[(cell.y() - 1) * 16 + (cell.x() - 1) / 8];
+        byte = static_cast<char>(byte | (0x80 >> ((cell.x() - 1) % 8)));
     }
     return data;
 }

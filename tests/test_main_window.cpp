@@ -316,8 +316,10 @@ class TestMainWindow : public QObject {
             render("Picture1", {device(model::kCanvasWidth), device(model::kCanvasHeight)});
         int wrong = 0;
         model::PictureGrid::forEachUsedCell([&](int cx, int cy) {
-            const int left = device(5 * cx - 5), right = device(5 * cx);
-            const int top = device(5 * cy - 5), bottom = device(5 * cy);
+            const int left = device(5 * cx - 5);
+            const int right = device(5 * cx);
+            const int top = device(5 * cy - 5);
+            const int bottom = device(5 * cy);
             for (int y = top; y < bottom; ++y) {
                 for (int x = left; x < right; ++x) {
                     // The last column and row have no grid line after them.

@@ -98,7 +98,7 @@ class TestModelCore : public QObject {
         for (int y = 20 - radius; y <= 20 + radius; ++y) {
             QString row;
             for (int x = 10 - radius; x <= 10 + radius; ++x) {
-                row += QLatin1Char(plotted.count({x, y}) ? '#' : '.');
+                row += QLatin1Char(plotted.contains({x, y}) ? '#' : '.');
             }
             rows << row;
         }

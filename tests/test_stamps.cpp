@@ -13,13 +13,13 @@ namespace {
 
 const QString kMono = QStringLiteral("DejaVu Sans Mono");
 
-// The top-left width × height pixels of a 128 × 64 box as art, one string a row.
-QStringList pixels(const PictureBox& box, int width, int height) {
+// A 128 × 64 box's pixels from the top left to (right, bottom) as art, one string a row.
+QStringList pixels(const PictureBox& box, int right, int bottom) {
     PictureGrid grid;
     PictureGrid::forEachUsedCell([&](int x, int y) {
         grid.at(x, y) = colorCodeFromRgb(box.pixel(x - 1, y - 1)).value_or(-1);
     });
-    return pictureart::art(grid, 1, 1, width, height).split(u'\n');
+    return pictureart::art(grid, 1, 1, right, bottom).split(u'\n');
 }
 
 // Rows of art separated by '/'.
@@ -67,8 +67,8 @@ class TestStamps : public QObject {
         QFETCH(ColorCode, ground);
         QFETCH(QString, size);
         QFETCH(QStringList, expected);
-        const int width = int(expected.first().size());
-        const int height = int(expected.size());
+        const int right = int(expected.first().size());
+        const int bottom = int(expected.size());
         EditorState state;
         state.picture = filled(ground);
         PictureGrid stamped = state.picture;
@@ -79,7 +79,7 @@ class TestStamps : public QObject {
         const TextInput input{QStringLiteral("H"), kMono, size};
 
         showText(state, input);
-        QCOMPARE(pixels(state.textBox, width, height), expected);
+        QCOMPARE(pixels(state.textBox, right, bottom), expected);
         QVERIFY(state.picture.usedCellsEqual(filled(ground)));
         insertText(state, input);
         QVERIFY(state.picture.usedCellsEqual(stamped));
