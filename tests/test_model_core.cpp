@@ -40,6 +40,11 @@ class TestModelCore : public QObject {
         QCOMPARE(got.has_value() ? *got : -1, code);
     }
 
+    void codesBeyondThePaletteHaveNoColour() {
+        QVERIFY(!paletteRgb(-1));
+        QVERIFY(!paletteRgb(5));
+    }
+
     void gridKeepsRowAndColumnZero() {
         PictureGrid grid;
         grid.at(0, 5) = grid.at(5, 0) = 7;
