@@ -54,13 +54,4 @@ std::optional<std::string_view> CatItemReader::next() {
     return bytes_.substr(start, end - start);
 }
 
-bool CatItemReader::skip(int count) {
-    for (int i = 0; i < count; ++i) {
-        if (!next()) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace tavrolin::catfile

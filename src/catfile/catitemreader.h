@@ -19,9 +19,6 @@ class CatItemReader {
     // The next item, or nothing once the bytes are used up.
     std::optional<std::string_view> next();
 
-    // Takes `count` items without looking at them; false if the bytes ran out first.
-    bool skip(int count);
-
     bool atEnd() const { return position_ >= bytes_.size(); }
 
     // The line of the last item taken, counting from `firstLine`; one less before any.

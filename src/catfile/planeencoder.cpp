@@ -52,19 +52,4 @@ PlaneText encodePlaneText(const PictureGrid& picture, ColorCode code) {
     return text;
 }
 
-PlaneLines encodePlane(const PictureGrid& picture, ColorCode code) {
-    const PlaneText text = encodePlaneText(picture, code);
-    PlaneLines lines;
-    for (int n = 0; n < kPlaneLines; ++n) {
-        lines[n].assign(text[n].begin(), text[n].end());
-    }
-    return lines;
-}
-
-PlaneLines zeroPlane() {
-    PlaneLines lines;
-    lines.fill(std::string(kZeroLine));
-    return lines;
-}
-
 }  // namespace tavrolin::catfile
