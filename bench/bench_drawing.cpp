@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QString>
-
 #include "model/canvas.h"
 #include "ops/colourreplacement.h"
 #include "ops/flips.h"
@@ -78,10 +76,8 @@ BENCHMARK(BM_Undo)->Unit(benchmark::kMicrosecond);
 void BM_ColourSwap(benchmark::State& run) {
     model::EditorState state;
     fillWithCheckers(state);
-    const QString black = QStringLiteral("čiernu");
-    const QString white = QStringLiteral("bielu");
     for (auto _ : run) {
-        ops::replaceColours(state, black, white, true);
+        ops::replaceColours(state, model::kBlack, model::kWhite, true);
     }
 }
 BENCHMARK(BM_ColourSwap)->Unit(benchmark::kMicrosecond);
