@@ -1,5 +1,8 @@
 #include "ui/controls.h"
 
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
 #include "ui/views/captionbutton.h"
 
 namespace tavrolin::ui {
@@ -66,6 +69,16 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& captio
     box->setChecked(true);
     setTextColour(box, kCaptionColour);
     return box;
+}
+
+void layOutQuestion(QDialog& dialog, QLabel* question, QWidget* answer) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(question);
+    layout->addWidget(answer);
+    layout->addWidget(buttons);
 }
 
 void clearLinkUnderlinesOver(std::initializer_list<QWidget*> areas) {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -32,6 +33,9 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& captio
 
 // Marks the controls over which a pointer move takes the underline off the contact
 // frame's links; the main window hands every marked control to that frame.
+// Stacks a question, the field that answers it and OK / Cancel in a dialog.
+void layOutQuestion(QDialog& dialog, QLabel* question, QWidget* answer);
+
 void clearLinkUnderlinesOver(std::initializer_list<QWidget*> areas);
 bool clearsLinkUnderlines(const QWidget& area);
 

@@ -1,9 +1,9 @@
 #include "ui/dialogs/picturechoicedialog.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QVBoxLayout>
+
+#include "ui/controls.h"
 
 namespace tavrolin::ui {
 
@@ -18,14 +18,8 @@ PictureChoiceDialog::PictureChoiceDialog(const QStringList& names, QWidget* pare
     pictureList_->setCurrentRow(0);
     // A short list stays short; a long one scrolls.
     pictureList_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pictureList_, &QListWidget::itemActivated, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(pictureList_);
-    layout->addWidget(buttons);
+    layOutQuestion(*this, label, pictureList_);
 }
 
 int PictureChoiceDialog::choose(const QStringList& names, QWidget* parent) {

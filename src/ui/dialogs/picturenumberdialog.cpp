@@ -1,11 +1,10 @@
 #include "ui/dialogs/picturenumberdialog.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include "g1mfile/g1mwriter.h"
+#include "ui/controls.h"
 
 namespace tavrolin::ui {
 
@@ -22,13 +21,7 @@ PictureNumberDialog::PictureNumberDialog(int proposed, QWidget* parent)
     numberBox_->setRange(g1mfile::kFirstPictureNumber, g1mfile::kLastPictureNumber);
     numberBox_->setPrefix(QStringLiteral("Pict "));
     numberBox_->setValue(proposed);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(numberBox_);
-    layout->addWidget(buttons);
+    layOutQuestion(*this, label, numberBox_);
 }
 
 int PictureNumberDialog::choose(int proposed, QWidget* parent) {
