@@ -13,10 +13,10 @@
 #include "catfile/catwriter.h"
 #include "language/uilanguage.h"
 #include "ui/dialogs/fitdialog.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
+#include "ui/dialogs/loadcoloursdialog.h"
 #include "ui/dialogs/picturechoicedialog.h"
 #include "ui/dialogs/picturenumberdialog.h"
+#include "ui/dialogs/savecoloursdialog.h"
 #include "windowdriver.h"
 
 using namespace tavrolin;
@@ -203,8 +203,8 @@ class TestDesktop : public QObject {
         QWidget& window = ui.window();
         const QWidget* windows[] = {
             &window,
-            new ui::Form2(&window),
-            new ui::Form3(&window),
+            new ui::LoadColoursDialog(&window),
+            new ui::SaveColoursDialog(&window),
             new ui::PictureChoiceDialog({u"Pict 1"_s}, &window),
             new ui::PictureNumberDialog(1, &window),
             new ui::FitDialog(QImage(400, 300, QImage::Format_RGB32), {}, &window),

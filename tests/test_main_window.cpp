@@ -10,7 +10,7 @@
 
 #include "model/canvas.h"
 #include "stamps/textstamp.h"
-#include "ui/dialogs/form4.h"
+#include "ui/dialogs/splashwindow.h"
 #include "windowdriver.h"
 
 using namespace tavrolin;
@@ -229,7 +229,7 @@ class TestMainWindow : public QObject {
     void splashOpensTheMainWindowOnce() {
         QFETCH(bool, clickIt);
         int opened = 0;
-        QPointer<ui::Form4> splash = new ui::Form4([&] { ++opened; });
+        QPointer<ui::SplashWindow> splash = new ui::SplashWindow([&] { ++opened; });
         splash->show();
         auto* timer = windowdriver::control<QTimer>(*splash, u"Timer1");
         QVERIFY(timer->isActive() && timer->isSingleShot());
@@ -247,7 +247,7 @@ class TestMainWindow : public QObject {
     // Each window is called by its caption, and so is every control in it that a
     // reader reaches.
     void everyControlHasAName() {
-        ui::Form4 splash([] {});
+        ui::SplashWindow splash([] {});
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (!window->objectName().startsWith(u"Form"_s)) {
                 continue;

@@ -20,7 +20,7 @@
 #include "pictureart.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 #include "ui/views/colourswatch.h"
 
 // Drives the editor's main window as a user does, by rows of steps, and checks what it
@@ -57,7 +57,7 @@ class MainWindow {
 
     bool open(ScriptedPrompts& prompts) {
         prompts_ = &prompts;
-        window_ = std::make_unique<tavrolin::ui::Form1>(prompts);
+        window_ = std::make_unique<tavrolin::ui::MainWindow>(prompts);
         window_->show();
         window_->activateWindow();
         if (!QTest::qWaitForWindowActive(window_.get())) {
@@ -72,7 +72,7 @@ class MainWindow {
         window_.reset();
     }
 
-    tavrolin::ui::Form1& window() { return *window_; }
+    tavrolin::ui::MainWindow& window() { return *window_; }
     tavrolin::model::EditorState& state() { return window_->context().state; }
     template <typename Control = QWidget>
     Control* control(QAnyStringView name) {
@@ -329,7 +329,7 @@ class MainWindow {
     }
 
     ScriptedPrompts* prompts_ = nullptr;
-    std::unique_ptr<tavrolin::ui::Form1> window_;
+    std::unique_ptr<tavrolin::ui::MainWindow> window_;
     bool dropTaken_ = false;
 };
 

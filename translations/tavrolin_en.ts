@@ -625,63 +625,6 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     </message>
 </context>
 <context>
-    <name>tavrolin::ui::Form1</name>
-    <message>
-        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
-        <translation>Tavrolin v. 2.0 – pictures for Casio calculators</translation>
-    </message>
-</context>
-<context>
-    <name>tavrolin::ui::Form2</name>
-    <message>
-        <source>Ktoré farby načítať?</source>
-        <translation>Which colours to load?</translation>
-    </message>
-    <message>
-        <source>Pri otváraní súboru som zistil, že sa jedná o farebný obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby sa zobrazia ako biela farba.</source>
-        <translation>While opening the file I found that it is a colour picture. Choose the colours to open. The other colours will show as white.</translation>
-    </message>
-    <message>
-        <source>červená</source>
-        <translation>red</translation>
-    </message>
-    <message>
-        <source>modrá</source>
-        <translation>blue</translation>
-    </message>
-    <message>
-        <source>zelená</source>
-        <translation>green</translation>
-    </message>
-    <message>
-        <source>biela</source>
-        <translation>white</translation>
-    </message>
-</context>
-<context>
-    <name>tavrolin::ui::Form3</name>
-    <message>
-        <source>V akej farbe uložiť obrázok?</source>
-        <translation>In which colours to save the picture?</translation>
-    </message>
-    <message>
-        <source>Obrázok ukladáte vo formáte pre kalkulačky s farebným displejom. V akej farbe (farbách) mám obrázok uložiť?</source>
-        <translation>You are saving the picture in the format for calculators with a colour screen. In which colour (or colours) shall I save it?</translation>
-    </message>
-    <message>
-        <source>červená</source>
-        <translation>red</translation>
-    </message>
-    <message>
-        <source>modrá</source>
-        <translation>blue</translation>
-    </message>
-    <message>
-        <source>zelená</source>
-        <translation>green</translation>
-    </message>
-</context>
-<context>
     <name>tavrolin::ui::HedgehogFrame</name>
     <message>
         <source>Ježko:</source>
@@ -733,6 +676,40 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>červená</source>
         <translation>red</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::LoadColoursDialog</name>
+    <message>
+        <source>Ktoré farby načítať?</source>
+        <translation>Which colours to load?</translation>
+    </message>
+    <message>
+        <source>Pri otváraní súboru som zistil, že sa jedná o farebný obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby sa zobrazia ako biela farba.</source>
+        <translation>While opening the file I found that it is a colour picture. Choose the colours to open. The other colours will show as white.</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>biela</source>
+        <translation>white</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::MainWindow</name>
+    <message>
+        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
+        <translation>Tavrolin v. 2.0 – pictures for Casio calculators</translation>
     </message>
 </context>
 <context>
@@ -899,6 +876,29 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>Invertuj farby</source>
         <translation>Replace</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::SaveColoursDialog</name>
+    <message>
+        <source>V akej farbe uložiť obrázok?</source>
+        <translation>In which colours to save the picture?</translation>
+    </message>
+    <message>
+        <source>Obrázok ukladáte vo formáte pre kalkulačky s farebným displejom. V akej farbe (farbách) mám obrázok uložiť?</source>
+        <translation>You are saving the picture in the format for calculators with a colour screen. In which colour (or colours) shall I save it?</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
     </message>
 </context>
 <context>

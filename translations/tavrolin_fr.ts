@@ -634,63 +634,6 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
 </context>
 <context>
-    <name>tavrolin::ui::Form1</name>
-    <message>
-        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
-        <translation>Tavrolin v. 2.0 – images pour calculatrices Casio</translation>
-    </message>
-</context>
-<context>
-    <name>tavrolin::ui::Form2</name>
-    <message>
-        <source>Ktoré farby načítať?</source>
-        <translation>Quelles couleurs charger&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Pri otváraní súboru som zistil, že sa jedná o farebný obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby sa zobrazia ako biela farba.</source>
-        <translation>En ouvrant le fichier, j&apos;ai vu qu&apos;il s&apos;agit d&apos;une image en couleur. Choisissez les couleurs à ouvrir. Les autres s&apos;afficheront en blanc.</translation>
-    </message>
-    <message>
-        <source>červená</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>modrá</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
-        <source>zelená</source>
-        <translation>vert</translation>
-    </message>
-    <message>
-        <source>biela</source>
-        <translation>blanc</translation>
-    </message>
-</context>
-<context>
-    <name>tavrolin::ui::Form3</name>
-    <message>
-        <source>V akej farbe uložiť obrázok?</source>
-        <translation>En quelles couleurs enregistrer l&apos;image&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Obrázok ukladáte vo formáte pre kalkulačky s farebným displejom. V akej farbe (farbách) mám obrázok uložiť?</source>
-        <translation>Vous enregistrez l&apos;image au format des calculatrices à écran couleur. En quelle(s) couleur(s) dois-je l&apos;enregistrer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>červená</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>modrá</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
-        <source>zelená</source>
-        <translation>vert</translation>
-    </message>
-</context>
-<context>
     <name>tavrolin::ui::HedgehogFrame</name>
     <message>
         <source>Ježko:</source>
@@ -742,6 +685,40 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>červená</source>
         <translation>rouge</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::LoadColoursDialog</name>
+    <message>
+        <source>Ktoré farby načítať?</source>
+        <translation>Quelles couleurs charger&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Pri otváraní súboru som zistil, že sa jedná o farebný obrázok. Zvolte farby, ktoré sa majú otvoriť. Ostatné farby sa zobrazia ako biela farba.</source>
+        <translation>En ouvrant le fichier, j&apos;ai vu qu&apos;il s&apos;agit d&apos;une image en couleur. Choisissez les couleurs à ouvrir. Les autres s&apos;afficheront en blanc.</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>biela</source>
+        <translation>blanc</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::MainWindow</name>
+    <message>
+        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
+        <translation>Tavrolin v. 2.0 – images pour calculatrices Casio</translation>
     </message>
 </context>
 <context>
@@ -908,6 +885,29 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>Invertuj farby</source>
         <translation>Remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::SaveColoursDialog</name>
+    <message>
+        <source>V akej farbe uložiť obrázok?</source>
+        <translation>En quelles couleurs enregistrer l&apos;image&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Obrázok ukladáte vo formáte pre kalkulačky s farebným displejom. V akej farbe (farbách) mám obrázok uložiť?</source>
+        <translation>Vous enregistrez l&apos;image au format des calculatrices à écran couleur. En quelle(s) couleur(s) dois-je l&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
     </message>
 </context>
 <context>

@@ -10,10 +10,10 @@
 #include "app/qttexts.h"
 #include "language/uilanguage.h"
 #include "ui/apptitle.h"
-#include "ui/dialogs/form4.h"
 #include "ui/dialogs/qtprompts.h"
-#include "ui/form1.h"
+#include "ui/dialogs/splashwindow.h"
 #include "ui/icons.h"
+#include "ui/mainwindow.h"
 
 using tavrolin::app::EditorRequest;
 using tavrolin::language::LanguageChoice;
@@ -91,11 +91,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::ui::kApplicationVersion));
     tavrolin::ui::QtPrompts prompts;
-    std::unique_ptr<tavrolin::ui::Form1> mainWindow;
+    std::unique_ptr<tavrolin::ui::MainWindow> mainWindow;
     const QString path =
         request.path.isEmpty() ? QString() : QFileInfo(request.path).absoluteFilePath();
-    auto* splash = new tavrolin::ui::Form4([&] {
-        mainWindow = std::make_unique<tavrolin::ui::Form1>(prompts);
+    auto* splash = new tavrolin::ui::SplashWindow([&] {
+        mainWindow = std::make_unique<tavrolin::ui::MainWindow>(prompts);
         prompts.setParent(mainWindow.get());
         mainWindow->show();
         // The splash had the focus; keys go to the main window from its first moment.

@@ -5,8 +5,8 @@
 
 #include "exchange/failuretext.h"
 #include "exchange/pictureformats.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
+#include "ui/dialogs/loadcoloursdialog.h"
+#include "ui/dialogs/savecoloursdialog.h"
 #include "ui/frames/toolboxframe.h"
 #include "ui/g1mpicturefiles.h"
 #include "ui/picturefilemessages.h"
@@ -31,24 +31,26 @@ QString colourWarning() {
 
 }  // namespace
 
-PictureFileSession::PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
+PictureFileSession::PictureFileSession(EditorContext& context, QTimer& loadTimer, QTimer& saveTimer,
                                        const ToolboxFrame& toolbox, QWidget* window)
     : QObject(window),
       context_(context),
-      Timer2(timer2),
-      Timer3(timer3),
+      loadTimer_(loadTimer),
+      saveTimer_(saveTimer),
       toolbox_(toolbox),
       window_(*window),
-      form2_(std::make_unique<Form2>(nullptr)),
-      form3_(std::make_unique<Form3>(nullptr)) {
-    form2_->setFont(window->font());
-    form3_->setFont(window->font());
-    connect(&Timer2, &QTimer::timeout, this, &PictureFileSession::Timer2_Timer);
-    connect(&Timer3, &QTimer::timeout, this, &PictureFileSession::Timer3_Timer);
-    connect(form2_.get(), &QDialog::accepted, this, [this] { Timer2.start(kCompletionDelayMs); });
-    connect(form2_.get(), &QDialog::rejected, this, &PictureFileSession::loadColoursRefused);
-    connect(form3_.get(), &QDialog::accepted, this, [this] { Timer3.start(kCompletionDelayMs); });
-    connect(form3_.get(), &QDialog::rejected, this, &PictureFileSession::saveColoursRefused);
+      loadColours_(std::make_unique<LoadColoursDialog>(nullptr)),
+      saveColours_(std::make_unique<SaveColoursDialog>(nullptr)) {
+    loadColours_->setFont(window->font());
+    saveColours_->setFont(window->font());
+    connect(&loadTimer_, &QTimer::timeout, this, &PictureFileSession::finishLoad);
+    connect(&saveTimer_, &QTimer::timeout, this, &PictureFileSession::finishSave);
+    connect(loadColours_.get(), &QDialog::accepted, this,
+            [this] { loadTimer_.start(kCompletionDelayMs); });
+    connect(loadColours_.get(), &QDialog::rejected, this, &PictureFileSession::loadColoursRefused);
+    connect(saveColours_.get(), &QDialog::accepted, this,
+            [this] { saveTimer_.start(kCompletionDelayMs); });
+    connect(saveColours_.get(), &QDialog::rejected, this, &PictureFileSession::saveColoursRefused);
 }
 
 PictureFileSession::~PictureFileSession() = default;
@@ -70,7 +72,7 @@ bool PictureFileSession::fileWaiting() {
         return false;
     }
     for (QDialog* dialog :
-         {static_cast<QDialog*>(form2_.get()), static_cast<QDialog*>(form3_.get())}) {
+         {static_cast<QDialog*>(loadColours_.get()), static_cast<QDialog*>(saveColours_.get())}) {
         if (dialog->isVisible()) {
             bringToFront(*dialog);
         }
@@ -115,19 +117,19 @@ void PictureFileSession::startLoad() {
     load_.start(state, state.fileName);
     context_.changed();
     if (load_.waitsForColours()) {
-        bringToFront(*form2_);
+        bringToFront(*loadColours_);
         return;
     }
     if (!load_.loadValid()) {
         context_.prompts.message(loadErrorMessage(load_.failure()));
     }
     // Whatever the file held, the completion releases it and shows the picture.
-    Timer2.start(kCompletionDelayMs);
+    loadTimer_.start(kCompletionDelayMs);
 }
 
-void PictureFileSession::Timer2_Timer() {
-    Timer2.stop();
-    load_.finish(context_.state, form2_->colours());
+void PictureFileSession::finishLoad() {
+    loadTimer_.stop();
+    load_.finish(context_.state, loadColours_->colours());
     context_.changed();
     if (const catfile::FileEnd end = load_.fileEnd()) {
         context_.prompts.message(cutShortMessage(context_.state.fileName, *end));
@@ -155,7 +157,7 @@ void PictureFileSession::save() {
         return;
     }
     if (variant == exchange::SaveVariant::Colour) {
-        bringToFront(*form3_);
+        bringToFront(*saveColours_);
         return;
     }
     context_.prompts.message(monochromeWarning());
@@ -163,13 +165,14 @@ void PictureFileSession::save() {
         showSaveFailure(written.failure());
         return;
     }
-    Timer3.start(kCompletionDelayMs);
+    saveTimer_.start(kCompletionDelayMs);
 }
 
-void PictureFileSession::Timer3_Timer() {
-    Timer3.stop();
+void PictureFileSession::finishSave() {
+    saveTimer_.stop();
     const bool colour = save_.variant() == exchange::SaveVariant::Colour;
-    if (const model::Outcome finished = save_.finish(context_.state.picture, form3_->colours());
+    if (const model::Outcome finished =
+            save_.finish(context_.state.picture, saveColours_->colours());
         !finished) {
         showSaveFailure(finished.failure());
         return;

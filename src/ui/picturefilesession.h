@@ -12,8 +12,8 @@ class QWidget;
 
 namespace tavrolin::ui {
 
-class Form2;
-class Form3;
+class LoadColoursDialog;
+class SaveColoursDialog;
 class ToolboxFrame;
 
 // "Otvor" and "Ulož" with their colour dialogs and completion timers. The window holds
@@ -42,18 +42,18 @@ class PictureFileSession : public QObject {
     void startLoad();
     void bringToFront(QWidget& dialog);
     void showSaveFailure(const model::Failure& failure);
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void finishLoad();
+    void finishSave();
     void loadColoursRefused();
     void saveColoursRefused();
 
     EditorContext& context_;
-    QTimer& Timer2;  // completes a load
-    QTimer& Timer3;  // completes a save
+    QTimer& loadTimer_;  // "Timer2", completes a load
+    QTimer& saveTimer_;  // "Timer3", completes a save
     const ToolboxFrame& toolbox_;
     QWidget& window_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<LoadColoursDialog> loadColours_;
+    std::unique_ptr<SaveColoursDialog> saveColours_;
     exchange::PictureFileLoad load_;
     exchange::PictureFileSave save_;
 };

@@ -11,9 +11,9 @@ ColourDialog::ColourDialog(QWidget* parent, const char* name, const QString& cap
     setWindowTitle(caption);
     setFixedSize(305, 129);
     makeLabel(this, "Label1", question, QRect(8, 8, 289, 57));
-    auto* Command1 = makeButton(this, "Command1", tr("OK"), QRect(208, 80, 89, 25));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &ColourDialog::Command1_Click);
+    auto* okButton = makeButton(this, "Command1", tr("OK"), QRect(208, 80, 89, 25));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QCheckBox* ColourDialog::addTick(const char* name, const QString& caption) {
@@ -21,10 +21,6 @@ QCheckBox* ColourDialog::addTick(const char* name, const QString& caption) {
     const int row = ticks_ % 2;
     ++ticks_;
     return makeCheckBox(this, name, caption, QRect(16 + 88 * column, 72 + 24 * row, 81, 17));
-}
-
-void ColourDialog::Command1_Click() {
-    accept();
 }
 
 }  // namespace tavrolin::ui

@@ -23,7 +23,6 @@ class ColourDialog : public QDialog {
     QCheckBox* addTick(const char* name, const QString& caption);
 
   private:
-    void Command1_Click();
     int ticks_ = 0;
 };
 

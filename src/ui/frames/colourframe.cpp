@@ -39,10 +39,10 @@ ColourFrame::ColourFrame(EditorContext& context, QWidget* parent)
         connect(swatch, &ColourSwatch::clicked, this, [this, code] { chooseColour(code); });
         clickOnKeys(*swatch, {place.key});
     }
-    Shape1 = new ColourSwatch(paletteColour(model::kBlack), this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(16, 72, 49, 9);
-    Shape1->setFocusPolicy(Qt::NoFocus);
+    indicator_ = new ColourSwatch(paletteColour(model::kBlack), this);
+    indicator_->setObjectName(QStringLiteral("Shape1"));
+    indicator_->setGeometry(16, 72, 49, 9);
+    indicator_->setFocusPolicy(Qt::NoFocus);
     connect(&context_, &EditorContext::stateChanged, this, &ColourFrame::reflect);
 }
 
@@ -52,7 +52,7 @@ void ColourFrame::chooseColour(model::ColorCode code) {
 }
 
 void ColourFrame::reflect() {
-    Shape1->setColour(paletteColour(context_.state.currentColor));
+    indicator_->setColour(paletteColour(context_.state.currentColor));
 }
 
 }  // namespace tavrolin::ui

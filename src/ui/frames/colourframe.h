@@ -20,7 +20,7 @@ class ColourFrame : public QGroupBox {
     void reflect();
 
     EditorContext& context_;
-    ColourSwatch* Shape1;  // the current colour
+    ColourSwatch* indicator_;  // "Shape1", the current colour
 };
 
 }  // namespace tavrolin::ui

@@ -74,20 +74,21 @@ ContactFrame::ContactFrame(QWidget* parent) : QGroupBox(tr("Kontakt na autora:")
     makeLabel(this, "Label13", licenceName(), QRect(60, 110, 60, 16));
     makeLabel(this, "Label15", tr("slobodný softvér"), QRect(8, 126, 113, 16));
     makeLabel(this, "Label10", tr("Dokumenty:"), QRect(8, 148, 113, 16));
-    Label11 = new LinkLabel(tr("návod"), localDocument(QStringLiteral("README.md")), this);
-    Label11->setObjectName(QStringLiteral("Label11"));
-    Label11->setGeometry(8, 172, 113, 16);
-    Label14 = new LinkLabel(tr("text licencie"), localDocument(QStringLiteral("LICENSE")), this);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setGeometry(8, 192, 113, 16);
-    for (QLabel* link : {Label11, Label14}) {
+    guideLink_ = new LinkLabel(tr("návod"), localDocument(QStringLiteral("README.md")), this);
+    guideLink_->setObjectName(QStringLiteral("Label11"));
+    guideLink_->setGeometry(8, 172, 113, 16);
+    licenceLink_ =
+        new LinkLabel(tr("text licencie"), localDocument(QStringLiteral("LICENSE")), this);
+    licenceLink_->setObjectName(QStringLiteral("Label14"));
+    licenceLink_->setGeometry(8, 192, 113, 16);
+    for (QLabel* link : {guideLink_, licenceLink_}) {
         QPalette palette = link->palette();
         palette.setColor(QPalette::WindowText, kValueColour);
         link->setPalette(palette);
         link->installEventFilter(this);
     }
     for (QWidget* area : findChildren<QWidget*>()) {
-        if (area != Label11 && area != Label14) {
+        if (area != guideLink_ && area != licenceLink_) {
             clearUnderlinesOnHover(area);
         }
     }
@@ -101,18 +102,18 @@ void ContactFrame::clearUnderlinesOnHover(QWidget* area) {
 }
 
 void ContactFrame::resetLinkUnderlines() {
-    setUnderlined(Label11, false);
-    setUnderlined(Label14, false);
+    setUnderlined(guideLink_, false);
+    setUnderlined(licenceLink_, false);
 }
 
-void ContactFrame::Label11_MouseMove() {
-    setUnderlined(Label11, true);
-    setUnderlined(Label14, false);
+void ContactFrame::guideHovered() {
+    setUnderlined(guideLink_, true);
+    setUnderlined(licenceLink_, false);
 }
 
-void ContactFrame::Label14_MouseMove() {
-    setUnderlined(Label14, true);
-    setUnderlined(Label11, false);
+void ContactFrame::licenceHovered() {
+    setUnderlined(licenceLink_, true);
+    setUnderlined(guideLink_, false);
 }
 
 bool ContactFrame::pointerIsOnAreaItself(QObject* watched, const QMouseEvent* event) const {
@@ -124,10 +125,10 @@ bool ContactFrame::pointerIsOnAreaItself(QObject* watched, const QMouseEvent* ev
 
 bool ContactFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == Label11) {
-            Label11_MouseMove();
-        } else if (watched == Label14) {
-            Label14_MouseMove();
+        if (watched == guideLink_) {
+            guideHovered();
+        } else if (watched == licenceLink_) {
+            licenceHovered();
         } else if (pointerIsOnAreaItself(watched, static_cast<QMouseEvent*>(event))) {
             resetLinkUnderlines();
         }

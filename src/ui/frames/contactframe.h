@@ -27,11 +27,11 @@ class ContactFrame : public QGroupBox {
   private:
     void resetLinkUnderlines();
     bool pointerIsOnAreaItself(QObject* watched, const QMouseEvent* event) const;
-    void Label11_MouseMove();
-    void Label14_MouseMove();
+    void guideHovered();
+    void licenceHovered();
 
-    QLabel* Label11;  // the guide
-    QLabel* Label14;  // the licence text
+    QLabel* guideLink_;    // "Label11"
+    QLabel* licenceLink_;  // "Label14"
     QSet<const QObject*> areas_;
 };
 

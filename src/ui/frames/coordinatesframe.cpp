@@ -8,15 +8,16 @@ CoordinatesFrame::CoordinatesFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Súradnice:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame1"));
     makeLabel(this, "Label1", QStringLiteral("X:"), QRect(8, 18, 16, 16));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("0"), QRect(24, 18, 36, 16), kValueColour);
+    columnValue_ =
+        makeLabel(this, "Label3", QStringLiteral("0"), QRect(24, 18, 36, 16), kValueColour);
     makeLabel(this, "Label2", QStringLiteral("Y:"), QRect(64, 18, 16, 16));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("0"), QRect(80, 18, 36, 16), kValueColour);
+    rowValue_ = makeLabel(this, "Label4", QStringLiteral("0"), QRect(80, 18, 36, 16), kValueColour);
     connect(&context_, &EditorContext::stateChanged, this, &CoordinatesFrame::reflect);
 }
 
 void CoordinatesFrame::reflect() {
-    Label3->setText(QString::number(context_.state.pointerCellX));
-    Label4->setText(QString::number(context_.state.pointerCellY));
+    columnValue_->setText(QString::number(context_.state.pointerCellX));
+    rowValue_->setText(QString::number(context_.state.pointerCellY));
 }
 
 }  // namespace tavrolin::ui

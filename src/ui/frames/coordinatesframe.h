@@ -19,8 +19,8 @@ class CoordinatesFrame : public QGroupBox {
     void reflect();
 
     EditorContext& context_;
-    QLabel* Label3;  // column
-    QLabel* Label4;  // row
+    QLabel* columnValue_;  // "Label3"
+    QLabel* rowValue_;     // "Label4"
 };
 
 }  // namespace tavrolin::ui

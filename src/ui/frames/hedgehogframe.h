@@ -19,11 +19,11 @@ class HedgehogFrame : public QGroupBox {
     HedgehogFrame(EditorContext& context, QWidget* parent);
 
   private:
-    void Picture6_Click();
-    void Picture6_MouseMove(int buttons, QPointF position);
-    void Command25_Click();
-    void Command14_Click();
-    void Command12_Click();
+    void hedgehogBoxClicked();
+    void hedgehogBoxPointerMoved(int buttons, QPointF position);
+    void showHedgehog();
+    void eraseHedgehog();
+    void insertHedgehog();
 
     EditorContext& context_;
 };

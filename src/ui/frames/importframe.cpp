@@ -10,23 +10,23 @@ ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
     setObjectName(QStringLiteral("Frame4"));
     makeLabel(this, "Label5", tr("Tieto farby nahradiť čiernou:"), QRect(8, 16, 113, 30),
               kValueColour);
-    Check5 = makeCheckBox(this, "Check5", tr("čierna"), QRect(8, 48, 56, 16));
-    Check3 = makeCheckBox(this, "Check3", tr("zelená"), QRect(64, 48, 60, 16));
-    Check1 = makeCheckBox(this, "Check1", tr("biela"), QRect(8, 64, 56, 16));
-    Check2 = makeCheckBox(this, "Check2", tr("modrá"), QRect(64, 64, 60, 16));
-    Check4 = makeCheckBox(this, "Check4", tr("červená"), QRect(8, 80, 70, 16));
-    auto* pomocnaobr = new PictureBoxView(context.state.importBox, 0, this);
-    pomocnaobr->setObjectName(QStringLiteral("pomocnaobr"));
-    pomocnaobr->move(0, 104);
-    clearLinkUnderlinesOver({pomocnaobr});
+    blackBox_ = makeCheckBox(this, "Check5", tr("čierna"), QRect(8, 48, 56, 16));
+    greenBox_ = makeCheckBox(this, "Check3", tr("zelená"), QRect(64, 48, 60, 16));
+    whiteBox_ = makeCheckBox(this, "Check1", tr("biela"), QRect(8, 64, 56, 16));
+    blueBox_ = makeCheckBox(this, "Check2", tr("modrá"), QRect(64, 64, 60, 16));
+    redBox_ = makeCheckBox(this, "Check4", tr("červená"), QRect(8, 80, 70, 16));
+    auto* importBoxView = new PictureBoxView(context.state.importBox, 0, this);
+    importBoxView->setObjectName(QStringLiteral("pomocnaobr"));
+    importBoxView->move(0, 104);
+    clearLinkUnderlinesOver({importBoxView});
 }
 
 exchange::ImportColours ImportFrame::importColours() const {
-    return {.white = Check1->isChecked(),
-            .blue = Check2->isChecked(),
-            .green = Check3->isChecked(),
-            .red = Check4->isChecked(),
-            .black = Check5->isChecked()};
+    return {.white = whiteBox_->isChecked(),
+            .blue = blueBox_->isChecked(),
+            .green = greenBox_->isChecked(),
+            .red = redBox_->isChecked(),
+            .black = blackBox_->isChecked()};
 }
 
 }  // namespace tavrolin::ui

@@ -22,11 +22,11 @@ class ImportFrame : public QGroupBox {
     exchange::ImportColours importColours() const;
 
   private:
-    QCheckBox* Check1;  // "biela"
-    QCheckBox* Check2;  // "modrá"
-    QCheckBox* Check3;  // "zelená"
-    QCheckBox* Check4;  // "červená"
-    QCheckBox* Check5;  // "čierna"
+    QCheckBox* whiteBox_;  // "Check1" "biela"
+    QCheckBox* blueBox_;   // "Check2" "modrá"
+    QCheckBox* greenBox_;  // "Check3" "zelená"
+    QCheckBox* redBox_;    // "Check4" "červená"
+    QCheckBox* blackBox_;  // "Check5" "čierna"
 };
 
 }  // namespace tavrolin::ui

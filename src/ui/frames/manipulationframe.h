@@ -16,13 +16,13 @@ class ManipulationFrame : public QGroupBox {
     ManipulationFrame(EditorContext& context, QWidget* parent);
 
   private:
-    void Command13_Click();
-    void Command24_Click();
-    void Command11_Click();
+    void flipHorizontally();
+    void flipVertically();
+    void undo();
     void reflect();
 
     EditorContext& context_;
-    QPushButton* Command11;  // "Naspäť"
+    QPushButton* undoButton_;  // "Command11" "Naspäť"
 };
 
 }  // namespace tavrolin::ui

@@ -24,37 +24,38 @@ MenuFrame::MenuFrame(EditorContext& context, const ImportFrame& importFrame,
       pictureFiles_(pictureFiles),
       toolbox_(toolbox) {
     setObjectName(QStringLiteral("Frame2"));
-    auto* Command2 = makeButton(this, "Command2", tr("Ulož"), QRect(8, 16, 57, 25));
-    auto* Command1 = makeButton(this, "Command1", tr("Otvor"), QRect(64, 16, 57, 25));
-    auto* Command3 = makeButton(this, "Command3", tr("Nový"), QRect(8, 40, 113, 25));
-    auto* Command4 = makeButton(this, "Command4", tr("Exportuj obrázok"), QRect(8, 64, 57, 33));
-    auto* Command5 = makeButton(this, "Command5", tr("Importuj obrázok"), QRect(64, 64, 57, 33));
-    clickOnKeys(*Command3, {Qt::CTRL | Qt::Key_N});
-    clickOnKeys(*Command1, {Qt::CTRL | Qt::Key_O});
-    clickOnKeys(*Command2, {Qt::CTRL | Qt::Key_S});
-    clickOnKeys(*Command4, {Qt::CTRL | Qt::Key_E});
-    clickOnKeys(*Command5, {Qt::CTRL | Qt::Key_I});
-    connect(Command1, &QPushButton::clicked, this, &MenuFrame::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MenuFrame::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &MenuFrame::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &MenuFrame::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &MenuFrame::Command5_Click);
+    auto* saveButton = makeButton(this, "Command2", tr("Ulož"), QRect(8, 16, 57, 25));
+    auto* openButton = makeButton(this, "Command1", tr("Otvor"), QRect(64, 16, 57, 25));
+    auto* newButton = makeButton(this, "Command3", tr("Nový"), QRect(8, 40, 113, 25));
+    auto* exportButton = makeButton(this, "Command4", tr("Exportuj obrázok"), QRect(8, 64, 57, 33));
+    auto* importButton =
+        makeButton(this, "Command5", tr("Importuj obrázok"), QRect(64, 64, 57, 33));
+    clickOnKeys(*newButton, {Qt::CTRL | Qt::Key_N});
+    clickOnKeys(*openButton, {Qt::CTRL | Qt::Key_O});
+    clickOnKeys(*saveButton, {Qt::CTRL | Qt::Key_S});
+    clickOnKeys(*exportButton, {Qt::CTRL | Qt::Key_E});
+    clickOnKeys(*importButton, {Qt::CTRL | Qt::Key_I});
+    connect(openButton, &QPushButton::clicked, this, &MenuFrame::openPicture);
+    connect(saveButton, &QPushButton::clicked, this, &MenuFrame::savePicture);
+    connect(newButton, &QPushButton::clicked, this, &MenuFrame::newPicture);
+    connect(exportButton, &QPushButton::clicked, this, &MenuFrame::exportPicture);
+    connect(importButton, &QPushButton::clicked, this, &MenuFrame::importPicture);
 }
 
-void MenuFrame::Command1_Click() {
+void MenuFrame::openPicture() {
     pictureFiles_.open();
 }
 
-void MenuFrame::Command2_Click() {
+void MenuFrame::savePicture() {
     pictureFiles_.save();
 }
 
-void MenuFrame::Command3_Click() {
+void MenuFrame::newPicture() {
     model::newPicture(context_.state);
     context_.changed();
 }
 
-void MenuFrame::Command4_Click() {
+void MenuFrame::exportPicture() {
     model::EditorState& state = context_.state;
     state.fileName =
         context_.prompts.saveFileName({tr("Exportuj obrázok"), tr("(obrázky *.bmp)|*.bmp")});
@@ -71,7 +72,7 @@ void MenuFrame::Command4_Click() {
     context_.changed();
 }
 
-void MenuFrame::Command5_Click() {
+void MenuFrame::importPicture() {
     model::EditorState& state = context_.state;
     state.fileName = context_.prompts.openFileName(
         {tr("Importovať obrázok"),

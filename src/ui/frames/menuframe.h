@@ -30,11 +30,11 @@ class MenuFrame : public QGroupBox {
     // the user asks; "as is" for any other file.
     FitAnswer::Choice offerFit(const QString& path);
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
+    void openPicture();
+    void savePicture();
+    void newPicture();
+    void exportPicture();
+    void importPicture();
 
     EditorContext& context_;
     const ImportFrame& importFrame_;

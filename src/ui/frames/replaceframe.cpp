@@ -49,17 +49,18 @@ ReplaceFrame::ReplaceFrame(EditorContext& context, QWidget* parent)
     QLabel* hint = makeLabel(this, "Label9", tr("Vyberte si, ktorá farba sa má zmeniť na inú."),
                              QRect(8, 16, 113, 30));
     clearLinkUnderlinesOver({this, hint});
-    Combo3 = makeColourList(this, "Combo3", QRect(8, 48, 113, 22));
+    fromList_ = makeColourList(this, "Combo3", QRect(8, 48, 113, 22));
     makeLabel(this, "Label20", tr("na"), QRect(8, 75, 22, 16));
-    Combo4 = makeColourList(this, "Combo4", QRect(32, 72, 89, 22));
-    Check6 = makeCheckBox(this, "Check6", tr("a aj opačne"), QRect(8, 93, 113, 18));
-    auto* Command16 = makeButton(this, "Command16", tr("Invertuj farby"), QRect(16, 120, 97, 25));
-    connect(Command16, &QPushButton::clicked, this, &ReplaceFrame::Command16_Click);
+    toList_ = makeColourList(this, "Combo4", QRect(32, 72, 89, 22));
+    bothWaysBox_ = makeCheckBox(this, "Check6", tr("a aj opačne"), QRect(8, 93, 113, 18));
+    auto* replaceButton =
+        makeButton(this, "Command16", tr("Invertuj farby"), QRect(16, 120, 97, 25));
+    connect(replaceButton, &QPushButton::clicked, this, &ReplaceFrame::replaceColours);
 }
 
-void ReplaceFrame::Command16_Click() {
-    ops::replaceColours(context_.state, chosenColour(*Combo3), chosenColour(*Combo4),
-                        Check6->isChecked());
+void ReplaceFrame::replaceColours() {
+    ops::replaceColours(context_.state, chosenColour(*fromList_), chosenColour(*toList_),
+                        bothWaysBox_->isChecked());
     context_.changed();
 }
 

@@ -18,12 +18,12 @@ class ReplaceFrame : public QGroupBox {
     ReplaceFrame(EditorContext& context, QWidget* parent);
 
   private:
-    void Command16_Click();
+    void replaceColours();
 
     EditorContext& context_;
-    QComboBox* Combo3;  // the colour to change
-    QComboBox* Combo4;  // the colour it becomes
-    QCheckBox* Check6;  // "a aj opačne"
+    QComboBox* fromList_;     // "Combo3", the colour to change
+    QComboBox* toList_;       // "Combo4", the colour it becomes
+    QCheckBox* bothWaysBox_;  // "Check6" "a aj opačne"
 };
 
 }  // namespace tavrolin::ui

@@ -22,21 +22,18 @@ class TextFrame : public QGroupBox {
     TextFrame(EditorContext& context, QWidget* parent);
 
   private:
-    void Command9_Click();
-    void Command10_Click();
-    void Command8_Click();
-    void Command15_Click();
-    void Command32_Click();
-    void Command30_Click();
-    void Command31_Click();
-    void Combo1_Change();
+    void showText();
+    void insertText();
+    void clearText();
+    void moveText(stamps::TextDirection direction);
+    void fontChanged();
     // The text, font and size as the controls hold them now.
     stamps::TextInput input() const;
 
     EditorContext& context_;
-    QLineEdit* Text1;
-    QComboBox* Combo1;  // font
-    QComboBox* Combo2;  // size in points
+    QLineEdit* textField_;  // "Text1"
+    QComboBox* fontList_;   // "Combo1"
+    QComboBox* sizeList_;   // "Combo2", in points
 };
 
 }  // namespace tavrolin::ui

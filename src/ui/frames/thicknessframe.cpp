@@ -47,30 +47,30 @@ ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Hrúbka:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame8"));
     // Thinner and thicker.
-    auto* Command6 = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
-    auto* Command7 = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
-    clickOnKeys(*Command6, {Qt::Key_Minus});
+    auto* thinnerButton = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
+    auto* thickerButton = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
+    clickOnKeys(*thinnerButton, {Qt::Key_Minus});
     // + without Shift on many keyboards is =.
-    clickOnKeys(*Command7, {Qt::Key_Plus, Qt::Key_Equal});
+    clickOnKeys(*thickerButton, {Qt::Key_Plus, Qt::Key_Equal});
     new ThicknessSamples(this);
-    Label16 = makeLabel(this, "Label16", QStringLiteral(">"), QRect(10, markerTop(1), 10, 13));
-    connect(Command6, &QPushButton::clicked, this, &ThicknessFrame::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &ThicknessFrame::Command7_Click);
+    marker_ = makeLabel(this, "Label16", QStringLiteral(">"), QRect(10, markerTop(1), 10, 13));
+    connect(thinnerButton, &QPushButton::clicked, this, &ThicknessFrame::thinner);
+    connect(thickerButton, &QPushButton::clicked, this, &ThicknessFrame::thicker);
     connect(&context_, &EditorContext::stateChanged, this, &ThicknessFrame::reflect);
 }
 
-void ThicknessFrame::Command6_Click() {
+void ThicknessFrame::thinner() {
     tools::makePenThinner(context_.state);
     context_.changed();
 }
 
-void ThicknessFrame::Command7_Click() {
+void ThicknessFrame::thicker() {
     tools::makePenThicker(context_.state);
     context_.changed();
 }
 
 void ThicknessFrame::reflect() {
-    Label16->move(Label16->x(), markerTop(context_.state.penWidth));
+    marker_->move(marker_->x(), markerTop(context_.state.penWidth));
 }
 
 }  // namespace tavrolin::ui

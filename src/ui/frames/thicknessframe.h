@@ -17,12 +17,12 @@ class ThicknessFrame : public QGroupBox {
     ThicknessFrame(EditorContext& context, QWidget* parent);
 
   private:
-    void Command6_Click();
-    void Command7_Click();
+    void thinner();
+    void thicker();
     void reflect();
 
     EditorContext& context_;
-    QLabel* Label16;  // ">" beside the current thickness
+    QLabel* marker_;  // "Label16", ">" beside the current thickness
 };
 
 }  // namespace tavrolin::ui

@@ -32,14 +32,15 @@ ToolboxFrame::ToolboxFrame(EditorContext& context, QWidget* parent) : QGroupBox(
     (new HedgehogFrame(context, this))->setGeometry(352, 8, 145, 153);
     (new ManipulationFrame(context, this))->setGeometry(240, 168, 257, 57);
     makeLabel(this, "Label19", tr("kalkulačka:"), QRect(240, 117, 100, 16));
-    auto* Option1 = makeOption(this, "Option1", QStringLiteral("Algebra FX 2.0"), 133);
-    Option2 = makeOption(this, "Option2", QStringLiteral("CFX 9850"), 147);
-    Option1->setChecked(true);
+    auto* monochromeOption = makeOption(this, "Option1", QStringLiteral("Algebra FX 2.0"), 133);
+    colourOption_ = makeOption(this, "Option2", QStringLiteral("CFX 9850"), 147);
+    monochromeOption->setChecked(true);
     clearLinkUnderlinesOver({this});
 }
 
 exchange::SaveVariant ToolboxFrame::calculatorVariant() const {
-    return Option2->isChecked() ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
+    return colourOption_->isChecked() ? exchange::SaveVariant::Colour
+                                      : exchange::SaveVariant::Monochrome;
 }
 
 }  // namespace tavrolin::ui

@@ -21,7 +21,7 @@ class ToolboxFrame : public QGroupBox {
     exchange::SaveVariant calculatorVariant() const;
 
   private:
-    QRadioButton* Option2;  // "CFX 9850", colour
+    QRadioButton* colourOption_;  // "Option2" "CFX 9850"
 };
 
 }  // namespace tavrolin::ui

@@ -30,8 +30,8 @@ ToolsFrame::ToolsFrame(EditorContext& context, QWidget* parent)
         connect(button, &QPushButton::clicked, this,
                 [this, which = tool->tool] { chooseTool(which); });
     }
-    Label18 = makeLabel(this, "Label18", tools::describeTool(model::kPen).captionShown(),
-                        QRect(8, 86, 94, 16));
+    activeToolLabel_ = makeLabel(this, "Label18", tools::describeTool(model::kPen).captionShown(),
+                                 QRect(8, 86, 94, 16));
     connect(&context_, &EditorContext::stateChanged, this, &ToolsFrame::reflect);
 }
 
@@ -41,7 +41,7 @@ void ToolsFrame::chooseTool(model::Tool tool) {
 }
 
 void ToolsFrame::reflect() {
-    Label18->setText(tools::describeTool(context_.state.currentTool).captionShown());
+    activeToolLabel_->setText(tools::describeTool(context_.state.currentTool).captionShown());
 }
 
 }  // namespace tavrolin::ui

@@ -21,7 +21,7 @@ class ToolsFrame : public QGroupBox {
     void reflect();
 
     EditorContext& context_;
-    QLabel* Label18;  // "aktívne: …"
+    QLabel* activeToolLabel_;  // "Label18" "aktívne: …"
 };
 
 }  // namespace tavrolin::ui

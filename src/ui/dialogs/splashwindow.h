@@ -9,11 +9,11 @@ namespace tavrolin::ui {
 
 // The splash window: the title picture for two seconds, or until it is clicked,
 // then the main window.
-class Form4 : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form4(std::function<void()> openMainWindow, QWidget* parent = nullptr);
+    explicit SplashWindow(std::function<void()> openMainWindow, QWidget* parent = nullptr);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -23,7 +23,7 @@ class Form4 : public QWidget {
     void closeSplash();
 
     std::function<void()> openMainWindow_;
-    QTimer* Timer1;
+    QTimer* closeTimer_;  // "Timer1"
     bool closing_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -40,7 +40,7 @@ QString droppedFile(const QMimeData* data) {
 
 }  // namespace
 
-Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
+MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Tavrolin v. 2.0 – obrázky pre kalkulačky Casio"));
     setWindowIcon(icons::programIcon());
@@ -53,56 +53,56 @@ Form1::Form1(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prom
     setMouseTracking(true);
 
     // The 1:1 preview.
-    auto* Picture2 = new PictureBoxView(context_.state.preview, 1, this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->move(8, 8);
+    auto* preview = new PictureBoxView(context_.state.preview, 1, this);
+    preview->setObjectName(QStringLiteral("Picture2"));
+    preview->move(8, 8);
     (new CoordinatesFrame(context_, this))->setGeometry(8, 80, 129, 41);
-    // Timer1 refreshes the preview twice a second; Timer2 and Timer3 complete the
+    // previewTimer refreshes the preview twice a second; loadTimer and saveTimer complete the
     // loading and the saving of a picture file.
-    auto* Timer1 = makeTimer(this, "Timer1");
-    auto* Timer2 = makeTimer(this, "Timer2");
-    auto* Timer3 = makeTimer(this, "Timer3");
+    auto* previewTimer = makeTimer(this, "Timer1");
+    auto* loadTimer = makeTimer(this, "Timer2");
+    auto* saveTimer = makeTimer(this, "Timer3");
     // Made before the file session, which asks it for the calculator chosen.
     auto* toolbox = new ToolboxFrame(context_, this);
     toolbox->setGeometry(144, 336, 505, 233);
-    pictureFiles_ = new PictureFileSession(context_, *Timer2, *Timer3, *toolbox, this);
+    pictureFiles_ = new PictureFileSession(context_, *loadTimer, *saveTimer, *toolbox, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
-    Frame2 = new MenuFrame(context_, *importFrame, *pictureFiles_, *toolbox, this);
-    Frame2->setGeometry(8, 128, 129, 105);
+    menuFrame_ = new MenuFrame(context_, *importFrame, *pictureFiles_, *toolbox, this);
+    menuFrame_->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
-    Picture1 = new CanvasView(context_.state, this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->move(144, 8);
-    Frame3 = new ContactFrame(this);
-    Frame3->setGeometry(656, 336, 129, 233);
+    canvasView_ = new CanvasView(context_.state, this);
+    canvasView_->setObjectName(QStringLiteral("Picture1"));
+    canvasView_->move(144, 8);
+    contactFrame_ = new ContactFrame(this);
+    contactFrame_->setGeometry(656, 336, 129, 233);
 
-    Timer1->start(500);
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(Picture1, &PictureBoxView::mouseMoved, this, &Form1::Picture1_MouseMove);
-    connect(Picture1, &PictureBoxView::clicked, this, &Form1::Picture1_Click);
-    connect(&context_, &EditorContext::stateChanged, Picture1, qOverload<>(&QWidget::update));
+    previewTimer->start(500);
+    connect(previewTimer, &QTimer::timeout, this, &MainWindow::refreshPreview);
+    connect(canvasView_, &PictureBoxView::mouseMoved, this, &MainWindow::canvasPointerMoved);
+    connect(canvasView_, &PictureBoxView::clicked, this, &MainWindow::canvasClicked);
+    connect(&context_, &EditorContext::stateChanged, canvasView_, qOverload<>(&QWidget::update));
     clearLinkUnderlinesOverTheirAreas();
-    Form_Load();
+    drawEmptyPicture();
     makeAccessible(*this, context_);
     setAcceptDrops(true);
 }
 
-void Form1::openPath(const QString& path) {
+void MainWindow::openPath(const QString& path) {
     if (exchange::formatOfFile(path) != exchange::PictureFormat::Image) {
         pictureFiles_->openFile(path);
     } else {
-        Frame2->importFile(path);
+        menuFrame_->importFile(path);
     }
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!droppedFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = droppedFile(event->mimeData());
     if (path.isEmpty()) {
         return;
@@ -114,34 +114,34 @@ void Form1::dropEvent(QDropEvent* event) {
         this, [this, path] { openPath(path); }, Qt::QueuedConnection);
 }
 
-void Form1::Form_Load() {
+void MainWindow::drawEmptyPicture() {
     model::drawGrid(context_.state);
     model::refreshPreview(context_.state);
     context_.changed();
 }
 
-void Form1::clearLinkUnderlinesOverTheirAreas() {
-    Frame3->clearUnderlinesOnHover(this);
-    clearLinkUnderlinesOver({Picture1});
+void MainWindow::clearLinkUnderlinesOverTheirAreas() {
+    contactFrame_->clearUnderlinesOnHover(this);
+    clearLinkUnderlinesOver({canvasView_});
     for (QWidget* area : findChildren<QWidget*>()) {
         if (clearsLinkUnderlines(*area)) {
-            Frame3->clearUnderlinesOnHover(area);
+            contactFrame_->clearUnderlinesOnHover(area);
         }
     }
 }
 
-void Form1::Picture1_MouseMove(int buttons, QPointF position) {
+void MainWindow::canvasPointerMoved(int buttons, QPointF position) {
     tools::pointerMoved(context_.state, buttons, static_cast<float>(position.x()),
                         static_cast<float>(position.y()));
     context_.changed();
 }
 
-void Form1::Picture1_Click() {
+void MainWindow::canvasClicked() {
     tools::canvasClicked(context_.state);
     context_.changed();
 }
 
-void Form1::Timer1_Timer() {
+void MainWindow::refreshPreview() {
     model::refreshPreview(context_.state);
 }
 

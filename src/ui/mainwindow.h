@@ -17,11 +17,11 @@ class PictureFileSession;
 
 // The main window: the enlarged canvas, the 1:1 preview and the frames of commands
 // around them. It owns the editor's state; each frame handles its own controls.
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form1(Prompts& prompts, QWidget* parent = nullptr);
+    explicit MainWindow(Prompts& prompts, QWidget* parent = nullptr);
 
     EditorContext& context() { return context_; }
 
@@ -35,16 +35,16 @@ class Form1 : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void Form_Load();
-    void Picture1_MouseMove(int buttons, QPointF position);
-    void Picture1_Click();
-    void Timer1_Timer();
+    void drawEmptyPicture();
+    void canvasPointerMoved(int buttons, QPointF position);
+    void canvasClicked();
+    void refreshPreview();
     void clearLinkUnderlinesOverTheirAreas();
 
     EditorContext context_;
-    CanvasView* Picture1;  // the enlarged canvas
-    ContactFrame* Frame3;
-    MenuFrame* Frame2;
+    CanvasView* canvasView_;  // "Picture1", the enlarged canvas
+    ContactFrame* contactFrame_;
+    MenuFrame* menuFrame_;
     PictureFileSession* pictureFiles_;
 };
 
