@@ -505,6 +505,30 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>súbor sa nepodarilo zapísať celý</source>
         <translation>the file could not be written in full</translation>
     </message>
+    <message>
+        <source>systém odmietol prácu so súborom (%1)</source>
+        <translation>the system refused the file (%1)</translation>
+    </message>
+    <message>
+        <source>priečinok neexistuje</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>cesta k súboru vedie cez súbor, nie cez priečinok</source>
+        <translation>the path to the file passes through a file, not a folder</translation>
+    </message>
+    <message>
+        <source>meno súboru je pridlhé</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>na disku už nie je miesto</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>disk je len na čítanie</source>
+        <translation>the disk is read-only</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>
@@ -560,6 +584,18 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>text licencie</source>
         <translation>licence text</translation>
+    </message>
+    <message>
+        <source>Dokument „%1“ sa nepodarilo otvoriť: v počítači nie je program, ktorý by ho zobrazil.</source>
+        <translation>The document “%1” could not be opened: no program on this computer can show it.</translation>
+    </message>
+    <message>
+        <source>Otvorí návod k programu v prehliadači</source>
+        <translation>Opens the program&apos;s guide in the browser</translation>
+    </message>
+    <message>
+        <source>Otvorí text licencie</source>
+        <translation>Opens the licence text</translation>
     </message>
 </context>
 <context>

@@ -355,7 +355,7 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            couleurs exactes de la palette et les deux variantes proches
            (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
            au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
-           «&#xa0;Sauver&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
+           «&#xa0;Enregistrer&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
            --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
            limite, le noir n&apos;est jamais gardé).
            --fit prend à la place n&apos;importe quelle image, comme la boîte de
@@ -514,6 +514,30 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>súbor sa nepodarilo zapísať celý</source>
         <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
     </message>
+    <message>
+        <source>systém odmietol prácu so súborom (%1)</source>
+        <translation>le système a refusé le fichier (%1)</translation>
+    </message>
+    <message>
+        <source>priečinok neexistuje</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>cesta k súboru vedie cez súbor, nie cez priečinok</source>
+        <translation>le chemin du fichier passe par un fichier, pas par un dossier</translation>
+    </message>
+    <message>
+        <source>meno súboru je pridlhé</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>na disku už nie je miesto</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>disk je len na čítanie</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>
@@ -569,6 +593,18 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>text licencie</source>
         <translation>texte de la licence</translation>
+    </message>
+    <message>
+        <source>Dokument „%1“ sa nepodarilo otvoriť: v počítači nie je program, ktorý by ho zobrazil.</source>
+        <translation>Impossible d’ouvrir le document «&#xa0;%1&#xa0;»&#xa0;: aucun programme de cet ordinateur ne sait l’afficher.</translation>
+    </message>
+    <message>
+        <source>Otvorí návod k programu v prehliadači</source>
+        <translation>Ouvre le mode d’emploi dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Otvorí text licencie</source>
+        <translation>Ouvre le texte de la licence</translation>
     </message>
 </context>
 <context>
@@ -737,7 +773,7 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>Naspäť</source>
-        <translation>Annuler</translation>
+        <translation>Défaire</translation>
     </message>
 </context>
 <context>
@@ -748,7 +784,7 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>Ulož</source>
-        <translation>Sauver</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Otvor</source>
