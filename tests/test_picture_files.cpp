@@ -9,6 +9,7 @@
 
 #include "catfile/catwriter.h"
 #include "exchange/failuretext.h"
+#include "exchange/g1mitemstext.h"
 #include "exchange/picturefileload.h"
 #include "exchange/picturefilesave.h"
 #include "exchange/savedcells.h"
@@ -174,6 +175,31 @@ class TestPictureFiles : public QObject {
         QCOMPARE(exchange::hasCellsToSave(
                      picture, colour ? SaveVariant::Colour : SaveVariant::Monochrome, colours),
                  any);
+    }
+
+    // What else a .g1m archive holds, for the question before a picture joins it.
+    void itemsOfAnArchive_data() {
+        QTest::addColumn<QString>("kinds");  // a letter an item: picture, capture, program, other
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("named") << "cpror"
+                               << "Capture 1, Pict 2, programy: 2, iné: 1";
+        QTest::newRow("four named") << "pppp"
+                                    << "Pict 1, Pict 2, Pict 3, Pict 4";
+        QTest::newRow("five counted") << "ppcpp"
+                                      << "obrázky: 5";
+    }
+    void itemsOfAnArchive() {
+        QFETCH(QString, kinds);
+        QFETCH(QString, text);
+        std::vector<g1mfile::G1mItem> items;
+        for (const QChar letter : kinds) {
+            const auto kind = g1mfile::G1mItem::Kind(QStringLiteral("pcro").indexOf(letter));
+            const int number = int(items.size()) + 1;
+            items.push_back(
+                {kind, (letter == u'c' ? "Capture " : "Pict ") + std::to_string(number)});
+        }
+        QCOMPARE(exchange::g1mItemsText(items), text);
     }
 
   private:
