@@ -456,6 +456,21 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     </message>
 </context>
 <context>
+    <name>tavrolin::exchange::ItemsText</name>
+    <message>
+        <source>obrázky: %1</source>
+        <translation>pictures: %1</translation>
+    </message>
+    <message>
+        <source>programy: %1</source>
+        <translation>programs: %1</translation>
+    </message>
+    <message>
+        <source>iné: %1</source>
+        <translation>other: %1</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::exchange::Reasons</name>
     <message>
         <source>nemáte povolenie</source>

@@ -465,6 +465,21 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
 </context>
 <context>
+    <name>tavrolin::exchange::ItemsText</name>
+    <message>
+        <source>obrázky: %1</source>
+        <translation>images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>programy: %1</source>
+        <translation>programmes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>iné: %1</source>
+        <translation>autres&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::exchange::Reasons</name>
     <message>
         <source>nemáte povolenie</source>
