@@ -9,8 +9,10 @@
 
 #include "catfile/catwriter.h"
 #include "exchange/failuretext.h"
+#include "exchange/g1mitemstext.h"
 #include "exchange/picturefileload.h"
 #include "exchange/picturefilesave.h"
+#include "exchange/savedcells.h"
 #include "pictureart.h"
 #include "testfiles.h"
 #include "withoutroot.h"
@@ -146,6 +148,58 @@ class TestPictureFiles : public QObject {
         QCOMPARE(exchange::failureText(saved.failure()), u"súbor sa nepodarilo zapísať celý"_s);
         QCOMPARE(fileBytes(path), QByteArray("old picture"));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
+    }
+
+    // A save keeps a cell only in a colour its file holds: black in the black-and-white
+    // files, a chosen one of red, blue and green in the colour file.
+    void cellsToSave_data() {
+        QTest::addColumn<QString>("art");  // cells (1..3, 1)
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("chosen");  // red 1, blue 2, green 4
+        QTest::addColumn<bool>("any");
+        QTest::newRow("black") << u"..#"_s << false << 7 << true;
+        QTest::newRow("colours only") << u"rbg"_s << false << 7 << false;
+        QTest::newRow("black in colour") << u"#.."_s << true << 7 << false;
+        QTest::newRow("green") << u"..g"_s << true << 7 << true;
+        QTest::newRow("red and blue, green chosen") << u"rb."_s << true << 4 << false;
+        QTest::newRow("blue chosen") << u"r.b"_s << true << 2 << true;
+    }
+    void cellsToSave() {
+        QFETCH(QString, art);
+        QFETCH(bool, colour);
+        QFETCH(int, chosen);
+        QFETCH(bool, any);
+        model::PictureGrid picture;
+        pictureart::draw(picture, 1, 1, {art});
+        const catfile::SaveColours colours{(chosen & 1) != 0, (chosen & 2) != 0, (chosen & 4) != 0};
+        QCOMPARE(exchange::hasCellsToSave(
+                     picture, colour ? SaveVariant::Colour : SaveVariant::Monochrome, colours),
+                 any);
+    }
+
+    // What else a .g1m archive holds, for the question before a picture joins it.
+    void itemsOfAnArchive_data() {
+        QTest::addColumn<QString>("kinds");  // a letter an item: picture, capture, program, other
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("named") << "cpror"
+                               << "Capture 1, Pict 2, programy: 2, iné: 1";
+        QTest::newRow("four named") << "pppp"
+                                    << "Pict 1, Pict 2, Pict 3, Pict 4";
+        QTest::newRow("five counted") << "ppcpp"
+                                      << "obrázky: 5";
+    }
+    void itemsOfAnArchive() {
+        QFETCH(QString, kinds);
+        QFETCH(QString, text);
+        std::vector<g1mfile::G1mItem> items;
+        for (const QChar letter : kinds) {
+            const auto kind = g1mfile::G1mItem::Kind(QStringLiteral("pcro").indexOf(letter));
+            const int number = int(items.size()) + 1;
+            items.push_back(
+                {kind, (letter == u'c' ? "Capture " : "Pict ") + std::to_string(number)});
+        }
+        QCOMPARE(exchange::g1mItemsText(items), text);
     }
 
   private:

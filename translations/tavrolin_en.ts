@@ -266,17 +266,29 @@
         <translation>--pict is for .g1m files</translation>
     </message>
     <message>
+        <source>%1 is no .g1m file to add the picture to; --new replaces it</source>
+        <translation>%1 is no .g1m file to add the picture to; --new replaces it</translation>
+    </message>
+    <message>
+        <source>%1: other items kept: %2</source>
+        <translation>%1: other items kept: %2</translation>
+    </message>
+    <message>
+        <source>--new is for encode into a .g1m file</source>
+        <translation>--new is for encode into a .g1m file</translation>
+    </message>
+    <message>
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help</source>
         <translation>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help</translation>
@@ -314,8 +326,12 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear.
+           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -362,8 +378,12 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear.
+           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -433,6 +453,21 @@ family (by its content) as &quot;Open&quot; opens it, any other file imported as
 Qt&apos;s own options (-platform, -style, ...) are accepted too.
 Exit status: 0 when the editor closes, 2 for wrong arguments.
 </translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::exchange::ItemsText</name>
+    <message>
+        <source>obrázky: %1</source>
+        <translation>pictures: %1</translation>
+    </message>
+    <message>
+        <source>programy: %1</source>
+        <translation>programs: %1</translation>
+    </message>
+    <message>
+        <source>iné: %1</source>
+        <translation>other: %1</translation>
     </message>
 </context>
 <context>
@@ -528,6 +563,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>disk je len na čítanie</source>
         <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>súbor obsahuje program, nie obrázok</source>
+        <translation>the file holds a program, not a picture</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,8 @@ QString reasonText(const model::Failure& failure) {
             return Reasons::tr("súbor je skrátený");
         case model::FailureReason::NoPictureInside:
             return Reasons::tr("súbor neobsahuje žiaden obrázok");
+        case model::FailureReason::ProgramInside:
+            return Reasons::tr("súbor obsahuje program, nie obrázok");
         case model::FailureReason::PictureMissing:
             return Reasons::tr("súbor neobsahuje obrázok „%1“").arg(detail);
         case model::FailureReason::WriteCutShort:

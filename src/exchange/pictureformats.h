@@ -12,9 +12,11 @@ enum class PictureFormat {
     Image,  // anything else: an image for the import
 };
 
-// What an existing file is: a .g1m or .g1r by its content (the inverted "USBPower"),
-// whatever its name; a .cat by its name or by a first line that starts as "Otvor"
-// expects a picture file's header to; any other file, readable or not, an image.
+// What an existing file is: a .g1m or .g1r by its content (the inverted "USBPower", or
+// its start in a shorter file), whatever its name, or by its name when it is too short
+// to hold that (an empty file named *.g1m); a .cat by its name or by a first line that
+// starts as "Otvor" expects a picture file's header to; any other file, readable or
+// not, an image.
 PictureFormat formatOfFile(const QString& path);
 
 // The format a picture is written in, by the name chosen: a .g1m file for a name

@@ -24,6 +24,7 @@ enum class FailureReason {
     WrongControlBytes,  // a binary file's control bytes do not match its size
     BinaryCutShort,     // a binary file ends before its contents do
     NoPictureInside,    // a file of several records holds no picture
+    ProgramInside,      // a picture file's one record is a program
     PictureMissing,     // the picture asked for is not in the file (detail: its name)
     WriteCutShort,      // a file being written could not be written to its end
     FolderMissing,      // the folder a file is to be written in does not exist

@@ -91,6 +91,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
             mono = true;
         } else if (argument == u"--colour") {
             colour = true;
+        } else if (argument == u"--new") {
+            request.newG1mFile = true;
         } else if (argument == u"--colours") {
             if (++i == arguments.size()) {
                 return Failure(QCoreApplication::translate("tavrolin-cat",
@@ -145,6 +147,11 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     if (command != u"encode" && fitArguments.given()) {
         return Failure(
             QCoreApplication::translate("tavrolin-cat", "--fit and its options are for encode"));
+    }
+    if (request.newG1mFile && (command != u"encode" || exchange::formatForSaving(request.output) !=
+                                                           exchange::PictureFormat::G1m)) {
+        return Failure(
+            QCoreApplication::translate("tavrolin-cat", "--new is for encode into a .g1m file"));
     }
     if (request.record != 0 && command != u"show" && command != u"decode") {
         return Failure(
@@ -240,7 +247,7 @@ QString usageLine() {
         "[--colours red,blue,green]\n"
         "            [--fit [contain|cover] [--dither diffuse|ordered|none] "
         "[--threshold 0-255] [--invert]]\n"
-        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N]\n"
+        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new]\n"
         "       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]\n"
         "       tavrolin-cat list IN.cat|IN.g1m\n"
         "       tavrolin-cat --help");
@@ -279,8 +286,12 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, "Pict N" with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear.
+           OUT ending in .g1m: the picture as "Pict N" with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; "Pict N" replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there.
   show     Prints the picture as 64 lines of 128 characters: '.' white,
            '#' black, 'R' red, 'B' blue, 'G' green. --record and --pict as
            for decode.
