@@ -8,8 +8,8 @@ namespace tavrolin::catfile {
 
 namespace {
 
-// The planes onto a white picture made in place: the picture is the bulk of the
-// result, and one name returned is not copied again.
+// The planes onto a white picture made inside the result itself: the picture is its
+// bulk, and a result returned by its name is not copied again.
 model::Result<DecodedCatFile> planesOf(CatItemReader& reader, LoadFormat format,
                                        LoadColours colours) {
     model::Result<DecodedCatFile> result = DecodedCatFile{};
