@@ -237,8 +237,18 @@ class TestCatFileRead : public QObject {
         QTest::newRow("program only, two records") << program + list << 1 << "none@0";
         QTest::newRow("one program record") << program << 1 << "program@0";
         QTest::newRow("no header line: one record") << "junk\r\n" + kMono << 1 << "key@1";
-        QTest::newRow("second picture damaged")
-            << list + withLines(kColour, {6}, "Width:12") << 1 << "key@10";
+        const QByteArray damaged = list + withLines(kColour, {6}, "Width:12");
+        QTest::newRow("second picture damaged") << damaged << 1 << "key@10";
+        // Plane lines are taken as they are decoded: their ends must be found all the same.
+        QTest::newRow("archive, bare LF")
+            << QByteArray(program + list + picture).replace("\r\n", "\n") << 1 << "PICT1";
+        QTest::newRow("archive, lone CR, damaged")
+            << QByteArray(damaged).replace("\r\n", "\r") << 1 << "key@10";
+        QTest::newRow("last line without its end") << picture.chopped(2) << 1 << "PICT1";
+        QTest::newRow("plane line of 20 digits")
+            << withLines(picture, {11}, QByteArray(20, '0')) << 1 << "PICT1";
+        QTest::newRow("header key inside a line")
+            << withLines(picture, {4}, "File Name:%Header Record") << 1 << "%Header Record";
     }
     void records() {
         QFETCH(QByteArray, file);
@@ -254,6 +264,7 @@ class TestCatFileRead : public QObject {
             QCOMPARE(QStringLiteral("%1@%2").arg(QLatin1String(kind)).arg(failure.line), expected);
             return;
         }
+        QVERIFY(!decoded.value().end);
         const auto chosen = pictureRecord(view(file), record);
         QCOMPARE(
             QString::fromLatin1(chosen.value().name.data(), qsizetype(chosen.value().name.size())),

@@ -1,57 +1,34 @@
 #include "catfile/catitemreader.h"
 
-#include <cstdint>
-#include <cstring>
+#include "catfile/delimiterscan.h"
 
 namespace tavrolin::catfile {
 
-namespace {
-
-constexpr bool isDelimiter(char c) {
-    return c == ',' || c == '\r' || c == '\n';
-}
-
-// Whether any byte of the word is `c`: the classic test for a zero byte, on word ^ c.
-// Exact as a yes or no, whatever the byte order.
-constexpr bool hasByte(std::uint64_t word, unsigned char c) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    const std::uint64_t x = word ^ (kOnes * c);
-    return ((x - kOnes) & ~x & kHighBits) != 0;
-}
-
-}  // namespace
-
-std::optional<std::string_view> CatItemReader::next() {
+std::optional<std::string_view> CatItemReader::next(std::size_t clean) {
     if (atEnd()) {
         return std::nullopt;
     }
     const std::size_t start = position_;
-    std::size_t end = start;
-    // Eight bytes a step over the item's body (a data line is 32 digits), then byte by
-    // byte through the word that holds the delimiter.
-    while (end + sizeof(std::uint64_t) <= bytes_.size()) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes_.data() + end, sizeof word);
-        if (hasByte(word, ',') || hasByte(word, '\r') || hasByte(word, '\n')) {
-            break;
-        }
-        end += sizeof word;
+    // A line's end right after the clean bytes, as after a plane line's digits, needs no
+    // search.
+    std::size_t end = start + clean;
+    if (end < bytes_.size() && !endsItem(bytes_[end])) {
+        end = findItemEnd(bytes_, end);
     }
-    while (end < bytes_.size() && !isDelimiter(bytes_[end])) {
-        ++end;
-    }
-    position_ = end;
     itemLine_ = line_;
+    position_ = end;
     if (end < bytes_.size()) {
-        // CR LF is one line end, not an empty item between two.
-        const bool crLf = bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n';
-        position_ += crLf ? 2 : 1;
-        if (bytes_[end] != ',') {
+        const char delimiter = bytes_[end];
+        ++position_;
+        if (delimiter != ',') {
             ++line_;
+            // CR LF is one line end, not an empty item between two.
+            if (delimiter == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n') {
+                ++position_;
+            }
         }
     }
-    return bytes_.substr(start, end - start);
+    return std::string_view(bytes_.data() + start, end - start);
 }
 
 }  // namespace tavrolin::catfile

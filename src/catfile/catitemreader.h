@@ -17,7 +17,14 @@ class CatItemReader {
         : bytes_(bytes), line_(firstLine), itemLine_(firstLine - 1) {}
 
     // The next item, or nothing once the bytes are used up.
-    std::optional<std::string_view> next();
+    std::optional<std::string_view> next() { return next(0); }
+
+    // The next item, whose first `clean` bytes the caller has seen to hold no delimiter
+    // (they are among those ahead() gave): its end is searched for only after them.
+    std::optional<std::string_view> next(std::size_t clean);
+
+    // Up to `count` bytes after the last item taken, without taking them.
+    std::string_view ahead(std::size_t count) const { return bytes_.substr(position_, count); }
 
     bool atEnd() const { return position_ >= bytes_.size(); }
 

@@ -6,6 +6,23 @@
 
 namespace tavrolin::catfile {
 
+namespace {
+
+// The planes onto a white picture made inside the result itself: the picture is its
+// bulk, and a result returned by its name is not copied again.
+model::Result<DecodedCatFile> planesOf(CatItemReader& reader, LoadFormat format,
+                                       LoadColours colours) {
+    model::Result<DecodedCatFile> result = DecodedCatFile{};
+    DecodedCatFile& decoded = result.value();
+    decoded.loadFormat = format;
+    decoded.end = format == LoadFormat::Monochrome
+                      ? applyMonochromePlanes(reader, decoded.picture)
+                      : applyColourPlanes(reader, decoded.picture, colours);
+    return result;
+}
+
+}  // namespace
+
 model::Result<DecodedCatFile> decodeCatFile(std::string_view bytes, LoadColours colours,
                                             int record) {
     const model::Result<CatRecord> chosen = pictureRecord(bytes, record);
@@ -17,12 +34,7 @@ model::Result<DecodedCatFile> decodeCatFile(std::string_view bytes, LoadColours 
     if (!header.loadValid) {
         return header.failure;
     }
-    DecodedCatFile decoded;
-    decoded.loadFormat = header.loadFormat;
-    decoded.end = header.loadFormat == LoadFormat::Monochrome
-                      ? applyMonochromePlanes(reader, decoded.picture)
-                      : applyColourPlanes(reader, decoded.picture, colours);
-    return decoded;
+    return planesOf(reader, header.loadFormat, colours);
 }
 
 }  // namespace tavrolin::catfile

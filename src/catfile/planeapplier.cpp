@@ -17,148 +17,182 @@ using model::PictureGrid;
 
 namespace {
 
-// The items the planes need, in file order. Where the file ends early the rest stay
-// empty: lines without values, which leave their cells as they are.
-template <std::size_t Count>
-struct Items {
-    std::array<std::string_view, Count> items{};
-    FileEnd end;
-};
+constexpr std::size_t kLineBytes = 16;
+constexpr std::size_t kPlaneBytes = kPlaneLines * kLineBytes;
 
-template <std::size_t Count>
-Items<Count> takeItems(CatItemReader& reader) {
-    Items<Count> taken;
-    for (std::string_view& item : taken.items) {
-        const std::optional<std::string_view> next = reader.next();
-        if (!next) {
-            taken.end = reader.line();
-            break;
-        }
-        item = *next;
-    }
-    return taken;
-}
-
-constexpr int kByteColumns = model::kColumns / 8;
-
-// What a plane does to a cell: a set bit makes it setCode; a clear bit makes it
-// clearCode when the plane clears, and leaves it otherwise.
+// What a plane does to a cell: a set bit makes it setCode; a clear bit makes it white
+// when the plane clears, and leaves it otherwise.
 struct PlaneRule {
     ColorCode setCode;
     bool clears;
-    ColorCode clearCode;
 };
 
-// A decoded plane in the picture's order, row by row, byte column by byte column, so
-// that the planes of a file are applied a picture row at a time. Every byte is written
-// by decodePlane, hence no initialisers.
-struct Layer {
-    std::array<std::uint8_t, model::kRows * kByteColumns> set;
-    std::array<std::uint8_t, model::kRows * kByteColumns> known;
-    PlaneRule rule;
+// What the planes read so far make of the cells, in the planes' own order: byte i of
+// line n at 16 (n - 1) + i, its bits the cells of that byte of the line. For each cell
+// the low `Bits` bits of the code it takes, and whether any plane gave it one. Bits,
+// not cells, so a line costs a few instructions however many planes a file holds.
+template <int Bits>
+struct PlaneCodes {
+    std::array<std::array<std::uint8_t, kPlaneBytes>, Bits> codeBits{};
+    std::array<std::uint8_t, kPlaneBytes> given{};
 };
 
-constexpr int byteIndex(int y, int column) {
-    return (y - 1) * kByteColumns + (column - 1);
+// Eight bytes as a word and back; the operations on them treat each byte alike, so
+// byte order does not matter.
+std::uint64_t wordAt(const std::uint8_t* bytes) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
 }
 
-void decodePlane(std::span<const std::string_view, kPlaneLines> lines, PlaneRule rule,
-                 Layer& layer) {
-    layer.rule = rule;
-    for (int n = 1; n <= kPlaneLines; ++n) {
-        const PlaneLineBits line = decodePlaneLine(lines[n - 1], n);
-        const int column = (line.firstX + 7) / 8;
-        for (int i = 0; i < 16; ++i) {
-            const int index = byteIndex(line.firstRow - i, column);
-            layer.set[index] = line.set[i];
-            layer.known[index] = line.known[i];
+void storeWord(std::uint64_t word, std::uint8_t* bytes) {
+    std::memcpy(bytes, &word, sizeof word);
+}
+
+// A line of a later plane over what the earlier ones gave, eight bytes a step.
+template <int Bits>
+void addLine(PlaneCodes<Bits>& codes, const PlaneLineBits& line, int n, PlaneRule rule) {
+    const std::uint64_t clears = rule.clears ? ~std::uint64_t{0} : 0;
+    std::array<std::uint64_t, Bits> codeBits;
+    for (int bit = 0; bit < Bits; ++bit) {
+        codeBits[bit] = ((rule.setCode >> bit) & 1) != 0 ? ~std::uint64_t{0} : 0;
+    }
+    for (std::size_t half = 0; half < kLineBytes; half += sizeof(std::uint64_t)) {
+        const std::size_t at = kLineBytes * std::size_t(n - 1) + half;
+        const std::uint64_t set = wordAt(line.set.data() + half);
+        const std::uint64_t known = wordAt(line.known.data() + half);
+        const std::uint64_t written = known & (set | clears);
+        const std::uint64_t setCells = set & known;
+        for (int bit = 0; bit < Bits; ++bit) {
+            std::uint8_t* bits = &codes.codeBits[bit][at];
+            storeWord((wordAt(bits) & ~written) | (setCells & codeBits[bit]), bits);
         }
+        storeWord(wordAt(&codes.given[at]) | written, &codes.given[at]);
     }
 }
 
-// A byte's bits, most significant first, spread to a 16-bit mask (all ones or zero) each.
-constexpr auto kSpread = [] {
-    std::array<std::array<std::uint16_t, 8>, 256> spread{};
+// A byte's bits, most significant first, one a cell: 1 where the bit is set, else 0.
+using Cells = std::array<std::uint16_t, 8>;
+constexpr auto kCellBits = [] {
+    std::array<Cells, 256> cells{};
     for (unsigned value = 0; value < 256; ++value) {
         for (unsigned bit = 0; bit < 8; ++bit) {
-            spread[value][bit] = ((value >> (7 - bit)) & 1U) != 0 ? 0xFFFFU : 0U;
+            cells[value][bit] = static_cast<std::uint16_t>((value >> (7 - bit)) & 1U);
         }
     }
-    return spread;
+    return cells;
 }();
 
-// Applies the layers in order, a later one winning, a picture row at a time. The row's
-// plane bits are spread to masks as wide as a cell, so choosing a cell's code is plain
-// masking: no branch on the picture's bits (as good as random), and the compiler can
-// do many cells an instruction.
-void applyLayers(std::span<const Layer> layers, PictureGrid& picture) {
-    using Lanes = std::array<std::uint16_t, model::kColumns>;
-    Lanes row;
-    Lanes known;
-    Lanes set;
+// Writes the codes into the picture, eight cells at a time. Line n holds byte column
+// c = 16 - (n - 1) div 4, its byte i row 64 - 16 ((n - 1) mod 4) - i, so the byte of
+// row y in column c lies at 64 (16 - c) + 64 - y. A cell's code is plain arithmetic on
+// its bits, a code bit being set only where a plane gave the cell its code: no branch
+// on the picture (as good as random), and the compiler does eight cells in a few
+// instructions. Unless every cell was given a code, those that were not keep theirs.
+template <int Bits, bool KeepUngiven>
+void writeCodes(const PlaneCodes<Bits>& codes, PictureGrid& picture) {
     for (int y = 1; y <= model::kRows; ++y) {
-        for (int x = 1; x <= model::kColumns; ++x) {
-            row[x - 1] = static_cast<std::uint16_t>(picture.at(x, y));
-        }
-        for (const Layer& layer : layers) {
-            for (int column = 1; column <= kByteColumns; ++column) {
-                const int index = byteIndex(y, column);
-                const std::size_t first = 8 * std::size_t(column - 1);
-                std::memcpy(&known[first], kSpread[layer.known[index]].data(), 16);
-                std::memcpy(&set[first], kSpread[layer.set[index]].data(), 16);
+        for (int column = 1; column <= model::kColumns / 8; ++column) {
+            const auto at = static_cast<std::size_t>(64 * (16 - column) + 64 - y);
+            std::int16_t* first = &picture.at(8 * column - 7, y);
+            Cells cells{};
+            if constexpr (KeepUngiven) {
+                const Cells& given = kCellBits[codes.given[at]];
+                std::memcpy(cells.data(), first, sizeof cells);
+                for (std::size_t k = 0; k < cells.size(); ++k) {
+                    cells[k] = static_cast<std::uint16_t>(cells[k] & (given[k] - 1U));
+                }
             }
-            const auto clears = static_cast<std::uint16_t>(layer.rule.clears ? 0xFFFFU : 0U);
-            const auto setCode = static_cast<std::uint16_t>(layer.rule.setCode);
-            const auto clearCode = static_cast<std::uint16_t>(layer.rule.clearCode);
-            for (std::size_t x = 0; x < row.size(); ++x) {
-                const auto write = static_cast<std::uint16_t>(known[x] & (set[x] | clears));
-                const auto value =
-                    static_cast<std::uint16_t>((set[x] & setCode) | (~set[x] & clearCode));
-                row[x] = static_cast<std::uint16_t>((row[x] & ~write) | (value & write));
+            for (int bit = 0; bit < Bits; ++bit) {
+                const Cells& ones = kCellBits[codes.codeBits[bit][at]];
+                for (std::size_t k = 0; k < cells.size(); ++k) {
+                    cells[k] = static_cast<std::uint16_t>(cells[k] | (ones[k] << bit));
+                }
             }
-        }
-        for (int x = 1; x <= model::kColumns; ++x) {
-            picture.at(x, y) = static_cast<ColorCode>(row[x - 1]);
+            std::memcpy(first, cells.data(), sizeof cells);
         }
     }
+}
+
+// The planes of a whole file give every cell its code, so the picture's own need not
+// be looked at.
+template <int Bits>
+void writeCodes(const PlaneCodes<Bits>& codes, PictureGrid& picture) {
+    std::uint8_t allGiven = 0xFF;
+    for (const std::uint8_t given : codes.given) {
+        allGiven &= given;
+    }
+    if (allGiven == 0xFF) {
+        writeCodes<Bits, false>(codes, picture);
+    } else {
+        writeCodes<Bits, true>(codes, picture);
+    }
+}
+
+// Whether every cell of the line has a value: it was 32 digits.
+bool allKnown(const PlaneLineBits& line) {
+    return (wordAt(line.known.data()) & wordAt(line.known.data() + 8)) == ~std::uint64_t{0};
+}
+
+// Reads the planes in file order, `gap` lines not looked at before each but the first,
+// adds those with a rule (the others are read past) and writes the codes they give.
+// `Bits` is enough for every rule's code.
+template <int Bits>
+FileEnd applyPlanes(CatItemReader& reader, std::span<const std::optional<PlaneRule>> planes,
+                    int gap, PictureGrid& picture) {
+    PlaneCodes<Bits> codes;
+    FileEnd end;
+    for (std::size_t k = 0; k < planes.size() && !end; ++k) {
+        for (int n = k == 0 ? 1 : 1 - gap; n <= kPlaneLines && !end; ++n) {
+            if (n < 1 || !planes[k]) {
+                end = reader.next() ? FileEnd() : reader.line();
+                continue;
+            }
+            // A line of 32 digits, as almost every line is, is decoded where it lies:
+            // digits are no delimiters, so only its end is searched for.
+            PlaneLineBits line = decodePlaneLine(reader.ahead(kDigitsPerLine), n);
+            if (allKnown(line)) {
+                reader.next(kDigitsPerLine);
+            } else if (const std::optional<std::string_view> item = reader.next()) {
+                line = decodePlaneLine(*item, n);
+            } else {
+                end = reader.line();
+                continue;
+            }
+            addLine(codes, line, n, *planes[k]);
+        }
+    }
+    writeCodes(codes, picture);
+    return end;
 }
 
 }  // namespace
 
 FileEnd applyMonochromePlanes(CatItemReader& reader, PictureGrid& picture) {
+    constexpr PlaneRule kBlackOnWhite{model::kBlack, true};
+    constexpr std::array<std::optional<PlaneRule>, 2> kPlanes = {kBlackOnWhite, kBlackOnWhite};
     constexpr int kEmptyLines = 1;
-    const auto taken = takeItems<2 * kPlaneLines + kEmptyLines>(reader);
-    constexpr PlaneRule kBlackOnWhite{model::kBlack, true, model::kWhite};
-    const std::span<const std::string_view> all(taken.items);
-    std::array<Layer, 2> layers;
-    decodePlane(all.first<kPlaneLines>(), kBlackOnWhite, layers[0]);
-    decodePlane(all.subspan<kPlaneLines + kEmptyLines, kPlaneLines>(), kBlackOnWhite, layers[1]);
-    applyLayers(layers, picture);
-    return taken.end;
+    constexpr int kBlackBits = 1;
+    return applyPlanes<kBlackBits>(reader, kPlanes, kEmptyLines, picture);
 }
 
 FileEnd applyColourPlanes(CatItemReader& reader, PictureGrid& picture, LoadColours colours) {
-    constexpr int kStride = kPlaneLines + kColourSeparatorLines;
-    const auto taken = takeItems<kPlaneLines + (kColourPlanes - 1) * kStride>(reader);
     const std::array<bool, kColourPlanes> ticked = {colours.red, colours.blue, colours.green,
                                                     colours.white};
     constexpr std::array<PlaneRule, kColourPlanes> kRules = {{
-        {model::kRed, true, model::kWhite},
-        {model::kBlue, false, model::kWhite},
-        {model::kGreen, false, model::kWhite},
-        {model::kWhite, false, model::kWhite},
+        {model::kRed, true},
+        {model::kBlue, false},
+        {model::kGreen, false},
+        {model::kWhite, false},
     }};
-    // In file order, so a later plane wins; unticked planes are left out.
-    const std::span<const std::string_view> all(taken.items);
-    std::array<Layer, kColourPlanes> layers;
-    std::size_t count = 0;
+    std::array<std::optional<PlaneRule>, kColourPlanes> planes;
     for (std::size_t k = 0; k < kRules.size(); ++k) {
         if (ticked[k]) {
-            decodePlane(all.subspan(k * kStride).first<kPlaneLines>(), kRules[k], layers[count++]);
+            planes[k] = kRules[k];
         }
     }
-    applyLayers(std::span(layers).first(count), picture);
-    return taken.end;
+    constexpr int kColourBits = 3;  // green, the highest, is 4
+    return applyPlanes<kColourBits>(reader, planes, kColourSeparatorLines, picture);
 }
 
 }  // namespace tavrolin::catfile
