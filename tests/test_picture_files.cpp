@@ -183,7 +183,7 @@ class TestPictureFiles : public QObject {
         QTest::addColumn<QString>("text");
         QTest::newRow("none") << QString() << QString();
         QTest::newRow("named") << "cpror"
-                               << "Capture 1, Pict 2, programy: 2, iné: 1";
+                               << "Snímka 1, Pict 2, programy: 2, iné: 1";
         QTest::newRow("four named") << "pppp"
                                     << "Pict 1, Pict 2, Pict 3, Pict 4";
         QTest::newRow("five counted") << "ppcpp"

@@ -469,6 +469,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>iné: %1</source>
         <translation>other: %1</translation>
     </message>
+    <message>
+        <source>Snímka %1</source>
+        <translation>Capture %1</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::exchange::Reasons</name>

@@ -478,6 +478,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>iné: %1</source>
         <translation>autres&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Snímka %1</source>
+        <translation>Capture %1</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::exchange::Reasons</name>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <string_view>
 
 namespace tavrolin::exchange {
 
@@ -14,7 +15,18 @@ class ItemsText {
     Q_DECLARE_TR_FUNCTIONS(tavrolin::exchange::ItemsText)
 };
 
+// How the archive reader names a capture.
+constexpr std::string_view kCaptureName = "Capture ";
+
 }  // namespace
+
+QString g1mPictureName(const std::string& name) {
+    if (name.starts_with(kCaptureName)) {
+        return ItemsText::tr("Snímka %1")
+            .arg(QString::fromStdString(name.substr(kCaptureName.size())));
+    }
+    return QString::fromStdString(name);
+}
 
 QString g1mItemsText(const std::vector<g1mfile::G1mItem>& items) {
     QStringList pictures;
@@ -26,7 +38,7 @@ QString g1mItemsText(const std::vector<g1mfile::G1mItem>& items) {
         } else if (item.kind == g1mfile::G1mItem::Kind::Other) {
             ++others;
         } else {
-            pictures << QString::fromStdString(item.name);
+            pictures << g1mPictureName(item.name);
         }
     }
     QStringList parts;

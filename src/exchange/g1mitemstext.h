@@ -12,4 +12,8 @@ namespace tavrolin::exchange {
 // "Pict 2, Capture 1, programy: 3, iné: 2". Empty for no items.
 QString g1mItemsText(const std::vector<g1mfile::G1mItem>& items);
 
+// A picture's or capture's name as the user reads it: "Pict 3" as the calculator calls
+// it, a capture in the user's words ("Snímka 1").
+QString g1mPictureName(const std::string& name);
+
 }  // namespace tavrolin::exchange
