@@ -171,11 +171,11 @@ class TestFilesWindow : public QObject {
             u"art 1,1 ..r | is undo=0"_s);
         row(".g1m cut short",
             u"draw 3,1 r | answer cut.g1m | click Command1 | settled | "
-            u"said Súbor nemôžem načítať! | said Dôvod: veľkosť v hlavičke nesedí s dĺžkou | "
+            u"said kalkulačky radu fx-9860G! | said Dôvod: súbor je skrátený | "
             u"art 1,1 ..r | is undo=0"_s);
         row(".g1m saved without a number",
             u"answer p.g1m | click Command2 | said - | answer p.g1m | click Command1 | settled | "
-            u"said Súbor nemôžem načítať!"_s);
+            u"said kalkulačky radu fx-9860G!"_s);
         row(".g1m saved and opened",
             u"dab 1,1 | click Image3 | dab 2,1 | number 7 | answer p.g1m | click Command2 | "_s +
                 mono +

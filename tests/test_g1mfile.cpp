@@ -176,6 +176,7 @@ class TestG1mFile : public QObject {
         QTest::newRow("header cut") << good.first(0x1F) << cut << false;
         QTest::newRow("add-in") << changed(8, 0x31 ^ 0xF3) << noPicture << false;
         QTest::newRow("size field") << good + '\0' << int(FailureReason::WrongSizeField) << false;
+        QTest::newRow("cut after the header") << good.chopped(1) << cut << false;
         QTest::newRow("control 1")
             << changed(0x0E, 1) << int(FailureReason::WrongControlBytes) << false;
         QTest::newRow("control 2")

@@ -1053,5 +1053,9 @@ Reason: %1.</translation>
         <source>Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka zostal biely.</source>
         <translation>The picture in the file is incomplete: the file “%1” ends at line %2. The rest of the picture stayed white.</translation>
     </message>
+    <message>
+        <source>Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
+        <translation>I cannot read the file as a picture for the fx-9860G family of calculators!</translation>
+    </message>
 </context>
 </TS>

@@ -1062,5 +1062,9 @@ Raison&#xa0;: %1.</translation>
         <source>Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka zostal biely.</source>
         <translation>L&apos;image du fichier est incomplète&#xa0;: le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2. Le reste de l&apos;image est resté blanc.</translation>
     </message>
+    <message>
+        <source>Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
+        <translation>Je ne peux pas lire ce fichier comme une image pour les calculatrices de la famille fx-9860G&#xa0;!</translation>
+    </message>
 </context>
 </TS>

@@ -36,6 +36,11 @@ model::Outcome checkStandardHeader(std::string_view bytes) {
         return failure(model::FailureReason::NoPictureInside);
     }
     const std::uint32_t size = readBigEndian(header, kSizeOffset, 4);
+    // A file shorter than its header says was cut short; a longer one is not what the
+    // header describes.
+    if (size > bytes.size()) {
+        return failure(model::FailureReason::BinaryCutShort);
+    }
     if (size != bytes.size()) {
         return failure(model::FailureReason::WrongSizeField);
     }

@@ -4,6 +4,7 @@
 
 #include "exchange/failuretext.h"
 #include "exchange/g1mfileio.h"
+#include "exchange/g1mitemstext.h"
 #include "g1mfile/g1mwriter.h"
 #include "model/canvas.h"
 #include "model/newpicture.h"
@@ -20,7 +21,7 @@ int chosenEntry(Prompts& prompts, const std::vector<g1mfile::G1mEntry>& entries)
     }
     QStringList names;
     for (const g1mfile::G1mEntry& entry : entries) {
-        names << QString::fromStdString(entry.name);
+        names << exchange::g1mPictureName(entry.name);
     }
     return prompts.choosePicture(names);
 }
@@ -30,7 +31,7 @@ int chosenEntry(Prompts& prompts, const std::vector<g1mfile::G1mEntry>& entries)
 void openG1mFile(EditorContext& context, const QString& path) {
     const auto entries = exchange::readG1mFile(path);
     if (!entries) {
-        context.prompts.message(loadErrorMessage(entries.failure()));
+        context.prompts.message(g1mLoadErrorMessage(entries.failure()));
         return;
     }
     const int chosen = chosenEntry(context.prompts, entries.value());

@@ -19,6 +19,14 @@ QString loadErrorMessage(const model::Failure& failure) {
                .arg(exchange::failureText(failure));
 }
 
+QString g1mLoadErrorMessage(const model::Failure& failure) {
+    return QCoreApplication::translate(
+               "tavrolin::ui::picturefilemessages",
+               "Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!") +
+           QCoreApplication::translate("tavrolin::ui::picturefilemessages", "\n\nDôvod: %1.")
+               .arg(exchange::failureText(failure));
+}
+
 QString cutShortMessage(const QString& path, int lastLine) {
     return QCoreApplication::translate(
                "tavrolin::ui::picturefilemessages",
