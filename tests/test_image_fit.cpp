@@ -2,8 +2,10 @@
 #include <QTest>
 #include <functional>
 
+#include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/imagefit.h"
+#include "exchange/imagescan.h"
 #include "pictureart.h"
 
 using namespace tavrolin;
@@ -72,6 +74,50 @@ class TestImageFit : public QObject {
         const QString path = folder.filePath(QStringLiteral("image.png"));
         QVERIFY(image.save(path));
         QCOMPARE(exchange::imageNeedsFitting(path), needed);
+    }
+
+    // A calculator picture saved as a JPEG at the usual quality 75 is one still, and
+    // imports as drawn; a grey one is more.
+    void jpegPicture() {
+        model::PictureGrid drawnCells;
+        const QImage lines = screenSized([&](int x, int y) {
+            const bool ink = x % 7 == 0 || y % 5 == 0 || (x - 64) * (x - 64) + y * y == 900;
+            drawnCells.at(x + 1, y + 1) = ink ? model::kBlack : model::kWhite;
+            return grey(ink ? 0 : 255);
+        });
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("picture.jpg"));
+        QVERIFY(lines.save(path, "JPEG", 75));
+        QVERIFY(!exchange::imageNeedsFitting(path));
+        QVERIFY(exchange::scanImageFile(path, {}).value().usedCellsEqual(drawnCells));
+        QVERIFY(plain(grey(128)).save(path, "JPEG", 75));
+        QVERIFY(exchange::imageNeedsFitting(path));
+    }
+
+    // An image that must be decoded whole to be scaled (a grey PNG) is read up to the
+    // limit, and beyond it refused with its size; here with a limit of 2 MB, 1024 × 512
+    // at the four bytes a pixel Qt decodes it in.
+    void sizeLimit_data() {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("at the limit") << 512 << true;
+        QTest::newRow("a row more") << 513 << false;
+    }
+    void sizeLimit() {
+        QFETCH(int, height);
+        QFETCH(bool, read);
+        QImage image(1024, height, QImage::Format_Grayscale8);
+        image.fill(0);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("grey.png"));
+        QVERIFY(image.save(path));
+        const model::Result<QImage> fitted = exchange::readImageToFit(path, 2);
+        QCOMPARE(fitted.ok(), read);
+        if (!read) {
+            QCOMPARE(fitted.failure().reason, model::FailureReason::ImageTooLarge);
+            QCOMPARE(exchange::failureText(fitted.failure()),
+                     QStringLiteral("obrázok má 1024 × 513 bodov, to je priveľa"));
+        }
     }
 
     void fitsAsDrawn_data() {
