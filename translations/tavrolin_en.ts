@@ -474,10 +474,6 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <translation>it is not a bmp, jpg, gif or png image</translation>
     </message>
     <message>
-        <source>obrázok je priveľký na načítanie (%1)</source>
-        <translation>the image is too large to load (%1)</translation>
-    </message>
-    <message>
         <source>veľkosť v hlavičke nesedí s dĺžkou súboru</source>
         <translation>the size in the header does not match the file&apos;s length</translation>
     </message>
@@ -504,6 +500,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>súbor sa nepodarilo zapísať celý</source>
         <translation>the file could not be written in full</translation>
+    </message>
+    <message>
+        <source>obrázok má %1 × %2 bodov, to je priveľa</source>
+        <translation>the image has %1 × %2 pixels, that is too many</translation>
     </message>
 </context>
 <context>
