@@ -143,6 +143,9 @@ class TestImageFit : public QObject {
         // A quarter of the way to black: the pattern's first four cells of sixteen.
         QTest::newRow("ordered") << plain(grey(191)) << fit(Ordered) << QRect(1, 1, 4, 4)
                                  << "....\n.#.#\n....\n.#.#";
+        // Half way: the errors of one row shape the next.
+        QTest::newRow("diffused") << plain(grey(128)) << fit(Diffuse) << QRect(1, 1, 8, 3)
+                                  << ".#.#.#.#\n#.#.#.#.\n.#.#.#.#";
         // Bright as the eye sees it: a pure green looks light, a pure blue dark.
         QTest::newRow("green, threshold 150")
             << plain(qRgb(0, 255, 0)) << fit(Threshold, 150) << QRect(1, 1, 1, 1) << ".";
@@ -247,6 +250,7 @@ class TestImageFit : public QObject {
         }
         // A pure green is as bright as a grey of 182.
         QTest::newRow("green") << plain(qRgb(0, 255, 0)) << fit(Diffuse) << 1 - 182 / 255.0;
+        QTest::newRow("dark grey, ordered") << plain(grey(64)) << fit(Ordered) << 0.75;
         QTest::newRow("green, ordered") << plain(qRgb(0, 255, 0)) << fit(Ordered) << 5 / 16.0;
         // A quarter of the way from white to an ink.
         QTest::newRow("pink") << plain(qRgb(255, 192, 192)) << fit(Diffuse, 128, RedBlueGreen)
