@@ -190,8 +190,8 @@ class TestFilesWindow : public QObject {
         row("jpeg imported", u"answer stripe.jpg | click Command5 | art 1,1 ........########."_s);
         row("image too large to read",
             u"draw 64,32 # | answer huge.png | click Command5 | "
-            u"said Súbor „@huge.png“ nemôžem načítať ako obrázok!\n\nobrázok je priveľký na "
-            u"načítanie (30000 × 30000) | art 64,32 # | is undo=0"_s);
+            u"said Súbor „@huge.png“ nemôžem načítať ako obrázok!\n\nobrázok má 30000 × "
+            u"30000 bodov, to je priveľa | art 64,32 # | is undo=0"_s);
         row("exported and imported back",
             u"draw 1,1 #b/g. | draw 128,64 r | stop Timer1 | click Image3 | "
             u"drag 10,3 11,3 12,3 13,3 14,4 | answer p.bmp | click Command4 | "

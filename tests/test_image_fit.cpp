@@ -2,8 +2,10 @@
 #include <QTest>
 #include <functional>
 
+#include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/imagefit.h"
+#include "exchange/imagescan.h"
 #include "pictureart.h"
 
 using namespace tavrolin;
@@ -74,6 +76,50 @@ class TestImageFit : public QObject {
         QCOMPARE(exchange::imageNeedsFitting(path), needed);
     }
 
+    // A calculator picture saved as a JPEG at the usual quality 75 is one still, and
+    // imports as drawn; a grey one is more.
+    void jpegPicture() {
+        model::PictureGrid drawnCells;
+        const QImage lines = screenSized([&](int x, int y) {
+            const bool ink = x % 7 == 0 || y % 5 == 0 || (x - 64) * (x - 64) + y * y == 900;
+            drawnCells.at(x + 1, y + 1) = ink ? model::kBlack : model::kWhite;
+            return grey(ink ? 0 : 255);
+        });
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("picture.jpg"));
+        QVERIFY(lines.save(path, "JPEG", 75));
+        QVERIFY(!exchange::imageNeedsFitting(path));
+        QVERIFY(exchange::scanImageFile(path, {}).value().usedCellsEqual(drawnCells));
+        QVERIFY(plain(grey(128)).save(path, "JPEG", 75));
+        QVERIFY(exchange::imageNeedsFitting(path));
+    }
+
+    // An image that must be decoded whole to be scaled (a grey PNG) is read up to the
+    // limit, and beyond it refused with its size; here with a limit of 2 MB, 1024 × 512
+    // at the four bytes a pixel Qt decodes it in.
+    void sizeLimit_data() {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("at the limit") << 512 << true;
+        QTest::newRow("a row more") << 513 << false;
+    }
+    void sizeLimit() {
+        QFETCH(int, height);
+        QFETCH(bool, read);
+        QImage image(1024, height, QImage::Format_Grayscale8);
+        image.fill(0);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("grey.png"));
+        QVERIFY(image.save(path));
+        const model::Result<QImage> fitted = exchange::readImageToFit(path, 2);
+        QCOMPARE(fitted.ok(), read);
+        if (!read) {
+            QCOMPARE(fitted.failure().reason, model::FailureReason::ImageTooLarge);
+            QCOMPARE(exchange::failureText(fitted.failure()),
+                     QStringLiteral("obrázok má 1024 × 513 bodov, to je priveľa"));
+        }
+    }
+
     void fitsAsDrawn_data() {
         QTest::addColumn<QImage>("image");
         QTest::addColumn<FitOptions>("options");
@@ -94,9 +140,17 @@ class TestImageFit : public QObject {
             << gradient << fit(Threshold, 100) << QRect(49, 1, 4, 1) << "##..";
         QTest::newRow("inverted") << gradient << fit(Threshold, 100, BlackWhite, Contain, true)
                                   << QRect(77, 1, 4, 1) << "..##";
-        QTest::newRow("ordered") << gradient << fit(Ordered) << QRect(57, 1, 16, 4)
-                                 << ".#.#.#.#...#...#\n#.#.#.#.#.#.#.#.\n"
-                                    ".#.#.#.#.#.#.#.#\n#.#.#.#.#.#.#.#.";
+        // A quarter of the way to black: the pattern's first four cells of sixteen.
+        QTest::newRow("ordered") << plain(grey(191)) << fit(Ordered) << QRect(1, 1, 4, 4)
+                                 << "....\n.#.#\n....\n.#.#";
+        // Half way: the errors of one row shape the next.
+        QTest::newRow("diffused") << plain(grey(128)) << fit(Diffuse) << QRect(1, 1, 8, 3)
+                                  << ".#.#.#.#\n#.#.#.#.\n.#.#.#.#";
+        // Bright as the eye sees it: a pure green looks light, a pure blue dark.
+        QTest::newRow("green, threshold 150")
+            << plain(qRgb(0, 255, 0)) << fit(Threshold, 150) << QRect(1, 1, 1, 1) << ".";
+        QTest::newRow("blue, threshold 30")
+            << plain(qRgb(0, 0, 255)) << fit(Threshold, 30) << QRect(1, 1, 1, 1) << "#";
         QTest::newRow("chart, colour threshold")
             << chart << fit(Threshold, 128, RedBlueGreen) << QRect(1, 1, 5, 1) << "rbgg.";
         // Seven sixteenths of the way from white to red.
@@ -118,28 +172,102 @@ class TestImageFit : public QObject {
                  art);
     }
 
-    // Diffusion keeps an image's brightness: the share of ink cells follows it.
-    void diffusionKeepsTheBrightness_data() {
+    // A cell whose source is white or a colour of the calculator's screen is that colour
+    // under every way of dithering: no dots on white, no holes in a flat ink, white margins.
+    void exactColoursStayExact_data() {
         QTest::addColumn<QImage>("image");
-        QTest::addColumn<bool>("colourScreen");
+        QTest::addColumn<FitOptions>("options");
+        QTest::addColumn<QRect>("inkCells");  // the rest white
+        QTest::addColumn<model::ColorCode>("ink");
+        const QList<model::ColorCode> colourInks{model::kRed, model::kBlue, model::kGreen};
+        for (const FitColours colours : {BlackWhite, RedBlueGreen}) {
+            const auto inks = colours == BlackWhite ? QList{model::kBlack} : colourInks;
+            for (const FitDither dither : {Diffuse, Ordered, Threshold}) {
+                const FitOptions options = fit(dither, 128, colours);
+                const auto row = [&](const char* name, model::ColorCode ink) -> QTestData& {
+                    return QTest::addRow("%s, %d %d %d", name, int(colours), int(dither), int(ink));
+                };
+                const QRect screen(1, 1, model::kColumns, model::kRows);
+                row("white", 0) << plain(grey(255)) << options << QRect() << model::kBlack;
+                row("white shade", 0)
+                    << plain(qRgb(255, 252, 255)) << options << QRect() << model::kBlack;
+                for (const model::ColorCode ink : inks) {
+                    const QRgb shown = pictureart::paletteQRgb(ink);
+                    row("flat", ink) << plain(shown) << options << screen << ink;
+                    row("margins", ink) << drawn(256, 64, [=](int, int) { return shown; })
+                                        << options << QRect(1, 17, 128, 32) << ink;
+                    row("edge", ink)
+                        << screenSized([=](int x, int) { return x < 64 ? grey(255) : shown; })
+                        << options << QRect(65, 1, 64, 64) << ink;
+                }
+            }
+        }
+        QTest::newRow("green shade") << plain(qRgb(0, 132, 0)) << fit(Ordered, 128, RedBlueGreen)
+                                     << QRect(1, 1, model::kColumns, model::kRows) << model::kGreen;
+    }
+    void exactColoursStayExact() {
+        QFETCH(QImage, image);
+        QFETCH(FitOptions, options);
+        QFETCH(QRect, inkCells);
+        QFETCH(model::ColorCode, ink);
+        const model::PictureGrid picture = exchange::fitImage(image, options);
+        int wrong = 0;
+        model::PictureGrid::forEachUsedCell([&](int x, int y) {
+            wrong += picture.at(x, y) != (inkCells.contains(x, y) ? ink : model::kWhite);
+        });
+        QCOMPARE(wrong, 0);
+    }
+
+    // Transparency shows the white it stands on, and every choice applies to that.
+    void transparencyIsWhite_data() {
+        QTest::addColumn<FitOptions>("options");
+        for (const FitColours colours : {BlackWhite, RedBlueGreen}) {
+            for (const FitDither dither : {Diffuse, Ordered, Threshold}) {
+                QTest::addRow("%d %d", int(colours), int(dither))
+                    << fit(dither, 128, colours, Contain, true);
+            }
+        }
+    }
+    void transparencyIsWhite() {
+        QFETCH(FitOptions, options);
+        const auto circle = [](QRgb outside) {
+            return drawn(100, 100, [=](int x, int y) {
+                return (x - 50) * (x - 50) + (y - 50) * (y - 50) < 1600 ? grey(0) : outside;
+            });
+        };
+        QVERIFY(exchange::fitImage(circle(qRgba(0, 0, 0, 0)), options)
+                    .usedCellsEqual(exchange::fitImage(circle(grey(255)), options)));
+    }
+
+    // Both dithers keep an image's brightness: the share of ink cells follows it.
+    void ditherKeepsTheBrightness_data() {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<FitOptions>("options");
         QTest::addColumn<double>("inkShare");
         for (const int level : {40, 128, 220}) {
-            QTest::addRow("grey %d", level) << plain(grey(level)) << false << 1 - level / 255.0;
+            QTest::addRow("grey %d", level)
+                << plain(grey(level)) << fit(Diffuse) << 1 - level / 255.0;
         }
+        // A pure green is as bright as a grey of 182.
+        QTest::newRow("green") << plain(qRgb(0, 255, 0)) << fit(Diffuse) << 1 - 182 / 255.0;
+        QTest::newRow("dark grey, ordered") << plain(grey(64)) << fit(Ordered) << 0.75;
+        QTest::newRow("green, ordered") << plain(qRgb(0, 255, 0)) << fit(Ordered) << 5 / 16.0;
         // A quarter of the way from white to an ink.
-        QTest::newRow("pink") << plain(qRgb(255, 192, 192)) << true << 0.25;
+        QTest::newRow("pink") << plain(qRgb(255, 192, 192)) << fit(Diffuse, 128, RedBlueGreen)
+                              << 0.25;
+        QTest::newRow("pink, ordered")
+            << plain(qRgb(255, 192, 192)) << fit(Ordered, 128, RedBlueGreen) << 0.25;
     }
-    void diffusionKeepsTheBrightness() {
+    void ditherKeepsTheBrightness() {
         QFETCH(QImage, image);
-        QFETCH(bool, colourScreen);
+        QFETCH(FitOptions, options);
         QFETCH(double, inkShare);
-        const model::PictureGrid picture =
-            exchange::fitImage(image, fit(Diffuse, 128, colourScreen ? RedBlueGreen : BlackWhite));
+        const model::PictureGrid picture = exchange::fitImage(image, options);
         int inkCells = 0;
         model::PictureGrid::forEachUsedCell(
             [&](int x, int y) { inkCells += picture.at(x, y) != model::kWhite; });
         const double share = double(inkCells) / (model::kColumns * model::kRows);
-        QVERIFY2(qAbs(share - inkShare) <= 0.03, qPrintable(QString::number(share)));
+        QVERIFY2(qAbs(share - inkShare) <= 0.02, qPrintable(QString::number(share)));
     }
 };
 

@@ -207,6 +207,8 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("not a cat") << "show in.png" << 1 << "in.png:1: ";
         QTest::newRow("not an image")
             << "encode in.cat o.cat --mono" << 1 << "in.cat: nie je to obrázok";
+        QTest::newRow("too large")
+            << "encode huge.png o.cat --mono --fit" << 1 << "huge.png: obrázok má 30000 × 30000";
         QTest::newRow("missing folder") << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: ";
         QTest::newRow("folder as output") << "decode in.cat out.bmp" << 1 << "out.bmp: ";
         QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;
@@ -225,6 +227,10 @@ class TestTavrolinCat : public QObject {
                    QByteArray::fromStdString(g1mfile::g1mPictureFile({}, 1)));
         writeBytes(filePath(u"cut"_s), fileBytes(filePath(u"in.g1m"_s)).first(5));
         writeBytes(filePath(u"empty.G1R"_s), {});
+        writeBytes(filePath(u"huge.png"_s),  // the header of a 30000 × 30000 colour PNG
+                   QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200007530000075300802"
+                                       "000000e9456fed000000004944415435af061e0000000049454e"
+                                       "44ae426082"));
         QVERIFY(QDir(folder_->path()).mkdir(u"out.bmp"_s));
         const Run done = run(arguments);
         QCOMPARE(done.exitCode, status);

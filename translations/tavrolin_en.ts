@@ -513,10 +513,6 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <translation>it is not a bmp, jpg, gif or png image</translation>
     </message>
     <message>
-        <source>obrázok je priveľký na načítanie (%1)</source>
-        <translation>the image is too large to load (%1)</translation>
-    </message>
-    <message>
         <source>veľkosť v hlavičke nesedí s dĺžkou súboru</source>
         <translation>the size in the header does not match the file&apos;s length</translation>
     </message>
@@ -571,6 +567,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>súbor obsahuje program, nie obrázok</source>
         <translation>the file holds a program, not a picture</translation>
+    </message>
+    <message>
+        <source>obrázok má %1 × %2 bodov, to je priveľa</source>
+        <translation>the image has %1 × %2 pixels, that is too many</translation>
     </message>
 </context>
 <context>

@@ -522,10 +522,6 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <translation>ce n&apos;est pas une image bmp, jpg, gif ou png</translation>
     </message>
     <message>
-        <source>obrázok je priveľký na načítanie (%1)</source>
-        <translation>l&apos;image est trop grande pour être chargée (%1)</translation>
-    </message>
-    <message>
         <source>veľkosť v hlavičke nesedí s dĺžkou súboru</source>
         <translation>la taille dans l&apos;en-tête ne correspond pas à la longueur du fichier</translation>
     </message>
@@ -580,6 +576,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>súbor obsahuje program, nie obrázok</source>
         <translation>le fichier contient un programme, pas une image</translation>
+    </message>
+    <message>
+        <source>obrázok má %1 × %2 bodov, to je priveľa</source>
+        <translation>l&apos;image a %1 × %2 points, c&apos;est trop</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,8 @@ QString reasonText(const model::Failure& failure) {
         case model::FailureReason::NotAnImage:
             return Reasons::tr("nie je to obrázok bmp, jpg, gif ani png");
         case model::FailureReason::ImageTooLarge:
-            return Reasons::tr("obrázok je priveľký na načítanie (%1)").arg(detail);
+            return Reasons::tr("obrázok má %1 × %2 bodov, to je priveľa")
+                .arg(detail.section(u'x', 0, 0), detail.section(u'x', 1, 1));
         case model::FailureReason::WrongSizeField:
             return Reasons::tr("veľkosť v hlavičke nesedí s dĺžkou súboru");
         case model::FailureReason::WrongControlBytes:

@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <algorithm>
 
+#include "exchange/imagescan.h"
 #include "model/picturebox.h"
 
 namespace tavrolin::exchange {
@@ -14,7 +15,7 @@ constexpr QSize kDetail(2 * model::kColumns, 2 * model::kRows);
 
 }  // namespace
 
-model::Result<QImage> readImageToFit(const QString& path) {
+model::Result<QImage> readImageToFit(const QString& path, int limitMegabytes) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
@@ -26,12 +27,7 @@ model::Result<QImage> readImageToFit(const QString& path) {
             reader.setScaledSize((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)));
         }
     }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return model::Failure{model::FailureReason::NotAnImage, 0,
-                              reader.errorString().toStdString()};
-    }
-    return image;
+    return model::readImageWithin(reader, limitMegabytes);
 }
 
 bool imageNeedsFitting(const QString& path) {
@@ -42,9 +38,10 @@ bool imageNeedsFitting(const QString& path) {
     if (size.width() > model::kColumns || size.height() > model::kRows) {
         return true;
     }
-    // Loaded as the import loads it, so transparency counts as the white it shows.
+    // Loaded as the import loads it, so transparency counts as the white it shows and
+    // a JPEG's pixels as the palette colours they are near.
     model::PictureBox box(std::max(size.width(), 1), std::max(size.height(), 1));
-    if (size.isEmpty() || !box.load(path)) {
+    if (size.isEmpty() || !loadAsImported(box, path)) {
         return false;
     }
     for (int y = 0; y < size.height(); ++y) {

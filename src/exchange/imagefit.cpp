@@ -10,39 +10,22 @@ namespace {
 
 constexpr QSize kScreen(model::kColumns, model::kRows);
 
-// Calls visit(x, y, pixel) for every cell of a screen-sized 32-bit image.
-template <typename Visit>
-void forEachScreenPixel(const QImage& rgb, Visit&& visit) {
-    model::PictureGrid::forEachUsedCell(
-        [&](int x, int y) { visit(x, y, rgb.pixel(x - 1, y - 1)); });
-}
-
-// Ink where a pixel is darker than the threshold: black, or on the colour screen the
-// nearest of red, blue and green. Qt's own threshold is fixed at the middle.
-model::PictureGrid thresholdCells(const QImage& rgb, const FitOptions& options) {
-    model::PictureGrid picture;
-    forEachScreenPixel(rgb, [&](int x, int y, QRgb pixel) {
-        if (qGray(pixel) < options.threshold) {
-            picture.at(x, y) =
-                options.colours == FitColours::BlackWhite ? model::kBlack : nearestInk(pixel);
-        }
-    });
-    return picture;
-}
-
-model::PictureGrid blackCells(const QImage& mono) {
-    model::PictureGrid picture;
-    forEachScreenPixel(mono, [&](int x, int y, QRgb pixel) {
-        if (qGray(pixel) < 128) {
-            picture.at(x, y) = model::kBlack;
-        }
-    });
-    return picture;
+// The image as it looks on white: what every later step, inverting included, works on.
+QImage onWhite(const QImage& source) {
+    if (!source.hasAlphaChannel()) {
+        return source;
+    }
+    QImage flat(source.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(QPoint(0, 0), source);
+    return flat;
 }
 
 }  // namespace
 
-QImage fitToScreen(const QImage& source, FitMode mode, bool invert) {
+QImage fitToScreen(const QImage& image, FitMode mode, bool invert) {
+    const QImage source = onWhite(image);
     QRect from = source.rect();
     QSize to = source.size().scaled(kScreen, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     if (mode == FitMode::Cover) {
@@ -67,15 +50,15 @@ QImage fitToScreen(const QImage& source, FitMode mode, bool invert) {
 
 model::PictureGrid toCalculatorColours(const QImage& screen, const FitOptions& options) {
     const QImage rgb = screen.convertToFormat(QImage::Format_RGB32);
-    if (options.dither == FitDither::Threshold) {
-        return thresholdCells(rgb, options);
+    switch (options.dither) {
+        case FitDither::Diffuse:
+            return diffuseToScreen(rgb, options.colours);
+        case FitDither::Ordered:
+            return orderToScreen(rgb, options.colours);
+        case FitDither::Threshold:
+            break;
     }
-    const bool diffuse = options.dither == FitDither::Diffuse;
-    if (options.colours == FitColours::RedBlueGreen) {
-        return diffuse ? diffuseToInks(rgb) : orderToInks(rgb);
-    }
-    return blackCells(rgb.convertToFormat(
-        QImage::Format_Mono, Qt::MonoOnly | (diffuse ? Qt::DiffuseDither : Qt::OrderedDither)));
+    return thresholdToScreen(rgb, options.colours, options.threshold);
 }
 
 model::PictureGrid fitImage(const QImage& source, const FitOptions& options) {

@@ -29,8 +29,9 @@ struct FitOptions {
 };
 
 // The image scaled smoothly to the screen as the mode says and centred on white, one
-// pixel a cell. Transparent parts show the white.
-QImage fitToScreen(const QImage& source, FitMode mode, bool invert);
+// pixel a cell. Transparent parts are the white they show, before anything else, so
+// inverting turns them black.
+QImage fitToScreen(const QImage& image, FitMode mode, bool invert);
 
 // A screen-sized image in the calculator's colours, pixel (x − 1, y − 1) giving cell
 // (x, y).

@@ -10,7 +10,7 @@ model::Outcome importImage(model::EditorState& state, const QString& path,
                            const ImportColours& colours) {
     // Read the file before touching anything, so that a file that is no image costs
     // the user neither the picture nor the undo copy.
-    if (model::Outcome loaded = state.importBox.load(path); !loaded) {
+    if (model::Outcome loaded = loadAsImported(state.importBox, path); !loaded) {
         return loaded;
     }
     takeImportedPicture(state, model::pictureInBox(state.importBox, colours.kept()));

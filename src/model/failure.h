@@ -19,7 +19,7 @@ enum class FailureReason {
     HeaderKeyMismatch,  // a header line is not what it must be (line; detail: the key)
     NoPictureFormat,    // line 2 names no picture format (line)
     NotAnImage,         // no image format recognises the file
-    ImageTooLarge,      // an image too large to decode (detail: width × height)
+    ImageTooLarge,      // an image too large to decode (detail: its width x height)
     WrongSizeField,     // a binary file's size field differs from its length
     WrongControlBytes,  // a binary file's control bytes do not match its size
     BinaryCutShort,     // a binary file ends before its contents do

@@ -1,42 +1,13 @@
 #include "model/picturebox.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 
+#include "model/imagereading.h"
 #include "model/raster.h"
 
 namespace tavrolin::model {
-
-namespace {
-
-// What a whole image takes in memory once decoded, at four bytes a pixel.
-qint64 decodedBytes(QSize size) {
-    return qint64{4} * size.width() * size.height();
-}
-
-// The largest image decoded whole: a 20000 × 20000 photo still loads, a larger one is
-// refused before any memory is taken for it. Qt's own limit is raised to match.
-constexpr int kLargestImageMegabytes = 2048;
-constexpr qint64 kLargestImageBytes = qint64{kLargestImageMegabytes} * 1024 * 1024;
-
-// Why an image could not be read: the file is missing or refused, or no format knows it.
-Failure unreadableImage(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return {FailureReason::NotFound, 0, {}};
-    }
-    if (info.isDir()) {
-        return {FailureReason::IsFolder, 0, {}};
-    }
-    if (!info.isReadable()) {
-        return {FailureReason::NoPermission, 0, {}};
-    }
-    return {FailureReason::NotAnImage, 0, {}};
-}
-
-}  // namespace
 
 QRgb toQRgb(Rgb colour) {
     return qRgb(colour.red, colour.green, colour.blue);
@@ -131,24 +102,19 @@ void PictureBox::print(const QString& text) {
 }
 
 Outcome PictureBox::load(const QString& path) {
-    QImageReader::setAllocationLimit(kLargestImageMegabytes);
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect)) {
         reader.setClipRect(QRect(QPoint(0, 0), size).intersected(image_.rect()));
-    } else if (size.isValid() && decodedBytes(size) > kLargestImageBytes) {
-        return Failure{
-            FailureReason::ImageTooLarge, 0,
-            QStringLiteral("%1 × %2").arg(size.width()).arg(size.height()).toStdString()};
     }
-    const QImage loaded = reader.read();
-    if (loaded.isNull()) {
-        return unreadableImage(path);
+    const Result<QImage> loaded = readImageWithin(reader);
+    if (!loaded) {
+        return loaded.failure();
     }
     image_.fill(toQRgb(background_));
     // Transparent parts of a gif or png show the background, as on any box.
     QPainter painter(&image_);
-    painter.drawImage(QPoint(0, 0), loaded);
+    painter.drawImage(QPoint(0, 0), loaded.value());
     painter.end();
     changed(image_.rect());
     return Done{};

@@ -91,18 +91,20 @@ void MenuFrame::importFile(const QString& path) {
         const model::Outcome imported =
             exchange::importImage(state, state.fileName, importFrame_.importColours());
         if (!imported) {
-            // The advice on formats fits a file that no format knows; other reasons are
-            // told.
-            const model::Failure& failure = imported.failure();
-            QString message = tr("Súbor „%1“ nemôžem načítať ako obrázok!").arg(state.fileName);
-            message += failure.reason == model::FailureReason::NotAnImage
-                           ? tr(" Skontrolujte prosím, či je to obrázok bmp, jpg, "
-                                "gif alebo png.")
-                           : QStringLiteral("\n\n") + exchange::failureText(failure);
-            context_.prompts.message(message);
+            tellUnreadableImage(imported.failure());
         }
     }
     context_.changed();
+}
+
+void MenuFrame::tellUnreadableImage(const model::Failure& failure) {
+    // The advice on formats fits a file that no format knows; other reasons are told.
+    QString message = tr("Súbor „%1“ nemôžem načítať ako obrázok!").arg(context_.state.fileName);
+    message += failure.reason == model::FailureReason::NotAnImage
+                   ? tr(" Skontrolujte prosím, či je to obrázok bmp, jpg, "
+                        "gif alebo png.")
+                   : QStringLiteral("\n\n") + exchange::failureText(failure);
+    context_.prompts.message(message);
 }
 
 FitAnswer::Choice MenuFrame::offerFit(const QString& path) {
@@ -111,7 +113,9 @@ FitAnswer::Choice MenuFrame::offerFit(const QString& path) {
     }
     const model::Result<QImage> image = exchange::readImageToFit(path);
     if (!image) {
-        return FitAnswer::Choice::AsIs;  // the import says what is wrong with the file
+        // Too large to decode: its top-left corner would be no answer either.
+        tellUnreadableImage(image.failure());
+        return FitAnswer::Choice::Cancel;
     }
     lastFit_.colours = toolbox_.calculatorVariant() == exchange::SaveVariant::Colour
                            ? exchange::FitColours::RedBlueGreen

@@ -29,6 +29,8 @@ class MenuFrame : public QGroupBox {
     // Offers to fit an image that is more than a calculator picture, and fits it when
     // the user asks; "as is" for any other file.
     FitAnswer::Choice offerFit(const QString& path);
+    // "Súbor „…“ nemôžem načítať ako obrázok!" and why.
+    void tellUnreadableImage(const model::Failure& failure);
 
     void openPicture();
     void savePicture();
