@@ -230,7 +230,7 @@ class TestFilesWindow : public QObject {
         const QString pictures = u"(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*"_s;
         const QMap<QString, QString> filters{{u"Otvoriť obrázok"_s, pictures},
                                              {u"Uložiť obrázok"_s, pictures},
-                                             {u"Exportuj obrázok"_s, u"(obrázky *.bmp)|*.bmp"_s},
+                                             {u"Exportuj obrázok"_s, u"(súbory *.bmp)|*.bmp"_s},
                                              {u"Importovať obrázok"_s,
                                               u"(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory "
                                               u"*.gif)|*.gif|(súbory *.png)|*.png"_s}};

@@ -6,12 +6,13 @@
 #include "exchange/failuretext.h"
 #include "exchange/picturefilebytes.h"
 #include "exchange/savefilecommit.h"
+#include "g1mfile/g1mlayout.h"
 #include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::exchange {
 
 model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path) {
-    const model::Result<std::string> bytes = readPictureFileBytes(path);
+    const model::Result<std::string> bytes = readPictureFileBytes(path, g1mfile::kMaxG1mFileBytes);
     if (!bytes) {
         return bytes.failure();
     }

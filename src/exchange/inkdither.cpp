@@ -56,7 +56,9 @@ model::ColorCode nearestInk(QRgb pixel) {
 
 model::PictureGrid diffuseToInks(const QImage& rgb) {
     model::PictureGrid picture;
-    // Errors in sixteenths, one slot either side of the row so the edges need no test.
+    // The weights 7, 5, 3 and 1 share an error out in sixteenths; one slot either side of
+    // the row so the edges need no test.
+    constexpr int kErrorParts = 16;
     std::vector<Colour> thisRow(model::kColumns + 2);
     std::vector<Colour> nextRow(model::kColumns + 2);
     for (int y = 1; y <= model::kRows; ++y) {
@@ -64,7 +66,8 @@ model::PictureGrid diffuseToInks(const QImage& rgb) {
         for (int x = 1; x <= model::kColumns; ++x) {
             Colour wanted = colourOf(pixels[x - 1]);
             for (std::size_t channel = 0; channel < 3; ++channel) {
-                wanted[channel] = std::clamp(wanted[channel] + thisRow[x][channel] / 16, 0, 255);
+                wanted[channel] =
+                    std::clamp(wanted[channel] + thisRow[x][channel] / kErrorParts, 0, 255);
             }
             const model::ColorCode code = nearest(wanted, kScreenColours);
             picture.at(x, y) = code;
@@ -84,8 +87,11 @@ model::PictureGrid diffuseToInks(const QImage& rgb) {
 }
 
 model::PictureGrid orderToInks(const QImage& rgb) {
-    static constexpr std::array<int, 16> kBayer{0, 8,  2, 10, 12, 4, 14, 6,
-                                                3, 11, 1, 9,  15, 7, 13, 5};
+    // A 4 × 4 Bayer matrix: the order in which its cells turn to ink.
+    static constexpr int kSide = 4;
+    static constexpr int kCells = kSide * kSide;
+    static constexpr std::array<int, kCells> kBayer{0, 8,  2, 10, 12, 4, 14, 6,
+                                                    3, 11, 1, 9,  15, 7, 13, 5};
     // How far the pattern moves a colour: a whole step between white and an ink, so
     // that a colour a quarter of the way to an ink gets about a quarter of its cells.
     static constexpr int kSpread = 255;
@@ -93,8 +99,9 @@ model::PictureGrid orderToInks(const QImage& rgb) {
     for (int y = 1; y <= model::kRows; ++y) {
         const QRgb* pixels = screenRow(rgb, y);
         for (int x = 1; x <= model::kColumns; ++x) {
-            const int step = kBayer[static_cast<std::size_t>(4 * (y % 4) + x % 4)];
-            const int offset = (2 * step - 15) * kSpread / 32;
+            const int step = kBayer[static_cast<std::size_t>(kSide * (y % kSide) + x % kSide)];
+            // From -15/32 to +15/32 of the spread, centred on nothing moved.
+            const int offset = (2 * step - (kCells - 1)) * kSpread / (2 * kCells);
             Colour moved = colourOf(pixels[x - 1]);
             for (int& channel : moved) {
                 channel += offset;

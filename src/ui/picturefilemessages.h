@@ -8,7 +8,6 @@ namespace tavrolin::ui {
 
 // The messages of opening and saving picture files, shared by every format.
 
-QString loadErrorMessage();
 // The load error message, then why the file could not be read.
 QString loadErrorMessage(const model::Failure& failure);
 // A file cut short opened with what it holds: where it ended.

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <memory>
 
-#include "exchange/picturefileload.h"
-#include "exchange/picturefilesave.h"
+#include "exchange/catfileload.h"
+#include "exchange/catfilesave.h"
 #include "ui/editorcontext.h"
 
 class QTimer;
@@ -54,8 +54,8 @@ class PictureFileSession : public QObject {
     QWidget& window_;
     std::unique_ptr<LoadColoursDialog> loadColours_;
     std::unique_ptr<SaveColoursDialog> saveColours_;
-    exchange::PictureFileLoad load_;
-    exchange::PictureFileSave save_;
+    exchange::CatFileLoad load_;
+    exchange::CatFileSave save_;
 };
 
 }  // namespace tavrolin::ui

@@ -23,10 +23,10 @@ enum class SaveStep { Create, Write, Replace };
 // leaves any file of that name as it was. A step that fails gives the reason, and
 // failedStep() says which step it was; the save is then over and nothing has been
 // replaced.
-class PictureFileSave {
+class CatFileSave {
   public:
-    PictureFileSave();
-    ~PictureFileSave();
+    CatFileSave();
+    ~CatFileSave();
 
     // The command: creates the file and writes the monochrome body (lines 1..138) or the
     // colour header (lines 1..19). The variant stays the one chosen here to the end.
@@ -58,7 +58,7 @@ class PictureFileSave {
 };
 
 // A whole save at once, as the command-line converter makes it: the file "Ulož" writes.
-model::Outcome savePictureFile(const QString& path, SaveVariant variant,
-                               const model::PictureGrid& picture, catfile::SaveColours colours);
+model::Outcome saveCatFile(const QString& path, SaveVariant variant,
+                           const model::PictureGrid& picture, catfile::SaveColours colours);
 
 }  // namespace tavrolin::exchange

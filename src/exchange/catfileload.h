@@ -17,12 +17,12 @@ namespace tavrolin::exchange {
 // command and released at once, so nothing stays open however the load ends; what
 // waits for the completion is its text. A file of several records opens its first
 // picture.
-class PictureFileLoad {
+class CatFileLoad {
   public:
-    PictureFileLoad() = default;
+    CatFileLoad() = default;
     // The reader points into the held text.
-    PictureFileLoad(const PictureFileLoad&) = delete;
-    PictureFileLoad& operator=(const PictureFileLoad&) = delete;
+    CatFileLoad(const CatFileLoad&) = delete;
+    CatFileLoad& operator=(const CatFileLoad&) = delete;
 
     // The command, once a file is chosen: keeps the picture for "Naspäť", makes the pen
     // in black the tool, blanks the picture (the canvas keeps showing the old one until
