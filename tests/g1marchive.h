@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 // .g1m archives as the tests build them, byte by byte, without the codec.
 namespace g1marchive {
@@ -13,11 +14,12 @@ inline QByteArray bigEndian(unsigned value, int bytes) {
     return out;
 }
 
-// The memory files of an archive behind a standard header that fits their length.
-inline QByteArray archive(const QByteArray& body, int files) {
+// The memory files of an archive behind a standard header that fits their length; its
+// type byte 0x31, or as given.
+inline QByteArray archive(const QByteArray& body, int files, char type = 0x31) {
     const auto size = unsigned(0x20 + body.size());
-    QByteArray header = QByteArray("USBPower\x31\x00\x10\x00\x10\x00", 14) + char(size + 0x41) +
-                        '\x01' + bigEndian(size, 4) + char(size + 0xB8) +
+    QByteArray header = QByteArray("USBPower", 8) + type + QByteArray("\x00\x10\x00\x10\x00", 5) +
+                        char(size + 0x41) + '\x01' + bigEndian(size, 4) + char(size + 0xB8) +
                         QByteArray(9, char(0xFF)) + bigEndian(unsigned(files), 2);
     for (char& byte : header) {
         byte = char(~byte);
@@ -29,11 +31,22 @@ inline QByteArray padded(const QByteArray& name, int width) {
     return name + QByteArray(width - name.size(), '\0');
 }
 
+// A memory file: its header and data.
+inline QByteArray file(const QByteArray& folder, const QByteArray& name, char type,
+                       const QByteArray& data) {
+    return padded(folder, 8) + padded(name, 8) + type + bigEndian(unsigned(data.size()), 4) +
+           QByteArray(3, '\0') + data;
+}
+
+// A group of memory files.
+inline QByteArray group(const QByteArray& name, const QList<QByteArray>& files) {
+    return padded(name, 16) + bigEndian(unsigned(files.size()), 4) + files.join();
+}
+
 // A group of one memory file.
 inline QByteArray memoryFile(const QByteArray& group, const QByteArray& folder,
                              const QByteArray& name, char type, const QByteArray& data) {
-    return padded(group, 16) + bigEndian(1, 4) + padded(folder, 8) + padded(name, 8) + type +
-           bigEndian(unsigned(data.size()), 4) + QByteArray(3, '\0') + data;
+    return g1marchive::group(group, {file(folder, name, type, data)});
 }
 
 }  // namespace g1marchive

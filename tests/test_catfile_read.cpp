@@ -235,7 +235,7 @@ class TestCatFileRead : public QObject {
         QTest::newRow("two pictures, second") << picture + colour << 2 << "Picture3";
         QTest::newRow("lower-case header splits") << list + picture.toLower() << 1 << "pict1";
         QTest::newRow("program only, two records") << program + list << 1 << "none@0";
-        QTest::newRow("one program record: its header decides") << program << 1 << "PROG";
+        QTest::newRow("one program record") << program << 1 << "program@0";
         QTest::newRow("no header line: one record") << "junk\r\n" + kMono << 1 << "key@1";
         QTest::newRow("second picture damaged")
             << list + withLines(kColour, {6}, "Width:12") << 1 << "key@10";
@@ -246,11 +246,12 @@ class TestCatFileRead : public QObject {
         QFETCH(QString, expected);
         const auto decoded = decodeCatFile(view(file), loadColours(15), record);
         if (!decoded) {
+            using tavrolin::model::FailureReason;
             const auto& failure = decoded.failure();
-            const bool none = failure.reason == tavrolin::model::FailureReason::NoPictureInside;
-            QCOMPARE(
-                QStringLiteral("%1@%2").arg(QLatin1String(none ? "none" : "key")).arg(failure.line),
-                expected);
+            const char* kind = failure.reason == FailureReason::NoPictureInside ? "none"
+                               : failure.reason == FailureReason::ProgramInside ? "program"
+                                                                                : "key";
+            QCOMPARE(QStringLiteral("%1@%2").arg(QLatin1String(kind)).arg(failure.line), expected);
             return;
         }
         const auto chosen = pictureRecord(view(file), record);

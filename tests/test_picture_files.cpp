@@ -11,7 +11,9 @@
 #include "exchange/catfileload.h"
 #include "exchange/catfilesave.h"
 #include "exchange/failuretext.h"
+#include "exchange/g1mitemstext.h"
 #include "exchange/pictureformats.h"
+#include "exchange/savedcells.h"
 #include "g1mfile/g1mwriter.h"
 #include "pictureart.h"
 #include "testfiles.h"
@@ -59,10 +61,13 @@ class TestPictureFiles : public QObject {
                                       << "cat";
         QTest::newRow(".g1m by content") << "picture.cat" << g1m << "g1m"
                                          << "g1m";
-        QTest::newRow(".g1m name only") << "picture.g1m" << QByteArray("junk") << "bmp"
-                                        << "cat";
-        QTest::newRow("empty") << "picture.g1m" << QByteArray() << "bmp"
-                               << "cat";
+        QTest::newRow(".g1m name, other content")
+            << "picture.g1m" << QByteArray("a text, no picture") << "bmp"
+            << "cat";
+        QTest::newRow(".g1r name, too short") << "picture.G1R" << QByteArray("USB") << "g1m"
+                                              << "g1m";
+        QTest::newRow("empty .g1m") << "picture.g1m" << QByteArray() << "g1m"
+                                    << "g1m";
         QTest::newRow("missing") << "missing.png" << QByteArray("<none>") << "bmp"
                                  << "cat";
     }
@@ -143,8 +148,12 @@ class TestPictureFiles : public QObject {
     // Each fails at some step; the file that had the name stays as it was.
     void savesThatCannotBeWritten_data() {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("reason");  // as the user reads it; empty: the system's own
-        QTest::newRow("missing folder") << "missing/picture.cat" << QString();
+        QTest::addColumn<QString>("reason");  // as the user reads it
+        QTest::newRow("missing folder") << "missing/picture.cat" << u"priečinok neexistuje"_s;
+        QTest::newRow("through a file") << "readonly/picture.cat/new.cat"
+                                        << u"cesta k súboru vedie cez súbor, nie cez priečinok"_s;
+        QTest::newRow("name too long")
+            << QString(300, u'n') + u".cat"_s << u"meno súboru je pridlhé"_s;
         QTest::newRow("read-only folder") << "readonly/picture.cat" << u"nemáte povolenie"_s;
         QTest::newRow("folder of that name") << "folder.cat" << u"je to priečinok, nie súbor"_s;
     }
@@ -166,11 +175,7 @@ class TestPictureFiles : public QObject {
             QVERIFY(!saved);
             failure = saved.failure();
         }
-        const QString text = exchange::failureText(*failure);
-        QVERIFY(!text.isEmpty());
-        if (!reason.isEmpty()) {
-            QCOMPARE(text, reason);
-        }
+        QCOMPARE(exchange::failureText(*failure), reason);
         QFile::setPermissions(filePath(u"readonly"_s), kReadOnlyFolder | QFileDevice::WriteOwner);
         QFile::setPermissions(folder_->path(), kReadOnlyFolder | QFileDevice::WriteOwner);
         QCOMPARE(fileBytes(filePath(u"readonly/picture.cat"_s)), QByteArray("old picture"));
@@ -201,6 +206,58 @@ class TestPictureFiles : public QObject {
         QCOMPARE(exchange::failureText(saved.failure()), u"súbor sa nepodarilo zapísať celý"_s);
         QCOMPARE(fileBytes(path), QByteArray("old picture"));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{u"picture.cat"_s});
+    }
+
+    // A save keeps a cell only in a colour its file holds: black in the black-and-white
+    // files, a chosen one of red, blue and green in the colour file.
+    void cellsToSave_data() {
+        QTest::addColumn<QString>("art");  // cells (1..3, 1)
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("chosen");  // red 1, blue 2, green 4
+        QTest::addColumn<bool>("any");
+        QTest::newRow("black") << u"..#"_s << false << 7 << true;
+        QTest::newRow("colours only") << u"rbg"_s << false << 7 << false;
+        QTest::newRow("black in colour") << u"#.."_s << true << 7 << false;
+        QTest::newRow("green") << u"..g"_s << true << 7 << true;
+        QTest::newRow("red and blue, green chosen") << u"rb."_s << true << 4 << false;
+        QTest::newRow("blue chosen") << u"r.b"_s << true << 2 << true;
+    }
+    void cellsToSave() {
+        QFETCH(QString, art);
+        QFETCH(bool, colour);
+        QFETCH(int, chosen);
+        QFETCH(bool, any);
+        model::PictureGrid picture;
+        pictureart::draw(picture, 1, 1, {art});
+        const catfile::SaveColours colours{(chosen & 1) != 0, (chosen & 2) != 0, (chosen & 4) != 0};
+        QCOMPARE(exchange::hasCellsToSave(
+                     picture, colour ? SaveVariant::Colour : SaveVariant::Monochrome, colours),
+                 any);
+    }
+
+    // What else a .g1m archive holds, for the question before a picture joins it.
+    void itemsOfAnArchive_data() {
+        QTest::addColumn<QString>("kinds");  // a letter an item: picture, capture, program, other
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("named") << "cpror"
+                               << "Capture 1, Pict 2, programy: 2, iné: 1";
+        QTest::newRow("four named") << "pppp"
+                                    << "Pict 1, Pict 2, Pict 3, Pict 4";
+        QTest::newRow("five counted") << "ppcpp"
+                                      << "obrázky: 5";
+    }
+    void itemsOfAnArchive() {
+        QFETCH(QString, kinds);
+        QFETCH(QString, text);
+        std::vector<g1mfile::G1mItem> items;
+        for (const QChar letter : kinds) {
+            const auto kind = g1mfile::G1mItem::Kind(QStringLiteral("pcro").indexOf(letter));
+            const int number = int(items.size()) + 1;
+            items.push_back(
+                {kind, (letter == u'c' ? "Capture " : "Pict ") + std::to_string(number)});
+        }
+        QCOMPARE(exchange::g1mItemsText(items), text);
     }
 
   private:

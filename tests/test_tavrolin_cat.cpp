@@ -9,6 +9,7 @@
 #include "catfile/catwriter.h"
 #include "exchange/bmpexport.h"
 #include "exchange/imagefit.h"
+#include "g1marchive.h"
 #include "g1mfile/g1mwriter.h"
 #include "pictureart.h"
 #include "testfiles.h"
@@ -140,6 +141,44 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(run(u"show archive.cat --record 2"_s).exitCode, 1);
     }
 
+    // encode into an existing .g1m archive keeps its other items and says so; any other
+    // file stays as it was unless --new asks for a new file.
+    void encodeIntoAnExistingFile_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("message");
+        model::PictureGrid black;
+        black.at(1, 1) = model::kBlack;
+        const QByteArray archive = g1marchive::archive(
+            g1marchive::memoryFile("PROGRAM", "system", "DRAW", 0x01, "x") +
+                QByteArray::fromStdString(g1mfile::g1mPictureFile({}, 3)).mid(0x20),
+            2);
+        const std::string view(archive.constData(), std::size_t(archive.size()));
+        QTest::newRow("archive") << archive << "--pict 3" << 0
+                                 << QByteArray::fromStdString(
+                                        g1mfile::g1mWithPicture(view, black, 3).value())
+                                 << "out.g1m: other items kept: 1";
+        QTest::newRow("other file") << QByteArray("notes") << QString() << 1 << QByteArray("notes")
+                                    << "out.g1m is no .g1m file to add the picture to; --new";
+        QTest::newRow("--new") << archive << "--new" << 0
+                               << QByteArray::fromStdString(g1mfile::g1mPictureFile(black, 1))
+                               << QString();
+    }
+    void encodeIntoAnExistingFile() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, options);
+        QFETCH(int, status);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, message);
+        writeBytes(filePath(u"out.g1m"_s), before);
+        const Run done = run(u"encode in.png out.g1m "_s + options);
+        QCOMPARE(done.exitCode, status);
+        QVERIFY2(QString::fromUtf8(done.err).contains(message), done.err.constData());
+        QCOMPARE(fileBytes(filePath(u"out.g1m"_s)), after);
+    }
+
     void failuresGiveTheirStatus_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
@@ -177,9 +216,12 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("three files") << "decode in.cat o.bmp o.png" << 2 << "two file names";
         QTest::newRow("pict of cat") << "show in.cat --pict 1" << 2 << "--pict is for";
         QTest::newRow("record of g1m") << "decode in.g1m o.bmp --record 1" << 2 << "--record is";
-        QTest::newRow("empty colours") << "encode in.png o.cat --colour --colours=" << 2
-                                       << "--colours needs";
+        QTest::newRow("empty colours")
+            << "encode in.png o.cat --colour --colours=" << 2 << "--colours needs";
         QTest::newRow("mono g1m") << "encode in.png o.g1m --mono" << 2 << "--mono is for";
+        QTest::newRow("g1m cut in its magic") << "show cut" << 1 << "cut: súbor je skrátený";
+        QTest::newRow("empty g1m") << "list empty.G1R" << 1 << "empty.G1R: súbor je prázdny";
+        QTest::newRow("--new for .cat") << "encode in.png o.cat --mono --new" << 2 << usage;
     }
     void failuresGiveTheirStatus() {
         QFETCH(QString, arguments);
@@ -188,6 +230,8 @@ class TestTavrolinCat : public QObject {
         writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
         writeBytes(filePath(u"in.g1m"_s),
                    QByteArray::fromStdString(g1mfile::g1mPictureFile({}, 1)));
+        writeBytes(filePath(u"cut"_s), fileBytes(filePath(u"in.g1m"_s)).first(5));
+        writeBytes(filePath(u"empty.G1R"_s), {});
         QVERIFY(QDir(folder_->path()).mkdir(u"out.bmp"_s));
         const Run done = run(arguments);
         QCOMPARE(done.exitCode, status);

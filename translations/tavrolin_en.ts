@@ -262,17 +262,29 @@
         <translation>--pict is for .g1m files</translation>
     </message>
     <message>
+        <source>%1 is no .g1m file to add the picture to; --new replaces it</source>
+        <translation>%1 is no .g1m file to add the picture to; --new replaces it</translation>
+    </message>
+    <message>
+        <source>%1: other items kept: %2</source>
+        <translation>%1: other items kept: %2</translation>
+    </message>
+    <message>
+        <source>--new is for encode into a .g1m file</source>
+        <translation>--new is for encode into a .g1m file</translation>
+    </message>
+    <message>
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--fit ...]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help | --version</source>
         <translation>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--fit ...]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help | --version</translation>
@@ -310,9 +322,13 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear;
-           --fit and its options as for --mono.
+           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -334,7 +350,7 @@ Converts pictures between the .cat files of the calculators&apos; PC link softwa
 editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
 whatever its name.
 
-  decode   Reads a .cat file of either variant as &quot;Open&quot; does and writes its
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
            128 x 64 picture in the palette colours as a BMP or PNG file (by the
            extension). --colours lists the planes of a colour file to apply, as
            ticked in the editor&apos;s dialog; all four by default. Red clears to white
@@ -345,10 +361,10 @@ whatever its name.
            ended.
            From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
            or capture in it.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Import image&quot; does
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Save&quot; does: --mono for the
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
            Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
            blue and green; --colours limits them, black is never kept).
            --fit takes any image instead, as the editor&apos;s fit dialog does:
@@ -359,9 +375,13 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear;
-           --fit and its options as for --mono.
+           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -447,6 +467,21 @@ family (by its content) as &quot;Open&quot; opens it, any other file imported as
 Qt&apos;s own options (-platform, -style, ...) are accepted too.
 Exit status: 0 when the editor closes, 2 for wrong arguments.
 </translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::exchange::ItemsText</name>
+    <message>
+        <source>obrázky: %1</source>
+        <translation>pictures: %1</translation>
+    </message>
+    <message>
+        <source>programy: %1</source>
+        <translation>programs: %1</translation>
+    </message>
+    <message>
+        <source>iné: %1</source>
+        <translation>other: %1</translation>
     </message>
 </context>
 <context>
@@ -550,6 +585,34 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>súbor sa nepodarilo zapísať celý</source>
         <translation>the file could not be written in full</translation>
     </message>
+    <message>
+        <source>systém odmietol prácu so súborom (%1)</source>
+        <translation>the system refused the file (%1)</translation>
+    </message>
+    <message>
+        <source>priečinok neexistuje</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>cesta k súboru vedie cez súbor, nie cez priečinok</source>
+        <translation>the path to the file passes through a file, not a folder</translation>
+    </message>
+    <message>
+        <source>meno súboru je pridlhé</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>na disku už nie je miesto</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>disk je len na čítanie</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>súbor obsahuje program, nie obrázok</source>
+        <translation>the file holds a program, not a picture</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>
@@ -605,6 +668,18 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>text licencie</source>
         <translation>licence text</translation>
+    </message>
+    <message>
+        <source>Dokument „%1“ sa nepodarilo otvoriť: v počítači nie je program, ktorý by ho zobrazil.</source>
+        <translation>The document “%1” could not be opened: no program on this computer can show it.</translation>
+    </message>
+    <message>
+        <source>Otvorí návod k programu v prehliadači</source>
+        <translation>Opens the program&apos;s guide in the browser</translation>
+    </message>
+    <message>
+        <source>Otvorí text licencie</source>
+        <translation>Opens the licence text</translation>
     </message>
 </context>
 <context>

@@ -262,17 +262,29 @@
         <translation>--pict va avec les fichiers .g1m</translation>
     </message>
     <message>
+        <source>%1 is no .g1m file to add the picture to; --new replaces it</source>
+        <translation>%1 n&apos;est pas un fichier .g1m où ajouter l&apos;image&#xa0;; --new le remplace</translation>
+    </message>
+    <message>
+        <source>%1: other items kept: %2</source>
+        <translation>%1&#xa0;: autres éléments conservés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--new is for encode into a .g1m file</source>
+        <translation>--new va avec encode vers un fichier .g1m</translation>
+    </message>
+    <message>
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--fit ...]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help | --version</source>
         <translation>utilisation : tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.bmp|SORTIE.png [--colours red,blue,green,white] [--record N | --pict N]
               tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
                    [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.g1m [--pict N] [--fit ...]
+              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.g1m [--pict N] [--new] [--fit ...]
               tavrolin-cat show ENTRÉE.cat|ENTRÉE.g1m [--record N | --pict N]
               tavrolin-cat list ENTRÉE.cat|ENTRÉE.g1m
               tavrolin-cat --help | --version</translation>
@@ -310,9 +322,13 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, &quot;Pict N&quot; with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear;
-           --fit and its options as for --mono.
+           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -352,7 +368,7 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            couleurs exactes de la palette et les deux variantes proches
            (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
            au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
-           «&#xa0;Sauver&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
+           «&#xa0;Enregistrer&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
            --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
            limite, le noir n&apos;est jamais gardé).
            --fit prend à la place n&apos;importe quelle image, comme la boîte de
@@ -364,10 +380,14 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            luminosité&#xa0;: ce qui est plus sombre que --threshold (128 par défaut&#xa0;;
            un seuil seul signifie none) devient de l&apos;encre. --invert échange le
            clair et le sombre.
-           SORTIE finissant par .g1m&#xa0;: un fichier .g1m d&apos;une seule image,
-           «&#xa0;Pict N&#xa0;» avec --pict N (1 à 20, sinon 1), ses cases noires posées
-           et tout le reste vide&#xa0;; --fit et ses options
-           comme pour --mono.
+           SORTIE finissant par .g1m&#xa0;: l&apos;image en «&#xa0;Pict N&#xa0;» avec --pict N
+           (1 à 20, sinon 1), ses cases noires posées et tout le reste vide. Un
+           fichier .g1m ou .g1r déjà à SORTIE garde tous ses autres éléments
+           (programmes, images, captures, ...) et stderr dit combien&#xa0;;
+           «&#xa0;Pict N&#xa0;» remplace l&apos;ancienne. Tout autre fichier à SORTIE reste
+           tel quel, sauf avec --new, qui écrit un nouveau fichier de la seule
+           image quoi qu&apos;il y ait. --fit et ses options comme
+           pour --mono.
   show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
            &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert. --record et --pict comme
            pour decode.
@@ -456,6 +476,21 @@ image (bmp, jpg, gif, png) comme l&apos;importe «&#xa0;Importer une image&#xa0;
 Les options propres à Qt (-platform, -style, ...) sont acceptées aussi.
 Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments incorrects.
 </translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::exchange::ItemsText</name>
+    <message>
+        <source>obrázky: %1</source>
+        <translation>images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>programy: %1</source>
+        <translation>programmes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>iné: %1</source>
+        <translation>autres&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -559,6 +594,34 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>súbor sa nepodarilo zapísať celý</source>
         <translation>le fichier n&apos;a pas pu être écrit en entier</translation>
     </message>
+    <message>
+        <source>systém odmietol prácu so súborom (%1)</source>
+        <translation>le système a refusé le fichier (%1)</translation>
+    </message>
+    <message>
+        <source>priečinok neexistuje</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>cesta k súboru vedie cez súbor, nie cez priečinok</source>
+        <translation>le chemin du fichier passe par un fichier, pas par un dossier</translation>
+    </message>
+    <message>
+        <source>meno súboru je pridlhé</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>na disku už nie je miesto</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>disk je len na čítanie</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>súbor obsahuje program, nie obrázok</source>
+        <translation>le fichier contient un programme, pas une image</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>
@@ -614,6 +677,18 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>text licencie</source>
         <translation>texte de la licence</translation>
+    </message>
+    <message>
+        <source>Dokument „%1“ sa nepodarilo otvoriť: v počítači nie je program, ktorý by ho zobrazil.</source>
+        <translation>Impossible d’ouvrir le document «&#xa0;%1&#xa0;»&#xa0;: aucun programme de cet ordinateur ne sait l’afficher.</translation>
+    </message>
+    <message>
+        <source>Otvorí návod k programu v prehliadači</source>
+        <translation>Ouvre le mode d’emploi dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Otvorí text licencie</source>
+        <translation>Ouvre le texte de la licence</translation>
     </message>
 </context>
 <context>
@@ -797,7 +872,7 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>Naspäť</source>
-        <translation>Annuler</translation>
+        <translation>Défaire</translation>
     </message>
 </context>
 <context>
@@ -808,7 +883,7 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>Ulož</source>
-        <translation>Sauver</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Otvor</source>

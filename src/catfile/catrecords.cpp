@@ -57,8 +57,12 @@ void describe(CatRecord& record) {
 
 }  // namespace
 
+bool CatRecord::isProgram() const {
+    return startsWithKey(dataType, "PG");
+}
+
 bool CatRecord::isPicture() const {
-    return format != LoadFormat::None && !startsWithKey(dataType, "PG");
+    return format != LoadFormat::None && !isProgram();
 }
 
 std::vector<CatRecord> splitCatRecords(std::string_view bytes) {
@@ -89,6 +93,9 @@ std::vector<CatRecord> splitCatRecords(std::string_view bytes) {
 model::Result<CatRecord> pictureRecord(std::string_view bytes, int n) {
     const std::vector<CatRecord> records = splitCatRecords(bytes);
     if (records.size() == 1 && n == 1) {
+        if (records.front().isProgram()) {
+            return model::Failure{model::FailureReason::ProgramInside, 0, {}};
+        }
         return records.front();
     }
     int pictures = 0;

@@ -19,8 +19,9 @@ struct CatRecord {
     std::string_view dataType;    // after "Data Type:", as written; empty when there is none
     std::string_view name;        // after "File Name:" or "Data Name:"; empty when none
 
-    // A picture: line 2 names a picture format, and no "Data Type" line says it is a
-    // program ("PG").
+    // A program: its "Data Type" line says "PG".
+    bool isProgram() const;
+    // A picture: line 2 names a picture format, and it is no program.
     bool isPicture() const;
 };
 
@@ -29,7 +30,7 @@ struct CatRecord {
 std::vector<CatRecord> splitCatRecords(std::string_view bytes);
 
 // The n-th picture record (1-based). The only record of a one-record file is given as
-// it is, picture or not, so its header check can say what is wrong with it.
+// it is, so its header check can say what is wrong with it, unless it is a program.
 model::Result<CatRecord> pictureRecord(std::string_view bytes, int n = 1);
 
 }  // namespace tavrolin::catfile

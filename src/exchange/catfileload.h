@@ -13,8 +13,8 @@
 
 namespace tavrolin::exchange {
 
-// "Otvor": one picture file on its way into the picture. The file is read whole at the
-// command and released at once, so nothing stays open however the load ends; what
+// "Otvor" of a .cat file: the file on its way into the picture. It is read whole at
+// the command and released at once, so nothing stays open however the load ends; what
 // waits for the completion is its text. A file of several records opens its first
 // picture.
 class CatFileLoad {

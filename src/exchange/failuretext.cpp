@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <cerrno>
+#include <optional>
 
 namespace tavrolin::exchange {
 
@@ -16,7 +18,7 @@ QString reasonText(const model::Failure& failure) {
     QString detail = QString::fromStdString(failure.detail);
     switch (failure.reason) {
         case model::FailureReason::SystemError:
-            return detail;
+            return Reasons::tr("systém odmietol prácu so súborom (%1)").arg(detail);
         case model::FailureReason::NoPermission:
             return Reasons::tr("nemáte povolenie");
         case model::FailureReason::IsFolder:
@@ -45,12 +47,49 @@ QString reasonText(const model::Failure& failure) {
             return Reasons::tr("súbor je skrátený");
         case model::FailureReason::NoPictureInside:
             return Reasons::tr("súbor neobsahuje žiaden obrázok");
+        case model::FailureReason::ProgramInside:
+            return Reasons::tr("súbor obsahuje program, nie obrázok");
         case model::FailureReason::PictureMissing:
             return Reasons::tr("súbor neobsahuje obrázok „%1“").arg(detail);
         case model::FailureReason::WriteCutShort:
             return Reasons::tr("súbor sa nepodarilo zapísať celý");
+        case model::FailureReason::FolderMissing:
+            return Reasons::tr("priečinok neexistuje");
+        case model::FailureReason::NotAFolderOnPath:
+            return Reasons::tr("cesta k súboru vedie cez súbor, nie cez priečinok");
+        case model::FailureReason::NameTooLong:
+            return Reasons::tr("meno súboru je pridlhé");
+        case model::FailureReason::NoSpace:
+            return Reasons::tr("na disku už nie je miesto");
+        case model::FailureReason::ReadOnlyDisk:
+            return Reasons::tr("disk je len na čítanie");
     }
     return detail;
+}
+
+// Our own reason for what the system said, where we know it.
+std::optional<model::FailureReason> reasonOfSystemError(int error, FileUse use) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return model::FailureReason::NoPermission;
+        case ENOENT:
+            return use == FileUse::Read ? model::FailureReason::NotFound
+                                        : model::FailureReason::FolderMissing;
+        case ENOTDIR:
+            return model::FailureReason::NotAFolderOnPath;
+        case ENAMETOOLONG:
+            return model::FailureReason::NameTooLong;
+        case ENOSPC:
+        case EDQUOT:
+            return model::FailureReason::NoSpace;
+        case EROFS:
+            return model::FailureReason::ReadOnlyDisk;
+        case EFBIG:
+            return model::FailureReason::WriteCutShort;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -70,9 +109,14 @@ QString failureAt(const QString& path, const model::Failure& failure) {
 }
 
 model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse use) {
+    // Taken first: the checks below ask the system again.
+    const int systemError = file.error() == QFileDevice::NoError ? 0 : errno;
     const QFileInfo info(path);
-    if (info.isDir()) {
+    if (info.isDir() || systemError == EISDIR) {
         return {model::FailureReason::IsFolder, 0, {}};
+    }
+    if (const auto known = reasonOfSystemError(systemError, use)) {
+        return {*known, 0, {}};
     }
     // A file is written beside itself and put in place, so its folder must be writable.
     const QFileInfo folder(info.absolutePath());
@@ -81,8 +125,11 @@ model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse
     if (file.error() == QFileDevice::PermissionsError || refused) {
         return {model::FailureReason::NoPermission, 0, {}};
     }
-    if (use == FileUse::Read && !info.exists()) {
-        return {model::FailureReason::NotFound, 0, {}};
+    if (!info.exists()) {
+        return {use == FileUse::Read || folder.isDir() ? model::FailureReason::NotFound
+                                                       : model::FailureReason::FolderMissing,
+                0,
+                {}};
     }
     return {model::FailureReason::SystemError, 0, file.errorString().toStdString()};
 }

@@ -16,9 +16,10 @@ QString failureAt(const QString& path, const model::Failure& failure);
 
 enum class FileUse { Read, Write };
 
-// What went wrong with a file the system would not open, read or write: a missing
-// file, a folder or a refused permission where that is the cause, else the system's
-// own text.
+// What went wrong with a file the system would not open, read or write, in our own
+// words where we know the cause (a missing file or folder, a folder, a refused
+// permission, a full or read-only disk, a name too long), else the system's own text.
+// Call it at once after the failing step: it reads what the system said last.
 model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse use);
 
 }  // namespace tavrolin::exchange

@@ -1,15 +1,52 @@
 #include "exchange/g1mfileio.h"
 
 #include <QSaveFile>
+#include <optional>
 #include <string>
 
 #include "exchange/failuretext.h"
 #include "exchange/picturefilebytes.h"
 #include "exchange/savefilecommit.h"
+#include "g1mfile/g1mgroups.h"
 #include "g1mfile/g1mlayout.h"
 #include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::exchange {
+
+namespace {
+
+// The bytes of the file at the path; nothing for a missing or empty file.
+model::Result<std::optional<std::string>> existingBytes(const QString& path) {
+    model::Result<std::string> bytes = readPictureFileBytes(path, g1mfile::kMaxG1mFileBytes);
+    if (!bytes) {
+        if (bytes.failure().reason == model::FailureReason::NotFound) {
+            return std::optional<std::string>();
+        }
+        return bytes.failure();
+    }
+    if (bytes.value().empty()) {
+        return std::optional<std::string>();
+    }
+    return std::optional(std::move(bytes).value());
+}
+
+// The file to write: the archive at the path with the picture in it, or a new one.
+model::Result<std::string> fileToWrite(const QString& path, const model::PictureGrid& picture,
+                                       int number, G1mWrite mode) {
+    if (mode == G1mWrite::Replace) {
+        return g1mfile::g1mPictureFile(picture, number);
+    }
+    const model::Result<std::optional<std::string>> existing = existingBytes(path);
+    if (!existing) {
+        return existing.failure();
+    }
+    if (!existing.value()) {
+        return g1mfile::g1mPictureFile(picture, number);
+    }
+    return g1mfile::g1mWithPicture(*existing.value(), picture, number);
+}
+
+}  // namespace
 
 model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path) {
     const model::Result<std::string> bytes = readPictureFileBytes(path, g1mfile::kMaxG1mFileBytes);
@@ -19,11 +56,31 @@ model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path) {
     return g1mfile::readG1mFile(bytes.value());
 }
 
-model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& picture, int number) {
-    const std::string bytes = g1mfile::g1mPictureFile(picture, number);
+G1mTarget inspectG1mTarget(const QString& path, int number) {
+    const model::Result<std::optional<std::string>> existing = existingBytes(path);
+    if (!existing) {
+        return {G1mTarget::Kind::Unreadable, {}, existing.failure()};
+    }
+    if (!existing.value()) {
+        return {};
+    }
+    const auto groups = g1mfile::readG1mGroups(*existing.value());
+    if (!groups) {
+        return {G1mTarget::Kind::Unreadable, {}, groups.failure()};
+    }
+    return {G1mTarget::Kind::Archive, g1mfile::itemsBesidePicture(groups.value(), number), {}};
+}
+
+model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& picture, int number,
+                            G1mWrite mode) {
+    const model::Result<std::string> bytes = fileToWrite(path, picture, number, mode);
+    if (!bytes) {
+        return bytes.failure();
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        file.write(bytes.value().data(), qint64(bytes.value().size())) !=
+            qint64(bytes.value().size())) {
         return fileFailure(path, file, FileUse::Write);
     }
     return commitSaveFile(path, file);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "g1mfile/g1mitems.h"
 #include "g1mfile/g1mreader.h"
 #include "model/failure.h"
 #include "model/picturegrid.h"
@@ -14,8 +15,28 @@ namespace tavrolin::exchange {
 // file picked by mistake must not fill the memory (it then fails its size check).
 model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path);
 
+// What a picture written as "Pict n" would meet at a path.
+struct G1mTarget {
+    enum class Kind {
+        Absent,      // no file, or an empty one: nothing to keep
+        Archive,     // a .g1m or .g1r archive; `others` is what it keeps beside "Pict n"
+        Unreadable,  // a file that cannot be read as an archive; `failure` says why
+    };
+    Kind kind = Kind::Absent;
+    std::vector<g1mfile::G1mItem> others;
+    model::Failure failure;
+};
+G1mTarget inspectG1mTarget(const QString& path, int number);
+
+enum class G1mWrite {
+    Merge,    // into the archive at the path, if there is one; never over another file
+    Replace,  // a new file of the one picture in place of whatever is there
+};
+
 // Writes the picture as "Pict n" through a temporary file, so a failed save leaves any
-// file of that name as it was.
-model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& picture, int number);
+// file of that name as it was. Merge keeps every other memory file of the archive and
+// fails, writing nothing, where inspectG1mTarget() finds it Unreadable.
+model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& picture, int number,
+                            G1mWrite mode = G1mWrite::Merge);
 
 }  // namespace tavrolin::exchange

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string_view>
 
 namespace tavrolin::exchange {
@@ -28,8 +29,9 @@ struct PictureFormat {
     // Whether a file's first bytes show it is of the format; nullptr for a format told
     // by its name only.
     bool (*knownByContent)(std::string_view firstBytes);
-    // Whether a file whose content shows no format is taken as this one by its name.
-    bool knownByName;
+    // Whether a file whose content shows no format is taken as this one by its name (and
+    // its first bytes); nullptr for a format never known so.
+    bool (*knownByName)(const QString& path, std::string_view firstBytes);
     Reading reading;
     Writing writing;
     // Written only when the name chosen says so; choosing it in the save dialog adds its

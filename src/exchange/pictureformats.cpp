@@ -7,6 +7,7 @@
 #include "catfile/asciitext.h"
 #include "catfile/catitemreader.h"
 #include "g1mfile/g1mheader.h"
+#include "g1mfile/g1mlayout.h"
 
 namespace tavrolin::exchange {
 
@@ -22,22 +23,34 @@ bool startsAsCatFile(std::string_view start) {
 }
 
 // A .cat file is known by its name too, so that a file whose first line is damaged
-// still opens as one and its reader can say what is wrong. A .g1m or .g1r file only
-// by its content: the calculators' files have several names.
+// still opens as one and its reader can say what is wrong.
+bool namedAsCatFile(const QString& path, std::string_view /*start*/) {
+    return path.endsWith(QStringLiteral(".cat"), Qt::CaseInsensitive);
+}
+
+// A .g1m or .g1r file by its name only when it is too short to say what it is: an
+// empty or cut-short one, to be refused as such rather than read as something else.
+bool shortG1mFile(const QString& path, std::string_view start) {
+    return start.size() < g1mfile::kMagic.size() &&
+           (path.endsWith(QStringLiteral(".g1m"), Qt::CaseInsensitive) ||
+            path.endsWith(QStringLiteral(".g1r"), Qt::CaseInsensitive));
+}
+
 constexpr std::array kFormats{
     PictureFormat{"cat", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.cat)"),
-                  "*.cat", startsAsCatFile, true, Reading::Records, Writing::Records, false},
+                  "*.cat", startsAsCatFile, namedAsCatFile, Reading::Records, Writing::Records,
+                  false},
     PictureFormat{"g1m", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.g1m)"),
-                  "*.g1m", g1mfile::startsAsG1mFile, false, Reading::Entries, Writing::Entries,
-                  true},
+                  "*.g1m", g1mfile::startsAsG1mFile, shortG1mFile, Reading::Entries,
+                  Writing::Entries, true},
     PictureFormat{"bmp", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.bmp)"),
-                  "*.bmp", nullptr, false, Reading::Image, Writing::Bitmap, false},
+                  "*.bmp", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
     PictureFormat{"jpg", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.jpg)"),
-                  "*.jpg", nullptr, false, Reading::Image, Writing::None, false},
+                  "*.jpg", nullptr, nullptr, Reading::Image, Writing::None, false},
     PictureFormat{"gif", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.gif)"),
-                  "*.gif", nullptr, false, Reading::Image, Writing::None, false},
+                  "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
     PictureFormat{"png", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.png)"),
-                  "*.png", nullptr, false, Reading::Image, Writing::None, false},
+                  "*.png", nullptr, nullptr, Reading::Image, Writing::None, false},
 };
 
 bool isPictureFile(const PictureFormat& format) {
@@ -93,7 +106,7 @@ const PictureFormat& formatOfFile(const QString& path) {
         }
     }
     for (const PictureFormat& format : kFormats) {
-        if (format.knownByName && hasNameOf(path, format)) {
+        if (format.knownByName && format.knownByName(path, bytes)) {
             return format;
         }
     }

@@ -13,7 +13,8 @@ namespace tavrolin::exchange {
 std::span<const PictureFormat> pictureFormats();
 
 // What an existing file is: the first format its first bytes show; else the first whose
-// name it has; else an image to import, readable or not.
+// name it has (a .g1m or .g1r only when it is too short to show its content); else an
+// image to import, readable or not.
 const PictureFormat& formatOfFile(const QString& path);
 
 // The format "Otvor" reads a file as: the picture file it is, or for any other file the

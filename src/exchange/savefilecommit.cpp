@@ -1,5 +1,7 @@
 #include "exchange/savefilecommit.h"
 
+#include <cerrno>
+
 #include "exchange/failuretext.h"
 
 namespace tavrolin::exchange {
@@ -9,7 +11,9 @@ model::Outcome commitSaveFile(const QString& path, QSaveFile& file) {
     // stops short (a full disk, a file size limit), and would put the cut-short file in
     // place. The explicit flush notices; the uncommitted file is removed with `file`.
     if (!file.flush()) {
-        return model::Failure{model::FailureReason::WriteCutShort, 0, {}};
+        const bool diskFull = errno == ENOSPC || errno == EDQUOT;
+        return model::Failure{
+            diskFull ? model::FailureReason::NoSpace : model::FailureReason::WriteCutShort, 0, {}};
     }
     if (!file.commit()) {
         return fileFailure(path, file, FileUse::Write);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -42,6 +43,14 @@ inline std::string_view readName(std::string_view bytes, std::size_t offset, std
 inline void appendName(std::string& bytes, std::string_view name, std::size_t width) {
     bytes += name.substr(0, width);
     bytes.append(width - std::min(width, name.size()), '\0');
+}
+
+// The number at the end of a name: "PICT12" and "CAPT 3" give 12 and 3, "MAIN" 0.
+inline int trailingNumber(std::string_view name) {
+    const std::size_t start = name.find_last_not_of("0123456789") + 1;
+    int number = 0;
+    std::from_chars(name.data() + start, name.data() + name.size(), number);
+    return number;
 }
 
 }  // namespace tavrolin::g1mfile

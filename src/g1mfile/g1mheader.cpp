@@ -16,7 +16,8 @@ model::Failure failure(model::FailureReason reason, std::string detail = {}) {
 }  // namespace
 
 bool startsAsG1mFile(std::string_view bytes) {
-    return bytes.size() >= kMagic.size() && inverted(bytes.substr(0, kMagic.size())) == kMagic;
+    const std::string start = inverted(bytes.substr(0, kMagic.size()));
+    return !start.empty() && kMagic.starts_with(start);
 }
 
 model::Outcome checkStandardHeader(std::string_view bytes) {

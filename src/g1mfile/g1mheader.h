@@ -6,8 +6,8 @@
 
 namespace tavrolin::g1mfile {
 
-// Whether the bytes start as a .g1m or .g1r file does: the inverted "USBPower". The
-// first eight bytes are enough.
+// Whether the bytes start as a .g1m or .g1r file does: the inverted "USBPower", or as
+// much of it as bytes fewer than its eight hold (a file cut short is still a .g1m file).
 bool startsAsG1mFile(std::string_view bytes);
 
 // The standard header of a whole file: its magic and type, the size field against the

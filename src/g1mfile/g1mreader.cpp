@@ -1,11 +1,10 @@
 #include "g1mfile/g1mreader.h"
 
-#include <charconv>
 #include <cstdint>
 #include <optional>
 
 #include "g1mfile/g1mbytes.h"
-#include "g1mfile/g1mheader.h"
+#include "g1mfile/g1mgroups.h"
 #include "g1mfile/g1mlayout.h"
 #include "g1mfile/g1msheet.h"
 
@@ -13,20 +12,11 @@ namespace tavrolin::g1mfile {
 
 namespace {
 
-// The number at the end of a memory file's name: "PICT12" and "CAPT 3" give 12 and 3.
-int trailingNumber(std::string_view name) {
-    const std::size_t start = name.find_last_not_of("0123456789") + 1;
-    int number = 0;
-    std::from_chars(name.data() + start, name.data() + name.size(), number);
-    return number;
-}
-
 G1mEntry entry(G1mEntry::Kind kind, std::string_view itemName) {
     G1mEntry result;
     result.kind = kind;
     result.number = trailingNumber(itemName);
-    result.name =
-        (kind == G1mEntry::Kind::Picture ? "Pict " : "Capture ") + std::to_string(result.number);
+    result.name = entryName(kind, itemName);
     return result;
 }
 
@@ -48,41 +38,24 @@ std::optional<G1mEntry> pictureOf(std::uint8_t type, std::string_view itemName,
     return std::nullopt;
 }
 
-model::Failure cutShort() {
-    return {model::FailureReason::BinaryCutShort, 0, {}};
-}
-
 }  // namespace
 
+std::string entryName(G1mEntry::Kind kind, std::string_view itemName) {
+    return (kind == G1mEntry::Kind::Picture ? "Pict " : "Capture ") +
+           std::to_string(trailingNumber(itemName));
+}
+
 model::Result<std::vector<G1mEntry>> readG1mFile(std::string_view bytes) {
-    const model::Outcome header = checkStandardHeader(bytes);
-    if (!header) {
-        return header.failure();
+    const model::Result<std::vector<G1mGroup>> groups = readG1mGroups(bytes);
+    if (!groups) {
+        return groups.failure();
     }
     std::vector<G1mEntry> entries;
-    std::size_t offset = kStandardHeaderBytes;
-    while (offset < bytes.size()) {
-        if (bytes.size() - offset < kGroupHeaderBytes) {
-            return cutShort();
-        }
-        const std::uint32_t files = readBigEndian(bytes, offset + kGroupNameBytes, 4);
-        offset += kGroupHeaderBytes;
-        for (std::uint32_t i = 0; i < files; ++i) {
-            if (bytes.size() - offset < kFileHeaderBytes) {
-                return cutShort();
-            }
-            const std::string_view fileHeader = bytes.substr(offset, kFileHeaderBytes);
-            const std::uint32_t length = readBigEndian(fileHeader, kLengthOffset, 4);
-            offset += kFileHeaderBytes;
-            if (bytes.size() - offset < length) {
-                return cutShort();
-            }
-            const auto type = static_cast<std::uint8_t>(fileHeader[kTypeOffset]);
-            if (auto picture = pictureOf(type, readName(fileHeader, kFolderBytes, kItemNameBytes),
-                                         bytes.substr(offset, length))) {
+    for (const G1mGroup& group : groups.value()) {
+        for (const G1mMemoryFile& file : group.files) {
+            if (auto picture = pictureOf(file.type, file.name, file.data)) {
                 entries.push_back(std::move(*picture));
             }
-            offset += length;
         }
     }
     if (entries.empty()) {

@@ -19,6 +19,10 @@ struct G1mEntry {
     model::PictureGrid picture;
 };
 
+// The name of a picture or capture for lists, from its memory file's name: "PICT3"
+// gives "Pict 3", "CAPT 1" "Capture 1".
+std::string entryName(G1mEntry::Kind kind, std::string_view itemName);
+
 // Every picture and capture of a .g1m or .g1r archive in file order; other memory files
 // (programs, lists, ...) are passed over by their length. Fails for a damaged file and
 // for one that holds no picture.

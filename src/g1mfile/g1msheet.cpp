@@ -24,10 +24,10 @@ void overlaySheet(std::string_view sheet, model::PictureGrid& picture) {
     });
 }
 
-std::string blackSheet(const model::PictureGrid& picture) {
+std::string cellSheet(const model::PictureGrid& picture, model::ColorCode colour) {
     std::string sheet(kSheetBytes, '\0');
     model::PictureGrid::forEachUsedCell([&](int x, int y) {
-        if (picture.at(x, y) == model::kBlack) {
+        if (picture.at(x, y) == colour) {
             char& byte = sheet[byteOf(x, y)];
             byte = static_cast<char>(static_cast<unsigned char>(byte) | bitOf(x));
         }

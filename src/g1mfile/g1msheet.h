@@ -11,7 +11,12 @@ namespace tavrolin::g1mfile {
 // their colour, so a second sheet lies over the first as the calculator shows them.
 void overlaySheet(std::string_view sheet, model::PictureGrid& picture);
 
-// The sheet of the picture's black cells; every other colour is a clear bit.
-std::string blackSheet(const model::PictureGrid& picture);
+// The sheet of the picture's cells of one colour; every other colour is a clear bit.
+std::string cellSheet(const model::PictureGrid& picture, model::ColorCode colour);
+
+// The sheet of the picture's black cells, as the calculator shows them.
+inline std::string blackSheet(const model::PictureGrid& picture) {
+    return cellSheet(picture, model::kBlack);
+}
 
 }  // namespace tavrolin::g1mfile

@@ -10,6 +10,9 @@ namespace {
 
 constexpr QStringView kSpoken[] = {kSlovak, kEnglish, kFrench};
 
+// The translator of the editor's texts, among the application's children.
+constexpr QStringView kTranslatorName = u"tavrolinTexts";
+
 // "fr-CA", "fr_CA.UTF-8" and "fr" all ask for French.
 QString languagePart(const QString& uiLanguage) {
     return uiLanguage.section(u'-', 0, 0).section(u'_', 0, 0).section(u'.', 0, 0).toLower();
@@ -63,7 +66,7 @@ QString languageOptionProblem() {
 
 void useLanguage(QStringView language) {
     QCoreApplication* application = QCoreApplication::instance();
-    const QString name = QStringLiteral("tavrolinTexts");
+    const QString name = kTranslatorName.toString();
     delete application->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
     if (language == kSlovak) {
         return;
@@ -73,6 +76,12 @@ void useLanguage(QStringView language) {
     if (texts->load(QStringLiteral(":/translations/tavrolin_%1.qm").arg(language))) {
         QCoreApplication::installTranslator(texts);
     }
+}
+
+QString languageInUse() {
+    const auto* texts = QCoreApplication::instance()->findChild<QTranslator*>(
+        kTranslatorName.toString(), Qt::FindDirectChildrenOnly);
+    return texts == nullptr ? kSlovak.toString() : texts->language().left(2);
 }
 
 }  // namespace tavrolin::language

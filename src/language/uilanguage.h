@@ -32,4 +32,7 @@ QString languageOptionProblem();
 // application object; a later call replaces the language of an earlier one.
 void useLanguage(QStringView language);
 
+// The language useLanguage() set last: Slovak before any.
+QString languageInUse();
+
 }  // namespace tavrolin::language

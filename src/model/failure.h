@@ -24,8 +24,14 @@ enum class FailureReason {
     WrongControlBytes,  // a binary file's control bytes do not match its size
     BinaryCutShort,     // a binary file ends before its contents do
     NoPictureInside,    // a file of several records holds no picture
+    ProgramInside,      // a picture file's one record is a program
     PictureMissing,     // the picture asked for is not in the file (detail: its name)
     WriteCutShort,      // a file being written could not be written to its end
+    FolderMissing,      // the folder a file is to be written in does not exist
+    NotAFolderOnPath,   // a name on the way to the file is a file, not a folder
+    NameTooLong,        // the system takes no name that long
+    NoSpace,            // the disk (or the user's share of it) is full
+    ReadOnlyDisk,       // the file is on a disk that is mounted read-only
 };
 
 // A failure and where it happened: a 1-based line of a text file, or 0.

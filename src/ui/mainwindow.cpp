@@ -77,7 +77,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     canvasView_ = new CanvasView(context_.state, this);
     canvasView_->setObjectName(QStringLiteral("Picture1"));
     canvasView_->move(144, 8);
-    contactFrame_ = new ContactFrame(this);
+    contactFrame_ = new ContactFrame(prompts, this);
     contactFrame_->setGeometry(656, 336, 129, 233);
 
     previewTimer->start(500);

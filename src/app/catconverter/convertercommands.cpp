@@ -154,6 +154,40 @@ model::Result<model::PictureGrid> importedPicture(const ConverterRequest& reques
     return exchange::fitImage(image.value(), *request.fit);
 }
 
+// The picture added to the .g1m archive at the output, or with --new written as a new
+// file; any other file there is kept.
+int encodeG1m(const ConverterRequest& request, const model::PictureGrid& picture, std::FILE* err) {
+    const int number = std::max(request.pict, 1);
+    const exchange::G1mWrite mode =
+        request.newG1mFile ? exchange::G1mWrite::Replace : exchange::G1mWrite::Merge;
+    const exchange::G1mTarget target = mode == exchange::G1mWrite::Merge
+                                           ? exchange::inspectG1mTarget(request.output, number)
+                                           : exchange::G1mTarget{};
+    if (target.kind == exchange::G1mTarget::Kind::Unreadable) {
+        report(err, request.output, target.failure);
+        std::fprintf(err, "tavrolin-cat: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                                        "tavrolin-cat",
+                                        "%1 is no .g1m file to add the picture to; --new "
+                                        "replaces it")
+                                        .arg(request.output)));
+        return kFileFailed;
+    }
+    const model::Outcome written = exchange::writeG1mFile(request.output, picture, number, mode);
+    if (!written) {
+        report(err, request.output, written.failure());
+        return kFileFailed;
+    }
+    if (!target.others.empty()) {
+        std::fprintf(
+            err, "tavrolin-cat: %s\n",
+            qUtf8Printable(QCoreApplication::translate("tavrolin-cat", "%1: other items kept: %2")
+                               .arg(request.output)
+                               .arg(target.others.size())));
+    }
+    return kDone;
+}
+
 int encode(const ConverterRequest& request, std::FILE* err) {
     const model::Result<model::PictureGrid> picture = importedPicture(request);
     if (!picture) {
@@ -161,13 +195,7 @@ int encode(const ConverterRequest& request, std::FILE* err) {
         return kFileFailed;
     }
     if (request.g1mOutput) {
-        const model::Outcome written =
-            exchange::writeG1mFile(request.output, picture.value(), std::max(request.pict, 1));
-        if (!written) {
-            report(err, request.output, written.failure());
-            return kFileFailed;
-        }
-        return kDone;
+        return encodeG1m(request, picture.value(), err);
     }
     const model::Outcome written = exchange::saveCatFile(request.output, request.variant,
                                                          picture.value(), request.saveColours);

@@ -13,7 +13,7 @@ QString usageLine() {
         "[--colours red,blue,green]\n"
         "            [--fit [contain|cover] [--dither diffuse|ordered|none] "
         "[--threshold 0-255] [--invert]]\n"
-        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--fit ...]\n"
+        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]\n"
         "       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]\n"
         "       tavrolin-cat list IN.cat|IN.g1m\n"
         "       tavrolin-cat --help | --version");
@@ -52,9 +52,13 @@ whatever its name.
            --dither none by brightness: darker than --threshold (128 unless
            told; a threshold alone means none) becomes ink. --invert swaps
            light and dark.
-           OUT ending in .g1m: a .g1m file of one picture, "Pict N" with --pict N
-           (1 to 20, else 1), its black cells set and everything else clear;
-           --fit and its options as for --mono.
+           OUT ending in .g1m: the picture as "Pict N" with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; "Pict N" replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: '.' white,
            '#' black, 'R' red, 'B' blue, 'G' green. --record and --pict as
            for decode.

@@ -26,6 +26,7 @@ struct Options {
     QCommandLineOption colours{QStringLiteral("colours"), QString(), QStringLiteral("list")};
     QCommandLineOption record{QStringLiteral("record"), QString(), QStringLiteral("N")};
     QCommandLineOption pict{QStringLiteral("pict"), QString(), QStringLiteral("N")};
+    QCommandLineOption newFile{QStringLiteral("new")};
     FitArguments fit;
 };
 
@@ -132,6 +133,10 @@ std::optional<Failure> readEncodeOptions(const QCommandLineParser& parser, const
         return QCoreApplication::translate("tavrolin-cat",
                                            "a .g1m file holds black and white only");
     }
+    request.newG1mFile = parser.isSet(options.newFile);
+    if (request.newG1mFile && !request.g1mOutput) {
+        return QCoreApplication::translate("tavrolin-cat", "--new is for encode into a .g1m file");
+    }
     if (request.g1mOutput && mono) {
         return QCoreApplication::translate(
             "tavrolin-cat", "--mono is for .cat files; a .g1m file is black and white anyway");
@@ -185,6 +190,9 @@ std::optional<Failure> refuseForeignOptions(const QCommandLineParser& parser,
     if (command == ConverterCommand::Show && parser.isSet(options.colours)) {
         return QCoreApplication::translate("tavrolin-cat", "show takes --record or --pict only");
     }
+    if (!encode && parser.isSet(options.newFile)) {
+        return QCoreApplication::translate("tavrolin-cat", "--new is for encode into a .g1m file");
+    }
     if (encode && parser.isSet(options.record)) {
         return QCoreApplication::translate("tavrolin-cat", "--record is for show and decode");
     }
@@ -216,7 +224,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({options.help, options.version, options.mono, options.colour, options.colours,
-                       options.record, options.pict});
+                       options.record, options.pict, options.newFile});
     options.fit.addTo(parser);
     // The parser takes the program's name first.
     const QStringList withMode = options.fit.withModeJoined(arguments);

@@ -35,6 +35,9 @@ struct ConverterRequest {
     int record = 0;
     // encode: a .g1m file is written rather than a .cat.
     bool g1mOutput = false;
+    // --new: a new .g1m file of the one picture, instead of the picture added to the
+    // archive already there.
+    bool newG1mFile = false;
 };
 
 // The request that the arguments (the program name left out) make, or why they make

@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "language/uilanguage.h"
 #include "ui/apptitle.h"
 #include "ui/controls.h"
+#include "ui/dialogs/prompts.h"
 #include "ui/icons.h"
 #include "version/version.h"
 
@@ -33,33 +35,44 @@ QUrl localDocument(const QString& name) {
                                    : QUrl();
 }
 
-// A label that opens its document when clicked and reports pointer moves. Without a
-// document it is plain text.
+// The guide in the language of the window, else in English.
+QUrl guideDocument() {
+    const QUrl own = localDocument(QStringLiteral("guide/%1.html").arg(language::languageInUse()));
+    return own.isEmpty() ? localDocument(QStringLiteral("guide/en.html")) : own;
+}
+
+// A label that opens its document when clicked and reports pointer moves; its tooltip
+// says what it opens. Without a document it is plain text.
 class LinkLabel : public QLabel {
   public:
-    LinkLabel(const QString& text, QUrl url, QWidget* parent)
-        : QLabel(text, parent), url_(std::move(url)) {
+    LinkLabel(const QString& text, QUrl url, const QString& tooltip, Prompts& prompts,
+              QWidget* parent)
+        : QLabel(text, parent), url_(std::move(url)), prompts_(prompts) {
         setMouseTracking(true);
         if (!url_.isEmpty()) {
             setCursor(Qt::PointingHandCursor);
-            setToolTip(url_.toLocalFile());
+            setToolTip(tooltip);
         }
     }
 
   protected:
     void mouseReleaseEvent(QMouseEvent*) override {
-        if (!url_.isEmpty()) {
-            QDesktopServices::openUrl(url_);
+        if (!url_.isEmpty() && !QDesktopServices::openUrl(url_)) {
+            prompts_.message(ContactFrame::tr("Dokument „%1“ sa nepodarilo otvoriť: v počítači "
+                                              "nie je program, ktorý by ho zobrazil.")
+                                 .arg(url_.toLocalFile()));
         }
     }
 
   private:
     QUrl url_;
+    Prompts& prompts_;
 };
 
 }  // namespace
 
-ContactFrame::ContactFrame(QWidget* parent) : QGroupBox(tr("Kontakt na autora:"), parent) {
+ContactFrame::ContactFrame(Prompts& prompts, QWidget* parent)
+    : QGroupBox(tr("Kontakt na autora:"), parent) {
     setObjectName(QStringLiteral("Frame3"));
     setMouseTracking(true);
     auto* photo = new QLabel(this);
@@ -74,11 +87,12 @@ ContactFrame::ContactFrame(QWidget* parent) : QGroupBox(tr("Kontakt na autora:")
     makeLabel(this, "Label13", licenceName(), QRect(60, 110, 60, 16));
     makeLabel(this, "Label15", tr("slobodný softvér"), QRect(8, 126, 113, 16));
     makeLabel(this, "Label10", tr("Dokumenty:"), QRect(8, 148, 113, 16));
-    guideLink_ = new LinkLabel(tr("návod"), localDocument(QStringLiteral("README.md")), this);
+    guideLink_ = new LinkLabel(tr("návod"), guideDocument(),
+                               tr("Otvorí návod k programu v prehliadači"), prompts, this);
     guideLink_->setObjectName(QStringLiteral("Label11"));
     guideLink_->setGeometry(8, 172, 113, 16);
-    licenceLink_ =
-        new LinkLabel(tr("text licencie"), localDocument(QStringLiteral("LICENSE")), this);
+    licenceLink_ = new LinkLabel(tr("text licencie"), localDocument(QStringLiteral("LICENSE")),
+                                 tr("Otvorí text licencie"), prompts, this);
     licenceLink_->setObjectName(QStringLiteral("Label14"));
     licenceLink_->setGeometry(8, 192, 113, 16);
     for (QLabel* link : {guideLink_, licenceLink_}) {

@@ -8,15 +8,18 @@ class QMouseEvent;
 
 namespace tavrolin::ui {
 
+class Prompts;
+
 // "Kontakt na autora:": the program's name, version and licence, and links to its own
-// documents on this computer: the guide (README) and the licence text. A link is
+// documents on this computer: the guide, in the window's language, and the licence text. A link is
 // underlined while the pointer is over it, until the pointer reaches the other link or
 // one of the areas that clear the underline.
 class ContactFrame : public QGroupBox {
     Q_OBJECT
 
   public:
-    explicit ContactFrame(QWidget* parent);
+    // A document that no program opens is reported through prompts.
+    ContactFrame(Prompts& prompts, QWidget* parent);
 
     // Pointer moves over this widget remove both underlines.
     void clearUnderlinesOnHover(QWidget* area);

@@ -45,9 +45,9 @@ TextFrame::TextFrame(EditorContext& context, QWidget* parent)
     textField_->setObjectName(QStringLiteral("Text1"));
     textField_->setGeometry(8, 16, 129, 21);
     fontList_ = makeList(this, "Combo1", QRect(8, 40, 129, 22), QFontDatabase::families());
-    if (fontList_->count() > 0) {
-        fontList_->setCurrentIndex(0);
-    }
+    // The desktop's own text font to begin with, its name shown from the start.
+    fontList_->setCurrentText(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    fontList_->lineEdit()->setCursorPosition(0);
     sizeList_ = makeList(this, "Combo2", QRect(8, 64, 57, 22), fontSizes());
     sizeList_->setCurrentText(QStringLiteral("8"));
     for (const TextArrow& arrow : kTextArrows) {
