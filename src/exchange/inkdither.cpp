@@ -99,7 +99,8 @@ model::PictureGrid orderToInks(const QImage& rgb) {
     for (int y = 1; y <= model::kRows; ++y) {
         const QRgb* pixels = screenRow(rgb, y);
         for (int x = 1; x <= model::kColumns; ++x) {
-            const int step = kBayer[static_cast<std::size_t>(kSide * (y % kSide) + x % kSide)];
+            const int cell = kSide * (y % kSide) + x % kSide;
+            const int step = kBayer[static_cast<std::size_t>(cell)];
             // From -15/32 to +15/32 of the spread, centred on nothing moved.
             const int offset = (2 * step - (kCells - 1)) * kSpread / (2 * kCells);
             Colour moved = colourOf(pixels[x - 1]);

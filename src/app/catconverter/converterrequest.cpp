@@ -227,7 +227,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
                        options.record, options.pict, options.newFile});
     options.fit.addTo(parser);
     // The parser takes the program's name first.
-    const QStringList withMode = options.fit.withModeJoined(arguments);
+    const QStringList withMode = FitArguments::withModeJoined(arguments);
     if (!parser.parse(QStringList{QStringLiteral("tavrolin-cat")} + withMode)) {
         const QStringList unknown = parser.unknownOptionNames();
         return unknown.isEmpty() ? parser.errorText()
@@ -254,7 +254,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     const QStringList files = words.mid(1);
     const bool oneFile = *command == ConverterCommand::Show || *command == ConverterCommand::List;
     if (files.size() != (oneFile ? 1 : 2)) {
-        if (const auto mode = options.fit.strayMode(arguments)) {
+        if (const auto mode = FitArguments::strayMode(arguments)) {
             return QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
                 .arg(*mode);
         }
