@@ -190,7 +190,7 @@ class TestFilesWindow : public QObject {
         row("jpeg imported", u"answer stripe.jpg | click Command5 | art 1,1 ........########."_s);
         row("image too large to read",
             u"draw 64,32 # | answer huge.png | click Command5 | "
-            u"said Súbor „@huge.png“ nemôžem načítať ako obrázok!\n\nobrázok má 30000 × "
+            u"said Súbor „@huge.png“ nemôžem načítať ako obrázok!\n\nDôvod: obrázok má 30000 × "
             u"30000 bodov, to je priveľa | art 64,32 # | is undo=0"_s);
         row("exported and imported back",
             u"draw 1,1 #b/g. | draw 128,64 r | stop Timer1 | click Image3 | "
@@ -230,7 +230,7 @@ class TestFilesWindow : public QObject {
         const QString pictures = u"(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*"_s;
         const QMap<QString, QString> filters{{u"Otvoriť obrázok"_s, pictures},
                                              {u"Uložiť obrázok"_s, pictures},
-                                             {u"Exportuj obrázok"_s, u"(obrázky *.bmp)|*.bmp"_s},
+                                             {u"Exportuj obrázok"_s, u"(súbory *.bmp)|*.bmp"_s},
                                              {u"Importovať obrázok"_s,
                                               u"(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory "
                                               u"*.gif)|*.gif|(súbory *.png)|*.png"_s}};

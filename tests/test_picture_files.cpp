@@ -8,11 +8,13 @@
 #include <sys/resource.h>
 
 #include "catfile/catwriter.h"
+#include "exchange/catfileload.h"
+#include "exchange/catfilesave.h"
 #include "exchange/failuretext.h"
 #include "exchange/g1mitemstext.h"
-#include "exchange/picturefileload.h"
-#include "exchange/picturefilesave.h"
+#include "exchange/pictureformats.h"
 #include "exchange/savedcells.h"
+#include "g1mfile/g1mwriter.h"
 #include "pictureart.h"
 #include "testfiles.h"
 #include "withoutroot.h"
@@ -45,6 +47,62 @@ class TestPictureFiles : public QObject {
     }
     void cleanup() { folder_.reset(); }
 
+    // Which format a file is: by its first bytes, else by its name, else an image (the
+    // first of them); "Otvor" reads any such as a .cat, whose reader says why it is none.
+    void formatOfAFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("known");
+        QTest::addColumn<QString>("opened");
+        const QByteArray g1m = QByteArray::fromStdString(g1mfile::g1mPictureFile(artPicture(), 3));
+        QTest::newRow(".cat by content") << "picture.txt" << kMono << "cat"
+                                         << "cat";
+        QTest::newRow(".cat by name") << "picture.CAT" << QByteArray("junk") << "cat"
+                                      << "cat";
+        QTest::newRow(".g1m by content") << "picture.cat" << g1m << "g1m"
+                                         << "g1m";
+        QTest::newRow(".g1m name, other content")
+            << "picture.g1m" << QByteArray("a text, no picture") << "bmp"
+            << "cat";
+        QTest::newRow(".g1r name, too short") << "picture.G1R" << QByteArray("USB") << "g1m"
+                                              << "g1m";
+        QTest::newRow("empty .g1m") << "picture.g1m" << QByteArray() << "g1m"
+                                    << "g1m";
+        QTest::newRow("missing") << "missing.png" << QByteArray("<none>") << "bmp"
+                                 << "cat";
+    }
+    void formatOfAFile() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, known);
+        QFETCH(QString, opened);
+        if (bytes != "<none>") {
+            writeBytes(filePath(name), bytes);
+        }
+        QCOMPARE(QString::fromLatin1(exchange::formatOfFile(filePath(name)).name), known);
+        QCOMPARE(QString::fromLatin1(exchange::formatToOpen(filePath(name)).name), opened);
+    }
+
+    // A picture is written as the name chosen says, else as a .cat file.
+    void formatForSaving_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        for (const auto& [name, format] : {std::pair{"a.g1m", "g1m"},
+                                           {"a.G1M", "g1m"},
+                                           {"a.cat", "cat"},
+                                           {"a", "cat"},
+                                           {"a.bmp", "cat"},
+                                           {"a.g1m.cat", "cat"},
+                                           {"a.cat.g1m", "g1m"}}) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(format);
+        }
+    }
+    void formatForSaving() {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        QCOMPARE(QString::fromLatin1(exchange::formatForSaving(name).name), format);
+    }
+
     // What reaches the reader: the file's first 4 MB at most.
     void fileTextReachesTheReader_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -74,7 +132,7 @@ class TestPictureFiles : public QObject {
         writeBytes(path, bytes);
         model::EditorState state;
         state.picture.at(9, 9) = model::kRed;
-        exchange::PictureFileLoad load;
+        exchange::CatFileLoad load;
         load.start(state, path);
         QCOMPARE(load.loadValid(), valid);
         QCOMPARE(load.waitsForColours(), waits);
@@ -112,8 +170,8 @@ class TestPictureFiles : public QObject {
         std::optional<model::Failure> failure;
         {
             const WithoutRoot asUser;
-            const model::Outcome saved = exchange::savePictureFile(
-                filePath(target), SaveVariant::Monochrome, artPicture(), {});
+            const model::Outcome saved =
+                exchange::saveCatFile(filePath(target), SaveVariant::Monochrome, artPicture(), {});
             QVERIFY(!saved);
             failure = saved.failure();
         }
@@ -140,7 +198,7 @@ class TestPictureFiles : public QObject {
         const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         const model::Outcome saved =
-            exchange::savePictureFile(path, SaveVariant::Colour, artPicture(), {});
+            exchange::saveCatFile(path, SaveVariant::Colour, artPicture(), {});
         limit.rlim_cur = unlimited;
         setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, signalBefore);

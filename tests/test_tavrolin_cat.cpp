@@ -78,8 +78,6 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("bmp colour") << "in.bmp --colour" << colour(imported, {});
         QTest::newRow("red and green")
             << "in.png --colour --colours green,red" << colour(imported, {true, false, true});
-        QTest::newRow("none") << "in.png --colours= --colour"
-                              << colour(imported, {false, false, false});
         QTest::newRow("fit") << "in.png --colour --fit=cover --dither ordered --invert"
                              << colour(exchange::fitImage(testImage(), fit), {});
     }
@@ -214,6 +212,15 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;
         QTest::newRow("colour g1m") << "encode in.png o.g1m --colour" << 2 << usage;
         QTest::newRow("no such pict") << "show in.g1m --pict 2" << 1 << "„Pict 2“";
+        QTest::newRow("list no picture file") << "list in.png" << 1 << "in.png:1: ";
+        // Each option a command or its file has no use for is named.
+        QTest::newRow("fit word") << "encode in.png o.cat --mono --fit foo" << 2 << "not foo";
+        QTest::newRow("three files") << "decode in.cat o.bmp o.png" << 2 << "two file names";
+        QTest::newRow("pict of cat") << "show in.cat --pict 1" << 2 << "--pict is for";
+        QTest::newRow("record of g1m") << "decode in.g1m o.bmp --record 1" << 2 << "--record is";
+        QTest::newRow("empty colours")
+            << "encode in.png o.cat --colour --colours=" << 2 << "--colours needs";
+        QTest::newRow("mono g1m") << "encode in.png o.g1m --mono" << 2 << "--mono is for";
         QTest::newRow("g1m cut in its magic") << "show cut" << 1 << "cut: súbor je skrátený";
         QTest::newRow("empty g1m") << "list empty.G1R" << 1 << "empty.G1R: súbor je prázdny";
         QTest::newRow("--new for .cat") << "encode in.png o.cat --mono --new" << 2 << usage;
@@ -238,6 +245,12 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(done.out, QByteArray());
         QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)) &&
                 !QFile::exists(filePath(u"o.g1m"_s)));
+    }
+
+    void versionAsTheEditors() {
+        const Run done = run(u"list x --version"_s);
+        QCOMPARE(done.exitCode, 0);
+        QCOMPARE(done.out, QByteArray("tavrolin-cat 2.0\n"));
     }
 
     // A name of the longest length leaves no room for the name of the file written beside

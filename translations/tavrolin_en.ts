@@ -186,10 +186,6 @@
         <translation>unknown command %1</translation>
     </message>
     <message>
-        <source>%1 takes %2 file names</source>
-        <translation>%1 takes %2 file names</translation>
-    </message>
-    <message>
         <source>--fit and its options are for encode</source>
         <translation>--fit and its options are for encode</translation>
     </message>
@@ -281,17 +277,17 @@
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
-       tavrolin-cat --help</source>
+       tavrolin-cat --help | --version</source>
         <translation>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
-       tavrolin-cat --help</translation>
+       tavrolin-cat --help | --version</translation>
     </message>
     <message>
         <source>
@@ -331,7 +327,8 @@ whatever its name.
            .g1m or .g1r file at OUT keeps every other item (programs, pictures,
            captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
-           writes a new file of the one picture whatever is there.
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -340,8 +337,8 @@ whatever its name.
            among the pictures (as --record takes it; &quot;-&quot; for a record that is
            no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
 
---lang sk|en|fr chooses the language of the messages; by default it is the
-desktop&apos;s, as for the editor.
+--version prints the version. --lang sk|en|fr chooses the language of the
+messages; by default it is the desktop&apos;s, as for the editor.
 
 Exit status: 0 done, 1 a file could not be read or written (the reason goes to
 stderr; a file already at OUT is left as it was), 2 wrong arguments.
@@ -353,7 +350,7 @@ Converts pictures between the .cat files of the calculators&apos; PC link softwa
 editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
 whatever its name.
 
-  decode   Reads a .cat file of either variant as &quot;Open&quot; does and writes its
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
            128 x 64 picture in the palette colours as a BMP or PNG file (by the
            extension). --colours lists the planes of a colour file to apply, as
            ticked in the editor&apos;s dialog; all four by default. Red clears to white
@@ -364,10 +361,10 @@ whatever its name.
            ended.
            From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
            or capture in it.
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Import image&quot; does
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Save&quot; does: --mono for the
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
            Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
            blue and green; --colours limits them, black is never kept).
            --fit takes any image instead, as the editor&apos;s fit dialog does:
@@ -383,7 +380,8 @@ whatever its name.
            .g1m or .g1r file at OUT keeps every other item (programs, pictures,
            captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
-           writes a new file of the one picture whatever is there.
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -392,12 +390,28 @@ whatever its name.
            among the pictures (as --record takes it; &quot;-&quot; for a record that is
            no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
 
---lang sk|en|fr chooses the language of the messages; by default it is the
-desktop&apos;s, as for the editor.
+--version prints the version. --lang sk|en|fr chooses the language of the
+messages; by default it is the desktop&apos;s, as for the editor.
 
 Exit status: 0 done, 1 a file could not be read or written (the reason goes to
 stderr; a file already at OUT is left as it was), 2 wrong arguments.
 </translation>
+    </message>
+    <message>
+        <source>--record is for .cat files; a .g1m file takes --pict</source>
+        <translation>--record is for .cat files; a .g1m file takes --pict</translation>
+    </message>
+    <message>
+        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
+        <translation>--mono is for .cat files; a .g1m file is black and white anyway</translation>
+    </message>
+    <message>
+        <source>%1 takes one file name</source>
+        <translation>%1 takes one file name</translation>
+    </message>
+    <message>
+        <source>%1 takes two file names, IN and OUT</source>
+        <translation>%1 takes two file names, IN and OUT</translation>
     </message>
 </context>
 <context>
@@ -472,6 +486,37 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>Snímka %1</source>
         <translation>Capture %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::exchange::PictureFormats</name>
+    <message>
+        <source>(súbory *.cat)</source>
+        <translation>(files *.cat)</translation>
+    </message>
+    <message>
+        <source>(súbory *.g1m)</source>
+        <translation>(files *.g1m)</translation>
+    </message>
+    <message>
+        <source>(súbory *.bmp)</source>
+        <translation>(files *.bmp)</translation>
+    </message>
+    <message>
+        <source>(súbory *.jpg)</source>
+        <translation>(files *.jpg)</translation>
+    </message>
+    <message>
+        <source>(súbory *.gif)</source>
+        <translation>(files *.gif)</translation>
+    </message>
+    <message>
+        <source>(súbory *.png)</source>
+        <translation>(files *.png)</translation>
+    </message>
+    <message>
+        <source>(všetky súbory)</source>
+        <translation>(all files)</translation>
     </message>
 </context>
 <context>
@@ -758,6 +803,21 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::ImportSession</name>
+    <message>
+        <source>Importovať obrázok</source>
+        <translation>Import image</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nemôžem načítať ako obrázok!</source>
+        <translation>I cannot load the file “%1” as an image!</translation>
+    </message>
+    <message>
+        <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
+        <translation> Please check that it is a bmp, jpg, gif or png image.</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::LoadColoursDialog</name>
     <message>
         <source>Ktoré farby načítať?</source>
@@ -787,8 +847,8 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
 <context>
     <name>tavrolin::ui::MainWindow</name>
     <message>
-        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
-        <translation>Tavrolin v. 2.0 – pictures for Casio calculators</translation>
+        <source>Tavrolin v. %1 – obrázky pre kalkulačky Casio</source>
+        <translation>Tavrolin v. %1 – pictures for Casio calculators</translation>
     </message>
 </context>
 <context>
@@ -837,28 +897,8 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <translation>Import image</translation>
     </message>
     <message>
-        <source>(obrázky *.bmp)|*.bmp</source>
-        <translation>(images *.bmp)|*.bmp</translation>
-    </message>
-    <message>
         <source>Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či priečinok existuje a či doň možno zapisovať.</source>
         <translation>I cannot write the picture to the file “%1”! Please check that the folder exists and can be written to.</translation>
-    </message>
-    <message>
-        <source>Importovať obrázok</source>
-        <translation>Import image</translation>
-    </message>
-    <message>
-        <source>(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|(súbory *.png)|*.png</source>
-        <translation>(files *.bmp)|*.bmp|(files *.jpg)|*.jpg|(files *.gif)|*.gif|(files *.png)|*.png</translation>
-    </message>
-    <message>
-        <source>Súbor „%1“ nemôžem načítať ako obrázok!</source>
-        <translation>I cannot load the file “%1” as an image!</translation>
-    </message>
-    <message>
-        <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
-        <translation> Please check that it is a bmp, jpg, gif or png image.</translation>
     </message>
 </context>
 <context>
@@ -897,10 +937,6 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
         <translation>The written file cannot take the place of the one with the chosen name</translation>
-    </message>
-    <message>
-        <source>(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*</source>
-        <translation>(files *.cat)|*.cat|(files *.g1m)|*.g1m|(all files)|*.*</translation>
     </message>
 </context>
 <context>

@@ -186,10 +186,6 @@
         <translation>commande inconnue %1</translation>
     </message>
     <message>
-        <source>%1 takes %2 file names</source>
-        <translation>%1 attend %2 noms de fichier</translation>
-    </message>
-    <message>
         <source>--fit and its options are for encode</source>
         <translation>--fit et ses options vont avec encode</translation>
     </message>
@@ -281,17 +277,17 @@
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new]
+       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
-       tavrolin-cat --help</source>
+       tavrolin-cat --help | --version</source>
         <translation>utilisation : tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.bmp|SORTIE.png [--colours red,blue,green,white] [--record N | --pict N]
               tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
                    [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.g1m [--pict N] [--new]
+              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.g1m [--pict N] [--new] [--fit ...]
               tavrolin-cat show ENTRÉE.cat|ENTRÉE.g1m [--record N | --pict N]
               tavrolin-cat list ENTRÉE.cat|ENTRÉE.g1m
-              tavrolin-cat --help</translation>
+              tavrolin-cat --help | --version</translation>
     </message>
     <message>
         <source>
@@ -331,7 +327,8 @@ whatever its name.
            .g1m or .g1r file at OUT keeps every other item (programs, pictures,
            captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
-           writes a new file of the one picture whatever is there.
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono.
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -340,8 +337,8 @@ whatever its name.
            among the pictures (as --record takes it; &quot;-&quot; for a record that is
            no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
 
---lang sk|en|fr chooses the language of the messages; by default it is the
-desktop&apos;s, as for the editor.
+--version prints the version. --lang sk|en|fr chooses the language of the
+messages; by default it is the desktop&apos;s, as for the editor.
 
 Exit status: 0 done, 1 a file could not be read or written (the reason goes to
 stderr; a file already at OUT is left as it was), 2 wrong arguments.
@@ -389,7 +386,8 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            (programmes, images, captures, ...) et stderr dit combien&#xa0;;
            «&#xa0;Pict N&#xa0;» remplace l&apos;ancienne. Tout autre fichier à SORTIE reste
            tel quel, sauf avec --new, qui écrit un nouveau fichier de la seule
-           image quoi qu&apos;il y ait.
+           image quoi qu&apos;il y ait. --fit et ses options comme
+           pour --mono.
   show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
            &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert. --record et --pict comme
            pour decode.
@@ -399,13 +397,29 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            prend&#xa0;; «&#xa0;-&#xa0;» pour un enregistrement qui n&apos;est pas une image), son
            format, son type de données et son nom («&#xa0;1 MCS1 PC PICT1&#xa0;»).
 
---lang sk|en|fr choisit la langue des messages&#xa0;; par défaut, c&apos;est celle du
-bureau, comme pour l&apos;éditeur.
+--version affiche la version. --lang sk|en|fr choisit la langue des messages&#xa0;;
+par défaut, c&apos;est celle du bureau, comme pour l&apos;éditeur.
 
 Code de sortie&#xa0;: 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit (la raison
 est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel quel),
 2 arguments incorrects.
 </translation>
+    </message>
+    <message>
+        <source>--record is for .cat files; a .g1m file takes --pict</source>
+        <translation>--record est pour les fichiers .cat&#xa0;; un fichier .g1m prend --pict</translation>
+    </message>
+    <message>
+        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
+        <translation>--mono est pour les fichiers .cat&#xa0;; un fichier .g1m est de toute façon en noir et blanc</translation>
+    </message>
+    <message>
+        <source>%1 takes one file name</source>
+        <translation>%1 attend un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 takes two file names, IN and OUT</source>
+        <translation>%1 attend deux noms de fichier, ENTRÉE et SORTIE</translation>
     </message>
 </context>
 <context>
@@ -481,6 +495,37 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>Snímka %1</source>
         <translation>Capture %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::exchange::PictureFormats</name>
+    <message>
+        <source>(súbory *.cat)</source>
+        <translation>(fichiers *.cat)</translation>
+    </message>
+    <message>
+        <source>(súbory *.g1m)</source>
+        <translation>(fichiers *.g1m)</translation>
+    </message>
+    <message>
+        <source>(súbory *.bmp)</source>
+        <translation>(fichiers *.bmp)</translation>
+    </message>
+    <message>
+        <source>(súbory *.jpg)</source>
+        <translation>(fichiers *.jpg)</translation>
+    </message>
+    <message>
+        <source>(súbory *.gif)</source>
+        <translation>(fichiers *.gif)</translation>
+    </message>
+    <message>
+        <source>(súbory *.png)</source>
+        <translation>(fichiers *.png)</translation>
+    </message>
+    <message>
+        <source>(všetky súbory)</source>
+        <translation>(tous les fichiers)</translation>
     </message>
 </context>
 <context>
@@ -767,6 +812,21 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::ImportSession</name>
+    <message>
+        <source>Importovať obrázok</source>
+        <translation>Importer une image</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nemôžem načítať ako obrázok!</source>
+        <translation>Je ne peux pas charger le fichier «&#xa0;%1&#xa0;» comme image&#xa0;!</translation>
+    </message>
+    <message>
+        <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
+        <translation> Vérifiez qu&apos;il s&apos;agit bien d&apos;une image bmp, jpg, gif ou png.</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::LoadColoursDialog</name>
     <message>
         <source>Ktoré farby načítať?</source>
@@ -796,8 +856,8 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
 <context>
     <name>tavrolin::ui::MainWindow</name>
     <message>
-        <source>Tavrolin v. 2.0 – obrázky pre kalkulačky Casio</source>
-        <translation>Tavrolin v. 2.0 – images pour calculatrices Casio</translation>
+        <source>Tavrolin v. %1 – obrázky pre kalkulačky Casio</source>
+        <translation>Tavrolin v. %1 – images pour calculatrices Casio</translation>
     </message>
 </context>
 <context>
@@ -846,28 +906,8 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <translation>Importer une image</translation>
     </message>
     <message>
-        <source>(obrázky *.bmp)|*.bmp</source>
-        <translation>(images *.bmp)|*.bmp</translation>
-    </message>
-    <message>
         <source>Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či priečinok existuje a či doň možno zapisovať.</source>
         <translation>Je ne peux pas écrire l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! Vérifiez que le dossier existe et qu&apos;on peut y écrire.</translation>
-    </message>
-    <message>
-        <source>Importovať obrázok</source>
-        <translation>Importer une image</translation>
-    </message>
-    <message>
-        <source>(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory *.gif)|*.gif|(súbory *.png)|*.png</source>
-        <translation>(fichiers *.bmp)|*.bmp|(fichiers *.jpg)|*.jpg|(fichiers *.gif)|*.gif|(fichiers *.png)|*.png</translation>
-    </message>
-    <message>
-        <source>Súbor „%1“ nemôžem načítať ako obrázok!</source>
-        <translation>Je ne peux pas charger le fichier «&#xa0;%1&#xa0;» comme image&#xa0;!</translation>
-    </message>
-    <message>
-        <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
-        <translation> Vérifiez qu&apos;il s&apos;agit bien d&apos;une image bmp, jpg, gif ou png.</translation>
     </message>
 </context>
 <context>
@@ -906,10 +946,6 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
         <translation>Le fichier écrit ne peut pas remplacer celui du nom choisi</translation>
-    </message>
-    <message>
-        <source>(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*</source>
-        <translation>(fichiers *.cat)|*.cat|(fichiers *.g1m)|*.g1m|(tous les fichiers)|*.*</translation>
     </message>
 </context>
 <context>

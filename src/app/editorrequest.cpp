@@ -1,35 +1,76 @@
 #include "app/editorrequest.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace tavrolin::app {
 
+namespace {
+
+// Qt's own options, which QApplication takes out of the arguments: known here so that
+// their values are not taken for files. Those of Qt's X11 plugin are among them.
+constexpr std::array kQtOptionsWithValue{"platform",
+                                         "platformpluginpath",
+                                         "platformtheme",
+                                         "plugin",
+                                         "qmljsdebugger",
+                                         "qwindowgeometry",
+                                         "geometry",
+                                         "qwindowtitle",
+                                         "title",
+                                         "qwindowicon",
+                                         "icon",
+                                         "session",
+                                         "display",
+                                         "name",
+                                         "style",
+                                         "stylesheet",
+                                         "visual",
+                                         "cmap",
+                                         "im",
+                                         "inputstyle"};
+constexpr std::array kQtFlags{"reverse", "widgetcount", "sync", "nograb", "dograb"};
+
+}  // namespace
+
 EditorRequest parseEditorArguments(const QStringList& arguments) {
-    QStringList files;
-    QString unknown;
-    bool optionsEnded = false;
-    for (const QString& argument : arguments) {
-        // After "--" every argument is a file, even one that starts with a dash.
-        if (optionsEnded || !argument.startsWith(u'-')) {
-            files << argument;
-        } else if (argument == u"--") {
-            optionsEnded = true;
-        } else if (argument == u"--help" || argument == u"-h") {
-            return {EditorRequest::Kind::Help, {}, {}};
-        } else if (argument == u"--version") {
-            return {EditorRequest::Kind::Version, {}, {}};
-        } else if (unknown.isEmpty()) {
-            unknown = argument;
-        }
+    QCommandLineParser parser;
+    // "-platform offscreen" as Qt writes its options; "-h" is then an option too.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({help, version});
+    for (const char* name : kQtOptionsWithValue) {
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     }
-    if (!unknown.isEmpty()) {
-        return {EditorRequest::Kind::UnknownOption,
-                {},
-                QCoreApplication::translate("tavrolin::app::EditorRequest", "unknown option %1")
-                    .arg(unknown)};
+    for (const char* name : kQtFlags) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     }
+    const bool parsed = parser.parse(QStringList{QStringLiteral("tavrolin")} + arguments);
+    // --help and --version win over any other mistake.
+    if (parser.isSet(help)) {
+        return {EditorRequest::Kind::Help, {}, {}};
+    }
+    if (parser.isSet(version)) {
+        return {EditorRequest::Kind::Version, {}, {}};
+    }
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        return {
+            EditorRequest::Kind::WrongArguments,
+            {},
+            unknown.isEmpty()
+                ? parser.errorText()
+                : QCoreApplication::translate("tavrolin::app::EditorRequest", "unknown option %1")
+                      .arg((unknown.first().size() == 1 ? u"-"_s : u"--"_s) + unknown.first())};
+    }
+    const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        return {EditorRequest::Kind::TooManyFiles,
+        return {EditorRequest::Kind::WrongArguments,
                 {},
                 QCoreApplication::translate("tavrolin::app::EditorRequest",
                                             "one file at most, %1 given")

@@ -9,11 +9,11 @@
 #include "app/editorrequest.h"
 #include "app/qttexts.h"
 #include "language/uilanguage.h"
-#include "ui/apptitle.h"
 #include "ui/dialogs/qtprompts.h"
 #include "ui/dialogs/splashwindow.h"
 #include "ui/icons.h"
 #include "ui/mainwindow.h"
+#include "version/version.h"
 
 using tavrolin::app::EditorRequest;
 using tavrolin::language::LanguageChoice;
@@ -37,7 +37,7 @@ int answerOnCommandLine(const EditorRequest& request, const LanguageChoice& lang
         return 0;
     }
     if (request.kind == EditorRequest::Kind::Version) {
-        std::printf("tavrolin %s\n", tavrolin::ui::kApplicationVersion);
+        std::printf("tavrolin %s\n", tavrolin::kVersion);
         return 0;
     }
     return refuse(request.problem);
@@ -64,32 +64,21 @@ int main(int argc, char* argv[]) {
     }
     const LanguageChoice language =
         tavrolin::language::takeLanguageOption(arguments, QLocale::system().uiLanguages());
-    // What needs no display is answered before Qt's windowing starts: --help, --version,
-    // a wrong language and too many files. An unknown option waits until Qt has taken
-    // out its own.
-    EditorRequest request = tavrolin::app::parseEditorArguments(arguments);
-    if (!language.understood || request.kind == EditorRequest::Kind::Help ||
-        request.kind == EditorRequest::Kind::Version ||
-        request.kind == EditorRequest::Kind::TooManyFiles) {
+    // Everything but the window is answered before Qt's windowing starts, so --help,
+    // --version and wrong arguments need no display.
+    const EditorRequest request = tavrolin::app::parseEditorArguments(arguments);
+    if (!language.understood || request.kind != EditorRequest::Kind::Edit) {
         QCoreApplication commandLine(argc, argv);
         tavrolin::language::useLanguage(language.language);
-        return answerOnCommandLine(tavrolin::app::parseEditorArguments(arguments), language);
+        return answerOnCommandLine(request, language);
     }
 
     QApplication application(argc, argv);
     // The splash's own texts too are in the language: ours load in well under a
     // millisecond, Qt's wait until the splash is up.
     tavrolin::language::useLanguage(language.language);
-    // Qt has taken its own options (-platform, -style, ...) out of the arguments now.
-    QStringList leftByQt = QApplication::arguments().mid(1);
-    tavrolin::language::takeLanguageOption(leftByQt, {});
-    request = tavrolin::app::parseEditorArguments(leftByQt);
-    if (request.kind == EditorRequest::Kind::UnknownOption ||
-        request.kind == EditorRequest::Kind::TooManyFiles) {
-        return refuse(request.problem);
-    }
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
-    QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::ui::kApplicationVersion));
+    QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::kVersion));
     tavrolin::ui::QtPrompts prompts;
     std::unique_ptr<tavrolin::ui::MainWindow> mainWindow;
     const QString path =

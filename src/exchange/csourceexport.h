@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "exchange/picturefilesave.h"
+#include "exchange/catfilesave.h"
 #include "model/failure.h"
 #include "model/picturegrid.h"
 

@@ -8,6 +8,7 @@
 #include "exchange/picturefilebytes.h"
 #include "exchange/savefilecommit.h"
 #include "g1mfile/g1mgroups.h"
+#include "g1mfile/g1mlayout.h"
 #include "g1mfile/g1mwriter.h"
 
 namespace tavrolin::exchange {
@@ -16,7 +17,7 @@ namespace {
 
 // The bytes of the file at the path; nothing for a missing or empty file.
 model::Result<std::optional<std::string>> existingBytes(const QString& path) {
-    model::Result<std::string> bytes = readPictureFileBytes(path);
+    model::Result<std::string> bytes = readPictureFileBytes(path, g1mfile::kMaxG1mFileBytes);
     if (!bytes) {
         if (bytes.failure().reason == model::FailureReason::NotFound) {
             return std::optional<std::string>();
@@ -48,7 +49,7 @@ model::Result<std::string> fileToWrite(const QString& path, const model::Picture
 }  // namespace
 
 model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path) {
-    const model::Result<std::string> bytes = readPictureFileBytes(path);
+    const model::Result<std::string> bytes = readPictureFileBytes(path, g1mfile::kMaxG1mFileBytes);
     if (!bytes) {
         return bytes.failure();
     }

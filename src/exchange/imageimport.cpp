@@ -1,6 +1,5 @@
 #include "exchange/imageimport.h"
 
-#include "model/canvas.h"
 #include "model/newpicture.h"
 #include "model/readback.h"
 
@@ -13,18 +12,8 @@ model::Outcome importImage(model::EditorState& state, const QString& path,
     if (model::Outcome loaded = loadAsImported(state.importBox, path); !loaded) {
         return loaded;
     }
-    takeImportedPicture(state, model::pictureInBox(state.importBox, colours.kept()));
+    model::adoptPicture(state, model::pictureInBox(state.importBox, colours.kept()));
     return model::Done{};
-}
-
-void takeImportedPicture(model::EditorState& state, const model::PictureGrid& picture) {
-    model::takeUndoCopy(state);
-    model::resetToPen(state);
-    model::setCurrentColor(state, model::kBlack);
-    state.picture.copyUsedCellsFrom(picture);
-    // Clears the canvas, draws the grid, paints every cell and brings the preview up to
-    // date, leaving the drawing colour black.
-    model::repaintCanvas(state);
 }
 
 }  // namespace tavrolin::exchange

@@ -13,8 +13,4 @@ namespace tavrolin::exchange {
 model::Outcome importImage(model::EditorState& state, const QString& path,
                            const ImportColours& colours);
 
-// Makes an imported picture the picture as every import does: undoable, with the pen
-// in black.
-void takeImportedPicture(model::EditorState& state, const model::PictureGrid& picture);
-
 }  // namespace tavrolin::exchange

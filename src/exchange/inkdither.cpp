@@ -142,7 +142,9 @@ model::PictureGrid eachCell(const QImage& rgb, FitColours colours, Cell&& cell) 
 
 model::PictureGrid diffuseToScreen(const QImage& rgb, FitColours colours) {
     const std::span<const model::ColorCode> codes = screenColours(colours);
-    // Errors in sixteenths, one slot either side of the row so the edges need no test.
+    // The weights 7, 5, 3 and 1 share an error out in sixteenths; one slot either side of
+    // the row so the edges need no test.
+    constexpr int kErrorParts = 16;
     std::vector<Colour> thisRow(model::kColumns + 2);
     std::vector<Colour> nextRow(model::kColumns + 2);
     int row = 1;
@@ -154,7 +156,8 @@ model::PictureGrid diffuseToScreen(const QImage& rgb, FitColours colours) {
         }
         Colour wanted = wantedColour(pixel, colours);
         for (std::size_t channel = 0; channel < 3; ++channel) {
-            wanted[channel] = std::clamp(wanted[channel] + thisRow[x][channel] / 16, 0, 255);
+            wanted[channel] =
+                std::clamp(wanted[channel] + thisRow[x][channel] / kErrorParts, 0, 255);
         }
         const model::ColorCode code = nearest(wanted, codes);
         const Colour shown = colourOf(code);
@@ -170,14 +173,17 @@ model::PictureGrid diffuseToScreen(const QImage& rgb, FitColours colours) {
 }
 
 model::PictureGrid orderToScreen(const QImage& rgb, FitColours colours) {
-    static constexpr std::array<int, 16> kBayer{0, 8,  2, 10, 12, 4, 14, 6,
-                                                3, 11, 1, 9,  15, 7, 13, 5};
+    // The 4 × 4 Bayer pattern: the order in which its cells take the second colour.
+    constexpr int kSide = 4;
+    constexpr int kSteps = kSide * kSide;
+    static constexpr std::array<int, kSteps> kBayer{0, 8,  2, 10, 12, 4, 14, 6,
+                                                    3, 11, 1, 9,  15, 7, 13, 5};
     const std::span<const model::ColorCode> codes = screenColours(colours);
     return eachCell(rgb, colours, [&](int x, int y, QRgb pixel) {
         const Mix mix = mixOf(wantedColour(pixel, colours), codes);
         // A colour a quarter of the way to an ink gets that ink in 4 cells of 16.
-        const int step = kBayer[static_cast<std::size_t>(4 * (y % 4) + x % 4)];
-        return mix.share * 16 > step + 0.5 ? mix.to : mix.from;
+        const int step = kBayer[static_cast<std::size_t>(kSide * (y % kSide) + x % kSide)];
+        return mix.share * kSteps > step + 0.5 ? mix.to : mix.from;
     });
 }
 

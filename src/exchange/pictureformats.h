@@ -1,26 +1,39 @@
 #pragma once
 
 #include <QString>
+#include <span>
+
+#include "exchange/pictureformat.h"
 
 namespace tavrolin::exchange {
 
-// The kinds of file the editor and the converter tell apart. Every rule of which file
-// is which lives here.
-enum class PictureFormat {
-    Cat,    // the text picture file of the PC link software
-    G1m,    // a main-memory file of the fx-9860G family (.g1m, .g1r backups)
-    Image,  // anything else: an image for the import
-};
+// Every format the editor and the converter know, in the order the file dialogs offer
+// them. Every rule of which file is which lives here: code above this folder asks the
+// table and never compares formats itself.
+std::span<const PictureFormat> pictureFormats();
 
-// What an existing file is: a .g1m or .g1r by its content (the inverted "USBPower", or
-// its start in a shorter file), whatever its name, or by its name when it is too short
-// to hold that (an empty file named *.g1m); a .cat by its name or by a first line that
-// starts as "Otvor" expects a picture file's header to; any other file, readable or
-// not, an image.
-PictureFormat formatOfFile(const QString& path);
+// What an existing file is: the first format its first bytes show; else the first whose
+// name it has (a .g1m or .g1r only when it is too short to show its content); else an
+// image to import, readable or not.
+const PictureFormat& formatOfFile(const QString& path);
 
-// The format a picture is written in, by the name chosen: a .g1m file for a name
-// ending in ".g1m", else a .cat file.
-PictureFormat formatForSaving(const QString& path);
+// The format "Otvor" reads a file as: the picture file it is, or for any other file the
+// first picture file format, whose reader says why the file is none.
+const PictureFormat& formatToOpen(const QString& path);
+
+// The format a picture is written in, by the name chosen: the one whose extension the
+// name has, else the first picture file format.
+const PictureFormat& formatForSaving(const QString& path);
+
+// The dialogs' filters, "(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|…", in the
+// interface's language: the picture files read for "Otvor" and those written for "Ulož",
+// each followed by every file; the images for "Importuj obrázok", the bitmap of the export.
+QString openFilter();
+QString saveFilter();
+QString importFilter();
+QString exportFilter();
+
+// The pattern whose choice in the save dialog adds its extension to a bare name.
+QString extendingSavePattern();
 
 }  // namespace tavrolin::exchange

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catfile/savecolours.h"
-#include "exchange/picturefilesave.h"
+#include "exchange/catfilesave.h"
 #include "model/picturegrid.h"
 
 namespace tavrolin::exchange {

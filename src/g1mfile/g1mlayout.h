@@ -6,6 +6,10 @@
 
 namespace tavrolin::g1mfile {
 
+// A calculator's whole memory is smaller: the file-reading edge reads no more than this,
+// so a huge file picked by mistake cannot exhaust memory.
+inline constexpr std::size_t kMaxG1mFileBytes = std::size_t{4} * 1024 * 1024;
+
 // The standard header: 32 bytes, each stored bit-inverted.
 inline constexpr std::size_t kStandardHeaderBytes = 0x20;
 inline constexpr std::string_view kMagic = "USBPower";

@@ -43,7 +43,7 @@ struct Failure {
 
 // A value, or the failure that kept it from being made.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
   public:
     Result(T value) : content_(std::move(value)) {}
     Result(Failure failure) : content_(std::move(failure)) {}

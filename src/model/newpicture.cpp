@@ -11,15 +11,27 @@ void resetToPen(EditorState& state) {
     state.circleStarted = 0;
 }
 
-void newPicture(EditorState& state) {
+void clearForNewPicture(EditorState& state) {
     takeUndoCopy(state);
+    resetToPen(state);
     setCurrentColor(state, kBlack);
+    state.picture.clearUsedCells();
+}
+
+void adoptPicture(EditorState& state, const PictureGrid& picture) {
+    clearForNewPicture(state);
+    state.picture.copyUsedCellsFrom(picture);
+    // Clears the canvas, draws the grid, paints every cell and brings the preview up to
+    // date, leaving the drawing colour black.
+    repaintCanvas(state);
+}
+
+void newPicture(EditorState& state) {
+    clearForNewPicture(state);
     state.fileName.clear();
     state.canvas.clear();
     state.preview.clear();
     state.hedgehogBox.clear();
-    resetToPen(state);
-    state.picture.clearUsedCells();
     drawGrid(state);
     // The preview shows the empty picture at once rather than at the next refresh.
     refreshPreview(state);

@@ -11,4 +11,13 @@ void newPicture(EditorState& state);
 // the tool: what a new, opened or imported picture starts with.
 void resetToPen(EditorState& state);
 
+// The start of every picture that replaces the current one: the old one is kept for
+// "Naspäť", the pen in black is the tool, and the picture is blank. The canvas still
+// shows the old picture.
+void clearForNewPicture(EditorState& state);
+
+// A picture that replaces the current one whole (an opened .g1m picture, an imported
+// image): as clearForNewPicture, then the picture is `picture` and the canvas shows it.
+void adoptPicture(EditorState& state, const PictureGrid& picture);
+
 }  // namespace tavrolin::model

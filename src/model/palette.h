@@ -16,7 +16,6 @@ struct Rgb {
 
 inline constexpr Rgb kWhiteRgb{255, 255, 255};
 inline constexpr Rgb kBlackRgb{0, 0, 0};
-inline constexpr Rgb kBlueRgb{0, 0, 255};
 
 // The colour a code is shown in; none for a value outside 0..4.
 std::optional<Rgb> paletteRgb(int code);

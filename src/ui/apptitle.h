@@ -9,9 +9,6 @@ inline QString applicationTitle() {
     return QStringLiteral("Tavrolin");
 }
 
-// The version the editor, its contact frame and --version give.
-inline constexpr char kApplicationVersion[] = "2.0";
-
 // The licence it is given under, as the LICENSE file beside the README says.
 inline QString licenceName() {
     return QStringLiteral("MIT");

@@ -31,11 +31,11 @@ QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
 QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry);
 
-// Marks the controls over which a pointer move takes the underline off the contact
-// frame's links; the main window hands every marked control to that frame.
 // Stacks a question, the field that answers it and OK / Cancel in a dialog.
 void layOutQuestion(QDialog& dialog, QLabel* question, QWidget* answer);
 
+// Marks the controls over which a pointer move takes the underline off the contact
+// frame's links; the main window hands every marked control to that frame.
 void clearLinkUnderlinesOver(std::initializer_list<QWidget*> areas);
 bool clearsLinkUnderlines(const QWidget& area);
 

@@ -6,7 +6,6 @@
 #include "exchange/g1mfileio.h"
 #include "exchange/g1mitemstext.h"
 #include "g1mfile/g1mwriter.h"
-#include "model/canvas.h"
 #include "model/newpicture.h"
 #include "ui/picturefilemessages.h"
 
@@ -38,12 +37,7 @@ void openG1mFile(EditorContext& context, const QString& path) {
     if (chosen < 0 || chosen >= int(entries.value().size())) {
         return;
     }
-    model::EditorState& state = context.state;
-    model::takeUndoCopy(state);
-    model::resetToPen(state);
-    state.picture.copyUsedCellsFrom(entries.value()[std::size_t(chosen)].picture);
-    model::repaintCanvas(state);
-    model::setCurrentColor(state, model::kBlack);
+    model::adoptPicture(context.state, entries.value()[std::size_t(chosen)].picture);
     context.changed();
 }
 

@@ -18,9 +18,11 @@
 #include "ui/frames/replaceframe.h"
 #include "ui/frames/toolboxframe.h"
 #include "ui/icons.h"
+#include "ui/importsession.h"
 #include "ui/picturefilesession.h"
 #include "ui/views/canvasview.h"
 #include "ui/views/pictureboxview.h"
+#include "version/version.h"
 
 namespace tavrolin::ui {
 
@@ -42,7 +44,8 @@ QString droppedFile(const QMimeData* data) {
 
 MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("Tavrolin v. 2.0 – obrázky pre kalkulačky Casio"));
+    setWindowTitle(
+        tr("Tavrolin v. %1 – obrázky pre kalkulačky Casio").arg(QLatin1String(kVersion)));
     setWindowIcon(icons::programIcon());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
@@ -68,8 +71,8 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     pictureFiles_ = new PictureFileSession(context_, *loadTimer, *saveTimer, *toolbox, this);
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
-    menuFrame_ = new MenuFrame(context_, *importFrame, *pictureFiles_, *toolbox, this);
-    menuFrame_->setGeometry(8, 128, 129, 105);
+    imports_ = new ImportSession(context_, *importFrame, *toolbox, this);
+    (new MenuFrame(context_, *pictureFiles_, *imports_, this))->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     canvasView_ = new CanvasView(context_.state, this);
     canvasView_->setObjectName(QStringLiteral("Picture1"));
@@ -89,10 +92,10 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
 }
 
 void MainWindow::openPath(const QString& path) {
-    if (exchange::formatOfFile(path) != exchange::PictureFormat::Image) {
-        pictureFiles_->openFile(path);
+    if (exchange::formatOfFile(path).reading == exchange::Reading::Image) {
+        imports_->importFile(path);
     } else {
-        menuFrame_->importFile(path);
+        pictureFiles_->openFile(path);
     }
 }
 

@@ -11,7 +11,7 @@ namespace tavrolin::ui {
 
 class CanvasView;
 class ContactFrame;
-class MenuFrame;
+class ImportSession;
 class PictureBoxView;
 class PictureFileSession;
 
@@ -44,7 +44,7 @@ class MainWindow : public QWidget {
     EditorContext context_;
     CanvasView* canvasView_;  // "Picture1", the enlarged canvas
     ContactFrame* contactFrame_;
-    MenuFrame* menuFrame_;
+    ImportSession* imports_;
     PictureFileSession* pictureFiles_;
 };
 

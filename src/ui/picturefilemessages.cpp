@@ -6,15 +6,11 @@
 
 namespace tavrolin::ui {
 
-QString loadErrorMessage() {
-    return QCoreApplication::translate(
-        "tavrolin::ui::picturefilemessages",
-        "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
-        "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.");
-}
-
 QString loadErrorMessage(const model::Failure& failure) {
-    return loadErrorMessage() +
+    return QCoreApplication::translate(
+               "tavrolin::ui::picturefilemessages",
+               "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
+               "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.") +
            QCoreApplication::translate("tavrolin::ui::picturefilemessages", "\n\nDôvod: %1.")
                .arg(exchange::failureText(failure));
 }

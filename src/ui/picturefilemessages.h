@@ -8,7 +8,6 @@ namespace tavrolin::ui {
 
 // The messages of opening and saving picture files, shared by every format.
 
-QString loadErrorMessage();
 // The load error message, then why the file could not be read.
 QString loadErrorMessage(const model::Failure& failure);
 // A .g1m or .g1r file that could not be read, for the fx-9860G family, then why.

@@ -18,10 +18,6 @@ namespace {
 // A completion runs this long after its command or dialog, from the event loop.
 constexpr int kCompletionDelayMs = 100;
 
-QString pictureFileFilter() {
-    return PictureFileSession::tr("(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*");
-}
-
 QString colourWarning() {
     return PictureFileSession::tr(
         "Dôležité upozornenie: Obrázok ukladáte vo formáte pre farebné kalkulačky. V prípade, "
@@ -87,8 +83,10 @@ bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
     }
     QString& fileName = context_.state.fileName;
     fileName.clear();
-    const FileDialogRequest request{title, pictureFileFilter(),
-                                    forSaving ? QStringLiteral("*.g1m") : QString()};
+    const FileDialogRequest request =
+        forSaving
+            ? FileDialogRequest{title, exchange::saveFilter(), exchange::extendingSavePattern()}
+            : FileDialogRequest{title, exchange::openFilter()};
     fileName =
         forSaving ? context_.prompts.saveFileName(request) : context_.prompts.openFileName(request);
     return !fileName.isEmpty();
@@ -110,7 +108,7 @@ void PictureFileSession::openFile(const QString& path) {
 
 void PictureFileSession::startLoad() {
     model::EditorState& state = context_.state;
-    if (exchange::formatOfFile(state.fileName) == exchange::PictureFormat::G1m) {
+    if (exchange::formatToOpen(state.fileName).reading == exchange::Reading::Entries) {
         openG1mFile(context_, state.fileName);
         return;
     }
@@ -146,7 +144,7 @@ void PictureFileSession::save() {
         return;
     }
     model::EditorState& state = context_.state;
-    if (exchange::formatForSaving(state.fileName) == exchange::PictureFormat::G1m) {
+    if (exchange::formatForSaving(state.fileName).writing == exchange::Writing::Entries) {
         saveG1mFile(context_, state.fileName);
         return;
     }

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <memory>
 
-#include "exchange/picturefileload.h"
-#include "exchange/picturefilesave.h"
+#include "exchange/catfileload.h"
+#include "exchange/catfilesave.h"
 #include "ui/editorcontext.h"
 
 class QTimer;
@@ -24,9 +24,9 @@ class PictureFileSession : public QObject {
     Q_OBJECT
 
   public:
-    // timer2 and timer3 are the window's idle completion timers; the toolbox tells
-    // which calculator a save writes for.
-    PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
+    // loadTimer and saveTimer ("Timer2", "Timer3") are the window's idle completion
+    // timers; the toolbox tells which calculator a save writes for.
+    PictureFileSession(EditorContext& context, QTimer& loadTimer, QTimer& saveTimer,
                        const ToolboxFrame& toolbox, QWidget* window);
     ~PictureFileSession() override;
 
@@ -54,8 +54,8 @@ class PictureFileSession : public QObject {
     QWidget& window_;
     std::unique_ptr<LoadColoursDialog> loadColours_;
     std::unique_ptr<SaveColoursDialog> saveColours_;
-    exchange::PictureFileLoad load_;
-    exchange::PictureFileSave save_;
+    exchange::CatFileLoad load_;
+    exchange::CatFileSave save_;
 };
 
 }  // namespace tavrolin::ui

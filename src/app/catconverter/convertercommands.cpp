@@ -6,16 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "catconverter/converterhelp.h"
+#include "catfile/catlayout.h"
 #include "catfile/catrecords.h"
 #include "catfile/decodedcatfile.h"
 #include "exchange/bmpexport.h"
+#include "exchange/catfilesave.h"
 #include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/g1mfileio.h"
 #include "exchange/imagescan.h"
 #include "exchange/picturefilebytes.h"
-#include "exchange/picturefilesave.h"
 #include "exchange/pictureformats.h"
+#include "version/version.h"
 
 namespace tavrolin::catconverter {
 
@@ -30,7 +33,8 @@ void report(std::FILE* err, const QString& path, const model::Failure& failure) 
 std::optional<catfile::DecodedCatFile> readCatFile(const QString& path,
                                                    catfile::LoadColours colours, int record,
                                                    std::FILE* err) {
-    const model::Result<std::string> bytes = exchange::readPictureFileBytes(path);
+    const model::Result<std::string> bytes =
+        exchange::readPictureFileBytes(path, catfile::kMaxCatFileBytes);
     if (!bytes) {
         report(err, path, bytes.failure());
         return std::nullopt;
@@ -62,7 +66,7 @@ std::optional<std::vector<g1mfile::G1mEntry>> readG1mEntries(const QString& path
 // The picture asked for: "Pict n" of a .g1m file for --pict n, else its first picture;
 // the one picture of a .cat file.
 std::optional<model::PictureGrid> readPicture(const ConverterRequest& request, std::FILE* err) {
-    if (exchange::formatOfFile(request.input) != exchange::PictureFormat::G1m) {
+    if (exchange::formatToOpen(request.input).reading != exchange::Reading::Entries) {
         auto decoded =
             readCatFile(request.input, request.loadColours, std::max(request.record, 1), err);
         return decoded ? std::optional(decoded->picture) : std::nullopt;
@@ -83,15 +87,26 @@ std::optional<model::PictureGrid> readPicture(const ConverterRequest& request, s
 }
 
 // Every record of a .cat file: its number among the pictures ("-" for any other
-// record), format, data type and name.
+// record), format, data type and name. A file none of whose records names a format is
+// no picture file: it fails as decode fails on it.
 int listCatFile(const QString& path, std::FILE* out, std::FILE* err) {
-    const model::Result<std::string> bytes = exchange::readPictureFileBytes(path);
+    const model::Result<std::string> bytes =
+        exchange::readPictureFileBytes(path, catfile::kMaxCatFileBytes);
     if (!bytes) {
         report(err, path, bytes.failure());
         return kFileFailed;
     }
+    const std::vector<catfile::CatRecord> records = catfile::splitCatRecords(bytes.value());
+    if (std::ranges::all_of(
+            records, [](const catfile::CatRecord& record) { return record.formatName.empty(); })) {
+        const auto decoded = catfile::decodeCatFile(bytes.value(), {});
+        report(err, path,
+               decoded ? model::Failure{model::FailureReason::NoPictureFormat, 2, {}}
+                       : decoded.failure());
+        return kFileFailed;
+    }
     int pictures = 0;
-    for (const catfile::CatRecord& record : catfile::splitCatRecords(bytes.value())) {
+    for (const catfile::CatRecord& record : records) {
         const std::string number = record.isPicture() ? std::to_string(++pictures) : "-";
         std::fprintf(out, "%s %.*s %.*s %.*s\n", number.c_str(), int(record.formatName.size()),
                      record.formatName.data(), int(record.dataType.size()), record.dataType.data(),
@@ -101,7 +116,7 @@ int listCatFile(const QString& path, std::FILE* out, std::FILE* err) {
 }
 
 int list(const QString& path, std::FILE* out, std::FILE* err) {
-    if (exchange::formatOfFile(path) != exchange::PictureFormat::G1m) {
+    if (exchange::formatToOpen(path).reading != exchange::Reading::Entries) {
         return listCatFile(path, out, err);
     }
     const auto entries = readG1mEntries(path, err);
@@ -182,8 +197,8 @@ int encode(const ConverterRequest& request, std::FILE* err) {
     if (request.g1mOutput) {
         return encodeG1m(request, picture.value(), err);
     }
-    const model::Outcome written = exchange::savePictureFile(request.output, request.variant,
-                                                             picture.value(), request.saveColours);
+    const model::Outcome written = exchange::saveCatFile(request.output, request.variant,
+                                                         picture.value(), request.saveColours);
     if (!written) {
         report(err, request.output, written.failure());
         return kFileFailed;
@@ -210,6 +225,9 @@ int runRequest(const ConverterRequest& request, std::FILE* out, std::FILE* err) 
     switch (request.command) {
         case ConverterCommand::Help:
             std::fprintf(out, "%s", qUtf8Printable(helpText()));
+            return kDone;
+        case ConverterCommand::Version:
+            std::fprintf(out, "tavrolin-cat %s\n", kVersion);
             return kDone;
         case ConverterCommand::Encode:
             return encode(request, err);

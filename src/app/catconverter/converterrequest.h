@@ -7,12 +7,12 @@
 
 #include "catfile/loadcolours.h"
 #include "catfile/savecolours.h"
+#include "exchange/catfilesave.h"
 #include "exchange/imagefit.h"
-#include "exchange/picturefilesave.h"
 
 namespace tavrolin::catconverter {
 
-enum class ConverterCommand { Help, Decode, Encode, Show, List };
+enum class ConverterCommand { Help, Version, Decode, Encode, Show, List };
 
 // What one run of the converter is asked to do.
 struct ConverterRequest {
@@ -43,8 +43,5 @@ struct ConverterRequest {
 // The request that the arguments (the program name left out) make, or why they make
 // none.
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments);
-
-QString usageLine();
-QString helpText();
 
 }  // namespace tavrolin::catconverter

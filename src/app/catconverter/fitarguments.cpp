@@ -6,51 +6,49 @@ namespace tavrolin::catconverter {
 
 namespace {
 
-// The value of "--name VALUE" or "--name=VALUE" at arguments[i], moving i past a value
-// that stands on its own; "" when the value is missing.
-std::optional<QString> valueOf(const QString& name, const QStringList& arguments, qsizetype& i) {
-    const QString& argument = arguments[i];
-    if (argument.startsWith(name + u'=')) {
-        return argument.mid(name.size() + 1);
-    }
-    if (argument != name) {
-        return std::nullopt;
-    }
-    return i + 1 < arguments.size() ? arguments[++i] : QString();
+bool isFitMode(const QString& word) {
+    return word == u"contain" || word == u"cover";
 }
 
 }  // namespace
 
-bool FitArguments::take(const QStringList& arguments, qsizetype& i) {
-    const QString& argument = arguments[i];
-    if (argument == u"--invert") {
-        invert_ = true;
-    } else if (argument == u"--fit") {
-        fit_ = true;
-        // The way of fitting may be left out, so only a word of its own is taken.
-        const QString next = arguments.value(i + 1);
-        if (next == u"contain" || next == u"cover") {
-            mode_ = arguments[++i];
+void FitArguments::addTo(QCommandLineParser& parser) const {
+    parser.addOptions({fit_, dither_, threshold_, invert_});
+}
+
+QStringList FitArguments::withModeJoined(const QStringList& arguments) {
+    QStringList joined;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] != u"--fit") {
+            joined << arguments[i];
+        } else if (isFitMode(arguments.value(i + 1))) {
+            joined << QStringLiteral("--fit=") + arguments[++i];
+        } else {
+            joined << QStringLiteral("--fit=");
         }
-    } else if (argument.startsWith(u"--fit=")) {
-        fit_ = true;
-        mode_ = argument.mid(6);
-    } else if (std::optional<QString> dither = valueOf(QStringLiteral("--dither"), arguments, i)) {
-        dither_ = dither;
-    } else if (std::optional<QString> level =
-                   valueOf(QStringLiteral("--threshold"), arguments, i)) {
-        threshold_ = level;
-    } else {
-        return false;
     }
-    return true;
+    return joined;
+}
+
+std::optional<QString> FitArguments::strayMode(const QStringList& arguments) {
+    const qsizetype fit = arguments.indexOf(QStringLiteral("--fit"));
+    const QString next = fit < 0 ? QString() : arguments.value(fit + 1);
+    if (next.isEmpty() || next.startsWith(u'-') || isFitMode(next)) {
+        return std::nullopt;
+    }
+    return next;
+}
+
+bool FitArguments::given(const QCommandLineParser& parser) const {
+    return parser.isSet(fit_) || parser.isSet(dither_) || parser.isSet(threshold_) ||
+           parser.isSet(invert_);
 }
 
 std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options(
-    exchange::FitColours colours) const {
+    const QCommandLineParser& parser, exchange::FitColours colours) const {
     using Failure = QString;
-    if (!fit_) {
-        if (given()) {
+    if (!parser.isSet(fit_)) {
+        if (given(parser)) {
             return Failure(QCoreApplication::translate(
                 "tavrolin-cat", "--dither, --threshold and --invert go with --fit"));
         }
@@ -58,17 +56,19 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     }
     exchange::FitOptions options;
     options.colours = colours;
-    options.invert = invert_;
-    if (mode_ && *mode_ != u"contain" && *mode_ != u"cover") {
+    options.invert = parser.isSet(invert_);
+    const QString mode = parser.value(fit_);
+    if (!mode.isEmpty() && !isFitMode(mode)) {
         return Failure(
             QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
-                .arg(*mode_));
+                .arg(mode));
     }
-    options.mode = mode_.value_or(QString()) == u"cover" ? exchange::FitMode::Cover
-                                                         : exchange::FitMode::Contain;
+    options.mode = mode == u"cover" ? exchange::FitMode::Cover : exchange::FitMode::Contain;
     // A threshold alone means no dithering.
     const QString dither =
-        dither_.value_or(threshold_ ? QStringLiteral("none") : QStringLiteral("diffuse"));
+        parser.isSet(dither_)
+            ? parser.value(dither_)
+            : (parser.isSet(threshold_) ? QStringLiteral("none") : QStringLiteral("diffuse"));
     if (dither == u"diffuse") {
         options.dither = exchange::FitDither::Diffuse;
     } else if (dither == u"ordered") {
@@ -80,9 +80,9 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
                                                    "--dither is diffuse, ordered or none, not %1")
                            .arg(dither));
     }
-    if (threshold_) {
+    if (parser.isSet(threshold_)) {
         bool number = false;
-        options.threshold = threshold_->toInt(&number);
+        options.threshold = parser.value(threshold_).toInt(&number);
         if (!number || options.threshold < 0 || options.threshold > 255) {
             return Failure(QCoreApplication::translate("tavrolin-cat",
                                                        "--threshold is a number from 0 to 255"));

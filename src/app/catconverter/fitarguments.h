@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,23 +16,28 @@ namespace tavrolin::catconverter {
 // --invert.
 class FitArguments {
   public:
-    // Takes arguments[i], and the value after it, when it is one of them, moving i past
-    // what it took; false for any other argument.
-    bool take(const QStringList& arguments, qsizetype& i);
+    void addTo(QCommandLineParser& parser) const;
 
-    bool given() const { return fit_ || dither_ || threshold_ || invert_; }
+    // The arguments with a way of fitting that stands on its own after --fit joined to
+    // it ("--fit cover" as "--fit=cover"), and --fit alone given the empty way: the way
+    // may be left out, so only a word of its own is taken.
+    static QStringList withModeJoined(const QStringList& arguments);
+    // The word after a bare --fit that is no way of fitting, when there is one: taken
+    // for a file, it is the likely reason for one file too many.
+    static std::optional<QString> strayMode(const QStringList& arguments);
+
+    bool given(const QCommandLineParser& parser) const;
 
     // The options for a calculator's colours, none without --fit, or why the
     // arguments make none.
     std::variant<std::optional<exchange::FitOptions>, QString> options(
-        exchange::FitColours colours) const;
+        const QCommandLineParser& parser, exchange::FitColours colours) const;
 
   private:
-    bool fit_ = false;
-    std::optional<QString> mode_;
-    std::optional<QString> dither_;
-    std::optional<QString> threshold_;
-    bool invert_ = false;
+    QCommandLineOption fit_{QStringLiteral("fit"), QString(), QStringLiteral("way")};
+    QCommandLineOption dither_{QStringLiteral("dither"), QString(), QStringLiteral("way")};
+    QCommandLineOption threshold_{QStringLiteral("threshold"), QString(), QStringLiteral("level")};
+    QCommandLineOption invert_{QStringLiteral("invert")};
 };
 
 }  // namespace tavrolin::catconverter

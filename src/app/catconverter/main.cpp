@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "catconverter/convertercommands.h"
+#include "catconverter/converterhelp.h"
 #include "language/uilanguage.h"
 
 // tavrolin-cat: the editor's picture files in scripts. See --help.

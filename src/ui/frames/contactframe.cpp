@@ -12,6 +12,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs/prompts.h"
 #include "ui/icons.h"
+#include "version/version.h"
 
 namespace tavrolin::ui {
 
@@ -80,8 +81,7 @@ ContactFrame::ContactFrame(Prompts& prompts, QWidget* parent)
     photo->setAlignment(Qt::AlignCenter);
     photo->setPixmap(QPixmap::fromImage(icons::calculator(56)));
     makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
-    makeLabel(this, "Label6", tr("verzia %1").arg(QLatin1String(kApplicationVersion)),
-              QRect(68, 42, 58, 16));
+    makeLabel(this, "Label6", tr("verzia %1").arg(QLatin1String(kVersion)), QRect(68, 42, 58, 16));
     makeLabel(this, "Label7", tr("editor obrázkov"), QRect(68, 58, 58, 30));
     makeLabel(this, "Label12", tr("Licencia:"), QRect(8, 110, 50, 16));
     makeLabel(this, "Label13", licenceName(), QRect(60, 110, 60, 16));

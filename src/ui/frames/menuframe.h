@@ -8,30 +8,19 @@ class QPushButton;
 
 namespace tavrolin::ui {
 
-class ImportFrame;
+class ImportSession;
 class PictureFileSession;
-class ToolboxFrame;
 
 // "Menu:": opening, saving, a new picture, bitmap export and image import.
 class MenuFrame : public QGroupBox {
     Q_OBJECT
 
   public:
-    // The import keeps the colours ticked in importFrame, and fits an image to the
-    // colours of the calculator the toolbox has chosen; pictureFiles opens and saves.
-    MenuFrame(EditorContext& context, const ImportFrame& importFrame,
-              PictureFileSession& pictureFiles, const ToolboxFrame& toolbox, QWidget* parent);
-
-    // "Importuj obrázok" with the file already chosen.
-    void importFile(const QString& path);
+    // pictureFiles opens and saves, imports imports.
+    MenuFrame(EditorContext& context, PictureFileSession& pictureFiles, ImportSession& imports,
+              QWidget* parent);
 
   private:
-    // Offers to fit an image that is more than a calculator picture, and fits it when
-    // the user asks; "as is" for any other file.
-    FitAnswer::Choice offerFit(const QString& path);
-    // "Súbor „…“ nemôžem načítať ako obrázok!" and why.
-    void tellUnreadableImage(const model::Failure& failure);
-
     void openPicture();
     void savePicture();
     void newPicture();
@@ -39,11 +28,8 @@ class MenuFrame : public QGroupBox {
     void importPicture();
 
     EditorContext& context_;
-    const ImportFrame& importFrame_;
     PictureFileSession& pictureFiles_;
-    const ToolboxFrame& toolbox_;
-    // The fit chosen last, offered again for the next image.
-    exchange::FitOptions lastFit_;
+    ImportSession& imports_;
 };
 
 }  // namespace tavrolin::ui

@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-#include "exchange/picturefilesave.h"
+#include "exchange/catfilesave.h"
 #include "ui/editorcontext.h"
 
 class QRadioButton;

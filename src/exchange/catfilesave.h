@@ -18,15 +18,15 @@ enum class SaveVariant { Monochrome, Colour };
 // Where a save failed: making the temporary file, writing it, or putting it in place.
 enum class SaveStep { Create, Write, Replace };
 
-// "Ulož": one picture file being written. It goes to a temporary file beside the
+// "Ulož" of a .cat file: the file being written. It goes to a temporary file beside the
 // chosen one and replaces it only when finished, so a save that fails or is abandoned
 // leaves any file of that name as it was. A step that fails gives the reason, and
 // failedStep() says which step it was; the save is then over and nothing has been
 // replaced.
-class PictureFileSave {
+class CatFileSave {
   public:
-    PictureFileSave();
-    ~PictureFileSave();
+    CatFileSave();
+    ~CatFileSave();
 
     // The command: creates the file and writes the monochrome body (lines 1..138) or the
     // colour header (lines 1..19). The variant stays the one chosen here to the end.
@@ -57,8 +57,8 @@ class PictureFileSave {
     SaveStep failedStep_ = SaveStep::Create;
 };
 
-// A whole save at once, as the command-line converter makes it: the file "Ulož" writes.
-model::Outcome savePictureFile(const QString& path, SaveVariant variant,
-                               const model::PictureGrid& picture, catfile::SaveColours colours);
+// A whole .cat save at once, as the converter makes it: the file "Ulož" writes.
+model::Outcome saveCatFile(const QString& path, SaveVariant variant,
+                           const model::PictureGrid& picture, catfile::SaveColours colours);
 
 }  // namespace tavrolin::exchange

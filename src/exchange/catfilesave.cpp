@@ -1,4 +1,4 @@
-#include "exchange/picturefilesave.h"
+#include "exchange/catfilesave.h"
 
 #include <QSaveFile>
 
@@ -8,13 +8,13 @@
 
 namespace tavrolin::exchange {
 
-PictureFileSave::PictureFileSave() = default;
+CatFileSave::CatFileSave() = default;
 
 // Destroying an uncommitted QSaveFile removes its temporary file.
-PictureFileSave::~PictureFileSave() = default;
+CatFileSave::~CatFileSave() = default;
 
-model::Outcome PictureFileSave::start(const QString& path, SaveVariant variant,
-                                      const model::PictureGrid& picture) {
+model::Outcome CatFileSave::start(const QString& path, SaveVariant variant,
+                                  const model::PictureGrid& picture) {
     abandon();
     variant_ = variant;
     path_ = path;
@@ -26,12 +26,12 @@ model::Outcome PictureFileSave::start(const QString& path, SaveVariant variant,
                                                     : catfile::colourHeader());
 }
 
-model::Outcome PictureFileSave::writeMonochromeTrailer() {
+model::Outcome CatFileSave::writeMonochromeTrailer() {
     return write(catfile::fileTrailer());
 }
 
-model::Outcome PictureFileSave::finish(const model::PictureGrid& picture,
-                                       catfile::SaveColours colours) {
+model::Outcome CatFileSave::finish(const model::PictureGrid& picture,
+                                   catfile::SaveColours colours) {
     if (variant_ == SaveVariant::Colour) {
         model::Outcome written =
             write(catfile::colourSheets(picture, colours) + catfile::fileTrailer());
@@ -50,11 +50,11 @@ model::Outcome PictureFileSave::finish(const model::PictureGrid& picture,
     return committed;
 }
 
-void PictureFileSave::abandon() {
+void CatFileSave::abandon() {
     file_.reset();
 }
 
-model::Outcome PictureFileSave::write(const std::string& text) {
+model::Outcome CatFileSave::write(const std::string& text) {
     if (!file_) {
         return fail(SaveStep::Write);
     }
@@ -65,7 +65,7 @@ model::Outcome PictureFileSave::write(const std::string& text) {
     return model::Done{};
 }
 
-model::Failure PictureFileSave::fail(SaveStep step) {
+model::Failure CatFileSave::fail(SaveStep step) {
     failedStep_ = step;
     model::Failure failure = file_ ? fileFailure(path_, *file_, FileUse::Write)
                                    : model::Failure{model::FailureReason::SystemError, 0, {}};
@@ -73,9 +73,9 @@ model::Failure PictureFileSave::fail(SaveStep step) {
     return failure;
 }
 
-model::Outcome savePictureFile(const QString& path, SaveVariant variant,
-                               const model::PictureGrid& picture, catfile::SaveColours colours) {
-    PictureFileSave save;
+model::Outcome saveCatFile(const QString& path, SaveVariant variant,
+                           const model::PictureGrid& picture, catfile::SaveColours colours) {
+    CatFileSave save;
     model::Outcome step = save.start(path, variant, picture);
     if (step && variant == SaveVariant::Monochrome) {
         step = save.writeMonochromeTrailer();

@@ -13,16 +13,16 @@
 
 namespace tavrolin::exchange {
 
-// "Otvor": one picture file on its way into the picture. The file is read whole at the
-// command and released at once, so nothing stays open however the load ends; what
+// "Otvor" of a .cat file: the file on its way into the picture. It is read whole at
+// the command and released at once, so nothing stays open however the load ends; what
 // waits for the completion is its text. A file of several records opens its first
 // picture.
-class PictureFileLoad {
+class CatFileLoad {
   public:
-    PictureFileLoad() = default;
+    CatFileLoad() = default;
     // The reader points into the held text.
-    PictureFileLoad(const PictureFileLoad&) = delete;
-    PictureFileLoad& operator=(const PictureFileLoad&) = delete;
+    CatFileLoad(const CatFileLoad&) = delete;
+    CatFileLoad& operator=(const CatFileLoad&) = delete;
 
     // The command, once a file is chosen: keeps the picture for "Naspäť", makes the pen
     // in black the tool, blanks the picture (the canvas keeps showing the old one until

@@ -1,6 +1,7 @@
-#include "exchange/picturefileload.h"
+#include "exchange/catfileload.h"
 
 #include "catfile/catheader.h"
+#include "catfile/catlayout.h"
 #include "catfile/catrecords.h"
 #include "exchange/picturefilebytes.h"
 #include "model/canvas.h"
@@ -8,13 +9,10 @@
 
 namespace tavrolin::exchange {
 
-void PictureFileLoad::start(model::EditorState& state, const QString& path) {
+void CatFileLoad::start(model::EditorState& state, const QString& path) {
     before_ = {state.picture,     state.undoPicture, state.undoAvailable, state.currentTool,
                state.lineStarted, state.rectStarted, state.circleStarted, state.currentColor};
-    model::takeUndoCopy(state);
-    model::resetToPen(state);
-    model::setCurrentColor(state, model::kBlack);
-    state.picture.clearUsedCells();
+    model::clearForNewPicture(state);
 
     pending_ = true;
     loadFormat_ = catfile::LoadFormat::None;
@@ -24,8 +22,8 @@ void PictureFileLoad::start(model::EditorState& state, const QString& path) {
     read(state, path);
 }
 
-void PictureFileLoad::read(model::EditorState& state, const QString& path) {
-    model::Result<std::string> bytes = readPictureFileBytes(path);
+void CatFileLoad::read(model::EditorState& state, const QString& path) {
+    model::Result<std::string> bytes = readPictureFileBytes(path, catfile::kMaxCatFileBytes);
     if (!bytes) {
         failure_ = bytes.failure();
         return;
@@ -50,7 +48,7 @@ void PictureFileLoad::read(model::EditorState& state, const QString& path) {
     planes_ = reader;
 }
 
-void PictureFileLoad::finish(model::EditorState& state, catfile::LoadColours colours) {
+void CatFileLoad::finish(model::EditorState& state, catfile::LoadColours colours) {
     if (planes_) {
         fileEnd_ = catfile::applyColourPlanes(*planes_, state.picture, colours);
     }
@@ -59,7 +57,7 @@ void PictureFileLoad::finish(model::EditorState& state, catfile::LoadColours col
     model::setCurrentColor(state, model::kBlack);
 }
 
-void PictureFileLoad::cancel(model::EditorState& state) {
+void CatFileLoad::cancel(model::EditorState& state) {
     release();
     state.picture = before_.picture;
     state.undoPicture = before_.undoPicture;
@@ -72,7 +70,7 @@ void PictureFileLoad::cancel(model::EditorState& state) {
     model::setCurrentColor(state, before_.currentColor);
 }
 
-void PictureFileLoad::release() {
+void CatFileLoad::release() {
     planes_.reset();
     text_ = std::string();
     pending_ = false;
