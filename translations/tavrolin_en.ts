@@ -816,6 +816,14 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
         <translation> Please check that it is a bmp, jpg, gif or png image.</translation>
     </message>
+    <message>
+        <source>
+
+Dôvod: %1.</source>
+        <translation>
+
+Reason: %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::LoadColoursDialog</name>

@@ -825,6 +825,14 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
         <translation> Vérifiez qu&apos;il s&apos;agit bien d&apos;une image bmp, jpg, gif ou png.</translation>
     </message>
+    <message>
+        <source>
+
+Dôvod: %1.</source>
+        <translation>
+
+Raison&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::LoadColoursDialog</name>
