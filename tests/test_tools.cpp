@@ -127,11 +127,11 @@ class TestTools : public QObject {
         const QList<QPointF> moves = {{11, 3}, {50.5, 36.25}, {30, 16}};
         for (qsizetype i = 0; i < moves.size(); ++i) {
             pointerMoved(state, 0, float(moves[i].x()), float(moves[i].y()));
-            const LineOutline& line = state.pen2;
-            const BoxOutline& box = tool == kRectangleTool ? state.pen3 : state.pen4;
-            QCOMPARE(tool == kLineTool ? QPointF(line.x1, line.y1) : QPointF(box.left, box.top),
+            const auto* line = std::get_if<LineOutline>(&state.shape.outline);
+            const auto* box = std::get_if<BoxOutline>(&state.shape.outline);
+            QCOMPARE(line ? QPointF(line->x1, line->y1) : QPointF(box->left, box->top),
                      QPointF(11, 16));
-            QCOMPARE(tool == kLineTool ? QPointF(line.x2, line.y2) : QPointF(box.width, box.height),
+            QCOMPARE(line ? QPointF(line->x2, line->y2) : QPointF(box->width, box->height),
                      ends[i]);
         }
     }

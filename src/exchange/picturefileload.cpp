@@ -9,8 +9,8 @@
 namespace tavrolin::exchange {
 
 void PictureFileLoad::start(model::EditorState& state, const QString& path) {
-    before_ = {state.picture,     state.undoPicture, state.undoAvailable, state.currentTool,
-               state.lineStarted, state.rectStarted, state.circleStarted, state.currentColor};
+    before_ = {state.picture,     state.undoPicture, state.undoAvailable,
+               state.currentTool, state.shape,       state.currentColor};
     model::takeUndoCopy(state);
     model::resetToPen(state);
     model::setCurrentColor(state, model::kBlack);
@@ -65,9 +65,7 @@ void PictureFileLoad::cancel(model::EditorState& state) {
     state.undoPicture = before_.undoPicture;
     state.undoAvailable = before_.undoAvailable;
     state.currentTool = before_.currentTool;
-    state.lineStarted = before_.lineStarted;
-    state.rectStarted = before_.rectStarted;
-    state.circleStarted = before_.circleStarted;
+    state.shape = before_.shape;
     model::repaintCanvas(state);
     model::setCurrentColor(state, before_.currentColor);
 }
