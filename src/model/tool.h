@@ -11,7 +11,8 @@ enum Tool : std::int16_t {
     kLineTool = 2,
     kRectangleTool = 3,
     kCircleTool = 4,
-    kFillTool = 5
+    kFillTool = 5,
+    kPickerTool = 6
 };
 
 }  // namespace tavrolin::model

@@ -8,8 +8,8 @@ namespace tavrolin::tools {
 namespace {
 
 // A new tool is a file of its own that defines its row, and one entry here.
-constexpr const ToolDescription* kTools[] = {&penTool, &lineTool, &rectangleTool, &circleTool,
-                                             &fillTool};
+constexpr const ToolDescription* kTools[] = {&penTool,    &lineTool, &rectangleTool,
+                                             &circleTool, &fillTool, &pickerTool};
 
 }  // namespace
 

@@ -49,6 +49,7 @@ extern const ToolDescription lineTool;
 extern const ToolDescription rectangleTool;
 extern const ToolDescription circleTool;
 extern const ToolDescription fillTool;
+extern const ToolDescription pickerTool;
 
 // Every tool, in the order of its button in the frame (down the columns).
 std::span<const ToolDescription* const> toolTable();
