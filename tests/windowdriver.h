@@ -301,7 +301,6 @@ class MainWindow {
     // dropped: whether the window took the latest drop.
     int value(const QString& name) {
         const tavrolin::model::EditorState& s = state();
-        const QColor shown = control<tavrolin::ui::ColourSwatch>(u"Shape1")->colour();
         int marked = 0;
         for (int i = 5; i >= 1; --i) {
             marked = accessible(control(u"Image%1"_s.arg(i)))->state().checked ? i : marked;
@@ -316,9 +315,7 @@ class MainWindow {
             {u"textx"_s, int(s.textX)},
             {u"texty"_s, int(s.textY)},
             {u"undo"_s, int(control(u"Command11")->isEnabled())},
-            {u"shape"_s,
-             int(tavrolin::model::colorCodeFromRgb(tavrolin::model::fromQRgb(shown.rgb()))
-                     .value_or(-1))},
+            {u"shape"_s, int(control<tavrolin::ui::ColourSwatch>(u"Shape1")->code())},
             {u"marked"_s, marked},
             {u"marker"_s, control(u"Label16")->y()},
             {u"links"_s, underlined("Label11") + 2 * underlined("Label14")},

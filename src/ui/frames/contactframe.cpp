@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "ui/accessibility.h"
 #include "ui/apptitle.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
@@ -66,6 +67,7 @@ ContactFrame::ContactFrame(QWidget* parent) : QGroupBox(tr("Kontakt na autora:")
     photo->setGeometry(8, 18, 56, 84);
     photo->setAlignment(Qt::AlignCenter);
     photo->setPixmap(QPixmap::fromImage(icons::calculator(56)));
+    namePicture(*photo, tr("Kalkulačka"));
     makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
     makeLabel(this, "Label6", tr("verzia %1").arg(QLatin1String(kApplicationVersion)),
               QRect(68, 42, 58, 16));

@@ -1,6 +1,7 @@
 #include "ui/frames/toolsframe.h"
 
 #include "tools/tooltable.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/shortcuts.h"
 
@@ -34,13 +35,14 @@ ToolsFrame::ToolsFrame(EditorContext& context, QWidget* parent)
             this, tool->button, QPixmap::fromImage(tool->picture()), buttonPlace(index++, count));
         // Its name to a reader is the tool's word: "Pero".
         const QString word = tool->wordShown();
-        button->setAccessibleName(word.front().toUpper() + word.mid(1));
+        namePictureButton(*button, word.front().toUpper() + word.mid(1));
         clickOnKeys(*button, {tool->key});
         connect(button, &QPushButton::clicked, this,
                 [this, which = tool->tool] { chooseTool(which); });
     }
     activeToolLabel_ = makeLabel(this, "Label18", tools::describeTool(model::kPen).captionShown(),
                                  QRect(8, 86, 94, 16));
+    activeToolLabel_->setAccessibleDescription(tr("aktívny nástroj"));
     connect(&context_, &EditorContext::stateChanged, this, &ToolsFrame::reflect);
 }
 
