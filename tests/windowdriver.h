@@ -125,7 +125,7 @@ class MainWindow {
 
   private:
     using Step = std::function<void(MainWindow&, const QString&)>;
-    using Driver = MainWindow;
+    using D = MainWindow;
 
     // The control a step's words begin with, and the words after its name.
     struct Named {
@@ -350,112 +350,108 @@ class MainWindow {
 
 inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
     static const std::map<QString, Step> table{
-        {u"click"_s,
-         [](Driver& d, const QString& w) {
-             QTest::mouseClick(d.named(w).control, Qt::LeftButton);
-         }},
-        {u"cell"_s, [](Driver& d, const QString& w) { d.pointerAt(w, QTest::MouseClick); }},
-        {u"move"_s, [](Driver& d, const QString& w) { d.pointerAt(w, std::nullopt); }},
-        {u"press"_s, [](Driver& d, const QString& w) { d.pointerAt(w, QTest::MousePress); }},
-        {u"release"_s, [](Driver& d, const QString& w) { d.pointerAt(w, QTest::MouseRelease); }},
-        {u"drag"_s, [](Driver& d, const QString& w) { d.drag(w, false); }},
-        {u"dab"_s, [](Driver& d, const QString& w) { d.drag(w, true); }},
-        {u"hmove"_s, [](Driver& d, const QString& w) { d.hedgehog(w, std::nullopt, false); }},
-        {u"hdrag"_s, [](Driver& d, const QString& w) { d.hedgehog(w, std::nullopt, true); }},
-        {u"hclick"_s, [](Driver& d, const QString& w) { d.hedgehog(w, QTest::MouseClick, false); }},
-        {u"hrelease"_s,
-         [](Driver& d, const QString& w) { d.hedgehog(w, QTest::MouseRelease, false); }},
+        {u"click"_s, [](D& d, auto& w) { QTest::mouseClick(d.named(w).control, Qt::LeftButton); }},
+        {u"cell"_s, [](D& d, auto& w) { d.pointerAt(w, QTest::MouseClick); }},
+        {u"move"_s, [](D& d, auto& w) { d.pointerAt(w, std::nullopt); }},
+        {u"press"_s, [](D& d, auto& w) { d.pointerAt(w, QTest::MousePress); }},
+        {u"release"_s, [](D& d, auto& w) { d.pointerAt(w, QTest::MouseRelease); }},
+        {u"drag"_s, [](D& d, auto& w) { d.drag(w, false); }},
+        {u"dab"_s, [](D& d, auto& w) { d.drag(w, true); }},
+        {u"hmove"_s, [](D& d, auto& w) { d.hedgehog(w, std::nullopt, false); }},
+        {u"hdrag"_s, [](D& d, auto& w) { d.hedgehog(w, std::nullopt, true); }},
+        {u"hclick"_s, [](D& d, auto& w) { d.hedgehog(w, QTest::MouseClick, false); }},
+        {u"hrelease"_s, [](D& d, auto& w) { d.hedgehog(w, QTest::MouseRelease, false); }},
         {u"hover"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              QWidget* area = d.named(w).control;
              moveOver(area, qobject_cast<QGroupBox*>(area) ? QPoint(2, area->height() - 3)
                                                            : area->rect().center());
          }},
-        {u"type"_s, [](Driver& d, const QString& w) { d.type(w); }},
+        {u"type"_s, [](D& d, auto& w) { d.type(w); }},
         {u"choose"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              const Named list = d.named(w);
              auto* box = qobject_cast<QComboBox*>(list.control);
              QVERIFY2(box->findText(list.rest) >= 0, qPrintable(list.rest));
              box->setCurrentIndex(box->findText(list.rest));
          }},
         {u"key"_s,
-         [](Driver&, const QString& w) {
+         [](D&, auto& w) {
              const QKeyCombination keys = QKeySequence(w)[0];
              QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
          }},
-        {u"focus"_s, [](Driver& d, const QString& w) { d.named(w).control->setFocus(); }},
-        {u"tick"_s, [](Driver& d, const QString& w) { d.ticks(w, true); }},
-        {u"ticked"_s, [](Driver& d, const QString& w) { d.ticks(w, false); }},
-        {u"close"_s, [](Driver& d, const QString& w) { d.named(w).control->close(); }},
+        {u"focus"_s, [](D& d, auto& w) { d.named(w).control->setFocus(); }},
+        {u"tick"_s, [](D& d, auto& w) { d.ticks(w, true); }},
+        {u"ticked"_s, [](D& d, auto& w) { d.ticks(w, false); }},
+        {u"close"_s, [](D& d, auto& w) { d.named(w).control->close(); }},
         {u"act"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              QAccessibleActionInterface* actions =
                  accessible(d.named(w).control)->actionInterface();
              QCOMPARE(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
              actions->doAction(QAccessibleActionInterface::pressAction());
          }},
         {u"answer"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              d.prompts_->fileNames << (w == u"-" ? QString() : d.folder + u'/' + w);
          }},
-        {u"pick"_s, [](Driver& d, const QString& w) { d.prompts_->pictureChoices << w.toInt(); }},
-        {u"number"_s, [](Driver& d, const QString& w) { d.prompts_->pictureNumbers << w.toInt(); }},
-        {u"open"_s, [](Driver& d, const QString& w) { d.window_->openPath(d.folder + u'/' + w); }},
-        {u"drop"_s, [](Driver& d, const QString& w) { d.drop(w); }},
+        {u"pick"_s, [](D& d, auto& w) { d.prompts_->pictureChoices << w.toInt(); }},
+        {u"number"_s, [](D& d, auto& w) { d.prompts_->pictureNumbers << w.toInt(); }},
+        {u"open"_s, [](D& d, auto& w) { d.window_->openPath(d.folder + u'/' + w); }},
+        {u"drop"_s, [](D& d, auto& w) { d.drop(w); }},
         {u"draw"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              const QPoint at = cellOf(w.section(u' ', 0, 0));
              pictureart::draw(d.state().picture, at.x(), at.y(), w.section(u' ', 1).split(u'/'));
              tavrolin::model::repaintCanvas(d.state());
          }},
-        {u"stop"_s, [](Driver& d, const QString& w) { d.control<QTimer>(w)->stop(); }},
+        {u"stop"_s, [](D& d, auto& w) { d.control<QTimer>(w)->stop(); }},
         {u"settled"_s,
-         [](Driver& d, const QString&) {
+         [](D& d, auto&) {
              // Loading and saving a picture file complete on timers.
              QVERIFY(QTest::qWaitFor([&d] {
                  return !d.control<QTimer>(u"Timer2")->isActive() &&
                         !d.control<QTimer>(u"Timer3")->isActive();
              }));
          }},
-        {u"art"_s, [](Driver& d, const QString& w) { d.art(w); }},
+        {u"art"_s, [](D& d, auto& w) { d.art(w); }},
         {u"is"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              for (const QString& pair : w.split(u' ', Qt::SkipEmptyParts)) {
                  const QString name = pair.section(u'=', 0, 0);
                  QCOMPARE(u"%1=%2"_s.arg(name).arg(d.value(name)), pair);
              }
          }},
         {u"label"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              const Named label = d.named(w);
              QCOMPARE(qobject_cast<QLabel*>(label.control)->text(), label.rest);
          }},
         {u"tip"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              const Named tipped = d.named(w);
              QCOMPARE(tipped.control->toolTip(), tipped.rest);
          }},
-        {u"spoken"_s, [](Driver& d, const QString& w) { d.spoken(w); }},
+        {u"spoken"_s, [](D& d, auto& w) { d.spoken(w); }},
         {u"focused"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              QWidget* expected = d.named(w).control;
              QTRY_COMPARE(QApplication::focusWidget(), expected);
          }},
         {u"shown"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              const Named shown = d.named(w);
              QCOMPARE(shown.control->isVisible(), shown.rest == u"1");
          }},
-        {u"said"_s, [](Driver& d, const QString& w) { d.said(w); }},
-        {u"asked"_s, [](Driver& d, const QString& w) { d.asked(w); }},
+        {u"said"_s, [](D& d, auto& w) { d.said(w); }},
+        {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},
         {u"offered"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              QCOMPARE(
                  d.prompts_->pictureLists.value(d.prompts_->pictureLists.size() - 1).join(u'/'), w);
          }},
         {u"same"_s,
-         [](Driver& d, const QString& w) {
+         [](D& d, auto& w) {
              QCOMPARE(fileBytes(d.folder + u'/' + w.section(u' ', 0, 0)),
                       fileBytes(d.folder + u'/' + w.section(u' ', 1)));
          }},
