@@ -47,8 +47,7 @@ void BM_RectangleCommit(benchmark::State& run) {
     fillWithCheckers(state);
     state.currentTool = model::kRectangleTool;
     for (auto _ : run) {
-        state.rectStarted = 1;
-        state.pen3 = model::BoxOutline{11, 11, 600, 280};
+        state.shape = {true, model::BoxOutline{11, 11, 600, 280}};
         tools::commitShape(state);
     }
 }

@@ -102,116 +102,127 @@ class TestFilesWindow : public QObject {
         const QString mono = u"said Obrázok ukladáte vo formáte pre čiernobiele | "_s;
         const QString colour = u"said Obrázok ukladáte vo formáte pre farebné | "_s;
         const QString drawn = u"draw 1,1 #rbg | draw 127,64 r# | "_s;
-        const QString saveColour = u"click Option2 | answer p.cat | click Command2 | "_s;
-        const QString reopen =
-            u"click Command3 | click Command28 | answer p.cat | click Command1 | "_s;
-        const QString drawnRed = u"click Image3 | dab 9,9 | "_s;
+        const QString saveColour = u"click CFX 9850 | answer p.cat | click Ulož | "_s;
+        const QString reopen = u"click Nový | click Obdĺžnik | answer p.cat | click Otvor | "_s;
+        const QString drawnRed = u"click Farba: červená | dab 9,9 | "_s;
         row("monochrome saved and opened",
-            drawn + u"click Option1 | answer p.cat | click Command2 | settled | "_s + mono +
+            drawn + u"click Algebra FX 2.0 | answer p.cat | click Ulož | settled | "_s + mono +
                 reopen +
-                u"settled | art 1,1 #... | art 127,64 .# | label Label18 aktívne: pero | "
+                u"settled | art 1,1 #... | art 127,64 .# | label aktívny nástroj aktívne: pero | "
                 u"is shape=1 undo=1 | asked 2"_s);
         row("colour saved and opened",
-            drawn + saveColour + u"tick Form3 7 | click Form3.Command1 | settled | "_s + colour +
-                reopen +
-                u"tick Form2 15 | click Form2.Command1 | settled | art 1,1 .rbg | art 127,64 r. | "
+            drawn + saveColour +
+                u"tick V akej farbe uložiť obrázok? 7 | click V akej farbe uložiť obrázok? OK | settled | "_s +
+                colour + reopen +
+                u"tick Ktoré farby načítať? 15 | click Ktoré farby načítať? OK | settled | art 1,1 "
+                u".rbg | art 127,64 r. | "
                 u"is tool=1"_s);
         // Form3 opens with the focus on its first tick, "červená", and Enter confirms.
         row("colours to save from the keyboard",
-            drawn + saveColour + u"focused Check1 | key Space | key Return | settled | "_s +
-                reopen + u"click Form2.Command1 | settled | art 1,1 ..bg | art 127,64 .."_s);
+            drawn + saveColour +
+                u"focused V akej farbe uložiť obrázok? červená | key Space | key Return | settled | "_s +
+                reopen +
+                u"click Ktoré farby načítať? OK | settled | art 1,1 ..bg | art 127,64 .."_s);
         row("colour, red not loaded",
-            drawn + saveColour + u"click Form3.Command1 | settled | "_s + reopen +
-                u"tick Form2 14 | click Form2.Command1 | settled | art 1,1 ..bg | ticked Form2 14"_s);
+            drawn + saveColour + u"click V akej farbe uložiť obrázok? OK | settled | "_s + reopen +
+                u"tick Ktoré farby načítať? 14 | click Ktoré farby načítať? OK | settled | art 1,1 ..bg | ticked Ktoré farby načítať? 14"_s);
         row("open cancelled",
-            u"draw 5,5 g | click Command27 | answer - | click Command1 | shown Form2 0 | said - | "
+            u"draw 5,5 g | click Čiara | answer - | click Otvor | shown Ktoré farby načítať? 0 | "
+            u"said - | "
             u"art 5,5 g | is tool=2 undo=0"_s);
         row("colour save cancelled",
-            u"click Option2 | answer - | click Command2 | shown Form3 0 | said - | asked 1"_s);
+            u"click CFX 9850 | answer - | click Ulož | shown V akej farbe uložiť obrázok? 0 | said - | asked 1"_s);
         row("Form3 closed by its frame",
-            u"draw 3,3 # | click Option2 | answer kept.CAT | click Command2 | close Form3 | "
-            u"settled | said - | click Option1 | answer p.cat | click Command2 | settled | "
-            u"click Command3 | answer p.cat | click Command1 | settled | art 3,3 #"_s);
+            u"draw 3,3 # | click CFX 9850 | answer kept.CAT | click Ulož | close V akej farbe "
+            u"uložiť obrázok? | "
+            u"settled | said - | click Algebra FX 2.0 | answer p.cat | click Ulož | settled | "
+            u"click Nový | answer p.cat | click Otvor | settled | art 3,3 #"_s);
         // Closing the colour question cancels the Open: all is as before "Otvor".
         row("Form2 closed by its frame",
-            u"draw 3,3 r | click Command27 | answer colour.cat | click Command1 | close Form2 | "
+            u"draw 3,3 r | click Čiara | answer colour.cat | click Otvor | close Ktoré farby "
+            u"načítať? | "
             u"settled | art 1,1 ... | art 3,3 r | is tool=2 undo=0 | answer colour.cat | "
-            u"click Command1 | click Form2.Command1 | settled | art 1,1 rbg"_s);
+            u"click Otvor | click Ktoré farby načítať? OK | settled | art 1,1 rbg"_s);
         row("colour file cut short",
-            u"answer cut.cat | click Command1 | click Form2.Command1 | settled | art 1,1 rbg | "
+            u"answer cut.cat | click Otvor | click Ktoré farby načítať? OK | settled | art 1,1 rbg "
+            u"| "
             u"said Obrázok v súbore je neúplný: súbor „@cut.cat“"_s);
         row("save into a missing folder",
-            u"click Option1 | answer gone/p.cat | click Command2 | "
+            u"click Algebra FX 2.0 | answer gone/p.cat | click Ulož | "
             u"said Obrázok nemôžem uložiť do súboru „@gone/p.cat“! Súbor sa nedá vytvoriť ("_s);
         // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
         row("Ulož while loading",
-            u"answer colour.cat | click Command1 | answer other.cat | click Command2 | asked 1 | "
-            u"shown Form2 1 | shown Form3 0 | click Form2.Command1 | settled | art 1,1 rbg"_s);
+            u"answer colour.cat | click Otvor | answer other.cat | click Ulož | asked 1 | "
+            u"shown Ktoré farby načítať? 1 | shown V akej farbe uložiť obrázok? 0 | click Ktoré farby načítať? OK | settled | art 1,1 rbg"_s);
         row("Otvor while saving",
             saveColour +
-                u"answer colour.cat | click Command1 | asked 1 | shown Form2 0 | "
-                u"click Form3.Command1 | settled | art 1,1 ..."_s);
+                u"answer colour.cat | click Otvor | asked 1 | shown Ktoré farby načítať? 0 | "
+                u"click V akej farbe uložiť obrázok? OK | settled | art 1,1 ..."_s);
         // Planes go over the picture as it is when the colours are confirmed.
         row("drawn while Form2 waits, red unticked",
-            u"answer colour.cat | click Command1 | dab 1,1 | dab 4,1 | tick Form2 14 | "
-            u"click Form2.Command1 | settled | art 1,1 #bg#"_s);
+            u"answer colour.cat | click Otvor | dab 1,1 | dab 4,1 | tick Ktoré farby načítať? 14 | "
+            u"click Ktoré farby načítať? OK | settled | art 1,1 #bg#"_s);
         // The sheets hold the picture as it is at OK, in the variant chosen at "Ulož".
         row("edits while Form3 waits",
-            saveColour + u"draw 7,7 r | click Option1 | click Form3.Command1 | settled | "_s +
-                colour + reopen + u"click Form2.Command1 | settled | art 7,7 r"_s);
+            saveColour +
+                u"draw 7,7 r | click Algebra FX 2.0 | click V akej farbe uložiť obrázok? OK | settled | "_s +
+                colour + reopen + u"click Ktoré farby načítať? OK | settled | art 7,7 r"_s);
         // .g1m files: the pen goes back to black; a list of pictures asks which one.
         row(".g1m opened",
-            u"click Image3 | dab 3,1 | answer one.g1m | click Command1 | settled | said - | "
-            u"art 1,1 ##. | is undo=1 shape=1 | label Label18 aktívne: pero"_s);
+            u"click Farba: červená | dab 3,1 | answer one.g1m | click Otvor | settled | said - | "
+            u"art 1,1 ##. | is undo=1 shape=1 | label aktívny nástroj aktívne: pero"_s);
         row(".g1m, second of two",
-            u"answer two.g1m | pick 1 | click Command1 | settled | offered Pict 3/Pict 20 | "
+            u"answer two.g1m | pick 1 | click Otvor | settled | offered Pict 3/Pict 20 | "
             u"art 1,1 .#."_s);
         row(".g1m choice cancelled",
-            u"draw 3,1 r | answer two.g1m | click Command1 | settled | offered Pict 3/Pict 20 | "
+            u"draw 3,1 r | answer two.g1m | click Otvor | settled | offered Pict 3/Pict 20 | "
             u"art 1,1 ..r | is undo=0"_s);
         row(".g1m cut short",
-            u"draw 3,1 r | answer cut.g1m | click Command1 | settled | "
+            u"draw 3,1 r | answer cut.g1m | click Otvor | settled | "
             u"said kalkulačky radu fx-9860G! | said Dôvod: súbor je skrátený | "
             u"art 1,1 ..r | is undo=0"_s);
         row(".g1m saved without a number",
-            u"answer p.g1m | click Command2 | said - | answer p.g1m | click Command1 | settled | "
+            u"answer p.g1m | click Ulož | said - | answer p.g1m | click Otvor | settled | "
             u"said kalkulačky radu fx-9860G!"_s);
         row(".g1m saved and opened",
-            u"dab 1,1 | click Image3 | dab 2,1 | number 7 | answer p.g1m | click Command2 | "_s +
+            u"dab 1,1 | click Farba: červená | dab 2,1 | number 7 | answer p.g1m | click Ulož | "_s +
                 mono +
-                u"same p.g1m seven.g1m | click Command3 | answer p.g1m | click Command1 | "
+                u"same p.g1m seven.g1m | click Nový | answer p.g1m | click Otvor | "
                 u"settled | art 1,1 #.."_s);
         // Images: the ticks of "Import obrázka:" choose the colours kept (here all but
         // red), the pen goes back to black; the export, of the picture as it is, too.
         row("imported",
-            u"tick Frame4 23 | click Command27 | click Image3 | answer mixed.png | "
-            u"click Command5 | art 1,1 .#.bg.. | label Label18 aktívne: pero | "
-            u"is colour=1 shape=1 undo=1 | click Command11 | art 1,1 ...."_s);
-        row("jpeg imported", u"answer stripe.jpg | click Command5 | art 1,1 ........########."_s);
+            u"tick Import obrázka: 23 | click Čiara | click Farba: červená | answer mixed.png | "
+            u"click Importuj obrázok | art 1,1 .#.bg.. | label aktívny nástroj aktívne: pero | "
+            u"is colour=1 shape=1 undo=1 | click Naspäť | art 1,1 ...."_s);
+        row("jpeg imported",
+            u"answer stripe.jpg | click Importuj obrázok | art 1,1 ........########."_s);
         row("image too large to read",
-            u"draw 64,32 # | answer huge.png | click Command5 | "
+            u"draw 64,32 # | answer huge.png | click Importuj obrázok | "
             u"said Súbor „@huge.png“ nemôžem načítať ako obrázok!\n\nDôvod: obrázok má 30000 × "
             u"30000 bodov, to je priveľa | art 64,32 # | is undo=0"_s);
         row("exported and imported back",
-            u"draw 1,1 #b/g. | draw 128,64 r | stop Timer1 | click Image3 | "
-            u"drag 10,3 11,3 12,3 13,3 14,4 | answer p.bmp | click Command4 | "
-            u"is colour=1 shape=1 undo=0 | dab 20,20 | art 20,20 # | click Command3 | "
-            u"click Image3 | answer p.bmp | click Command5 | said - | asked 2 Importovať obrázok | "
+            u"draw 1,1 #b/g. | draw 128,64 r | stop Timer1 | click Farba: červená | "
+            u"drag 10,3 11,3 12,3 13,3 14,4 | answer p.bmp | click Exportuj obrázok | "
+            u"is colour=1 shape=1 undo=0 | dab 20,20 | art 20,20 # | click Nový | "
+            u"click Farba: červená | answer p.bmp | click Importuj obrázok | said - | asked 2 "
+            u"Importovať obrázok | "
             u"art 1,1 #b/g. | art 128,64 r | art 10,3 .rrr. | art 14,4 r"_s);
         row("export into a missing folder",
-            u"click Image4 | answer gone/p.bmp | click Command4 | "
+            u"click Farba: modrá | answer gone/p.bmp | click Exportuj obrázok | "
             u"said Obrázok nemôžem zapísať do súboru „@gone/p.bmp“! | is colour=3"_s);
         // From outside: on the command line or dropped, no file dialog; where nothing
         // could be read, the picture drawn before is kept or given back by "Naspäť".
         row("opened from outside",
             drawnRed +
-                u"open colour.cat | click Form2.Command1 | settled | art 1,1 rbg | "
-                u"art 9,9 . | click Command11 | art 9,9 r"_s);
-        row("found by its header", u"open mono.txt | shown Form2 0 | settled | art 1,1 ...#"_s);
+                u"open colour.cat | click Ktoré farby načítať? OK | settled | art 1,1 rbg | "
+                u"art 9,9 . | click Naspäť | art 9,9 r"_s);
+        row("found by its header",
+            u"open mono.txt | shown Ktoré farby načítať? 0 | settled | art 1,1 ...#"_s);
         row("unreadable from outside",
             drawnRed +
                 u"open kept.CAT | settled | said Súbor nemôžem načítať! | art 9,9 . | "
-                u"click Command11 | art 9,9 r"_s);
+                u"click Naspäť | art 9,9 r"_s);
         row("image from outside", u"open mixed.png | art 1,1 .#rbg.."_s);
         row("no image from outside",
             drawnRed +
@@ -258,8 +269,9 @@ class TestFilesWindow : public QObject {
                                            colourCalculator ? exchange::FitColours::RedBlueGreen
                                                             : exchange::FitColours::BlackWhite};
         prompts_.fitAnswer = {choice, options};
-        ui_.run(u"draw 1,1 r | click Option"_s + (colourCalculator ? u'2' : u'1') +
-                u" | answer wide.png | click Command5"_s);
+        ui_.run(u"draw 1,1 r | click "_s +
+                (colourCalculator ? u"CFX 9850"_s : u"Algebra FX 2.0"_s) +
+                u" | answer wide.png | click Importuj obrázok"_s);
         QCOMPARE(prompts_.fitQuestions.size(), std::size_t{1});
         QCOMPARE(prompts_.fitQuestions[0].colours, options.colours);
         const model::PictureGrid expected =
@@ -269,7 +281,7 @@ class TestFilesWindow : public QObject {
         QCOMPARE(ui_.state().picture.usedCellsEqual(expected),
                  choice != ui::FitAnswer::Choice::Cancel);
         ui_.run(choice == ui::FitAnswer::Choice::Cancel ? u"is undo=0 | art 1,1 r"_s
-                                                        : u"click Command11 | art 1,1 r"_s);
+                                                        : u"click Naspäť | art 1,1 r"_s);
     }
 
     // The fit dialog's choices reach its preview and its answer.
@@ -301,14 +313,16 @@ class TestFilesWindow : public QObject {
         QTest::addColumn<QString>("before");  // then the folder is locked
         QTest::addColumn<QString>("locked");  // by a user who may not replace the old file
         QTest::addColumn<QString>("after");
-        QTest::newRow(".cat") << u"dab 3,3 | click Option2 | answer locked/picture | "
-                                 u"click Command2 | shown Form3 1"_s
-                              << u"click Form3.Command1 | settled"_s
-                              << u"shown Form3 0 | asked 1 | said Obrázok nemôžem uložiť do "
-                                 u"súboru „@locked/picture“! Zapísaný súbor sa nedá dať na "
-                                 u"miesto | click Option1 | answer p.cat | click Command2 | "
-                                 u"settled | said Obrázok ukladáte vo formáte pre čiernobiele"_s;
-        QTest::newRow(".bmp") << u"click Image4"_s << u"answer locked/picture | click Command4"_s
+        QTest::newRow(".cat")
+            << u"dab 3,3 | click CFX 9850 | answer locked/picture | "
+               u"click Ulož | shown V akej farbe uložiť obrázok? 1"_s
+            << u"click V akej farbe uložiť obrázok? OK | settled"_s
+            << u"shown V akej farbe uložiť obrázok? 0 | asked 1 | said Obrázok nemôžem uložiť do "
+               u"súboru „@locked/picture“! Zapísaný súbor sa nedá dať na "
+               u"miesto | click Algebra FX 2.0 | answer p.cat | click Ulož | "
+               u"settled | said Obrázok ukladáte vo formáte pre čiernobiele"_s;
+        QTest::newRow(".bmp") << u"click Farba: modrá"_s
+                              << u"answer locked/picture | click Exportuj obrázok"_s
                               << u"said Obrázok nemôžem zapísať do súboru „@locked/picture“! | "
                                  u"is colour=3"_s;
     }

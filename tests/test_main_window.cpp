@@ -54,128 +54,140 @@ class TestMainWindow : public QObject {
         };
         // Drawing.
         row("pen drag",
-            u"press 10,10 | move 12,10 | label Label3 12 | label Label4 10 | "
+            u"press 10,10 | move 12,10 | label stĺpec 12 | label riadok 10 | "
             u"release 12,10 | art 10,10 ..# | is undo=0"_s);
         row("pen off the canvas", u"drag 127,1 129,1 | art 127,1 .."_s);
         row("pen width and colour",
-            u"click Command7 | click Command7 | click Image3 | "
+            u"click Hrubšie | click Hrubšie | click Farba: červená | "
             u"drag 9,10 10,10 14,10 | art 8,9 .rrr.rrr./.rrr.rrr./.rrr.rrr."_s);
-        row("line", u"click Command27 | cell 1,1 | cell 5,1 | art 1,1 ####. | is undo=1"_s);
+        row("line", u"click Čiara | cell 1,1 | cell 5,1 | art 1,1 ####. | is undo=1"_s);
         row("rectangle",
-            u"click Command28 | cell 2,3 | move 6,8 | cell 6,8 | "
+            u"click Obdĺžnik | cell 2,3 | move 6,8 | cell 6,8 | "
             u"art 1,2 ......./.#####./.#...#./.#...#./.#...#./.#...#./.#####./......."_s);
-        row("circle", u"click Command29 | cell 2,3 | move 3,8 | cell 3,8 | art 1,4 ../.#/.."_s);
+        row("circle", u"click Kruh | cell 2,3 | move 3,8 | cell 3,8 | art 1,4 ../.#/.."_s);
         // A shape left for another tool is given up: its tool starts afresh.
         row("shape left for another tool",
-            u"click Command28 | cell 2,3 | click Command27 | cell 2,3 | click Command26 | "
-            u"click Command28 | cell 20,20 | is undo=0 | cell 22,21 | art 20,20 ###/### | "
-            u"click Command27 | cell 10,3 | art 10,3 . | art 10,60 ."_s);
+            u"click Obdĺžnik | cell 2,3 | click Čiara | cell 2,3 | click Pero | "
+            u"click Obdĺžnik | cell 20,20 | is undo=0 | cell 22,21 | art 20,20 ###/### | "
+            u"click Čiara | cell 10,3 | art 10,3 . | art 10,60 ."_s);
+        row("fill",
+            u"draw 1,1 #####/#...#/##### | click Farba: červená | click Vyplň | "
+            u"label aktívny nástroj aktívne: vyplň | cell 3,2 | art 1,1 #####/#rrr#/##### | "
+            u"is undo=1 | click Naspäť | art 2,2 . | key P | key F | is tool=5"_s);
+        row("picker",
+            u"draw 4,4 g | click Kvapkadlo | cell 4,4 | is colour=4 shape=4 marked=5 tool=6 | "
+            u"spoken Plátno nástroj: kvapkadlo, farba: zelená, hrúbka: 1 | key P | key K | "
+            u"is tool=6"_s);
         row("white rectangle",
-            u"draw 1,1 ######/######/######/###### | click Command28 | "
-            u"click Image2 | cell 2,2 | cell 5,4 | art 1,1 ######/#....#/#.##.#/#....#"_s);
+            u"draw 1,1 ######/######/######/###### | click Obdĺžnik | "
+            u"click Farba: biela | cell 2,2 | cell 5,4 | art 1,1 ######/#....#/#.##.#/#....#"_s);
         row("undo gives back the copy once",
-            u"click Command28 | cell 2,2 | cell 4,4 | click Command26 | drag 29,30 30,30 | "
-            u"click Command11 | art 2,2 . | art 30,30 . | is undo=0 | drag 49,50 50,50 | "
+            u"click Obdĺžnik | cell 2,2 | cell 4,4 | click Pero | drag 29,30 30,30 | "
+            u"click Naspäť | art 2,2 . | art 30,30 . | is undo=0 | drag 49,50 50,50 | "
             u"is undo=0"_s);
         row("flips",
-            u"dab 2,2 | click Command13 | art 126,2 .# | is undo=1 | click Command24 | "
-            u"art 127,62 ./# | click Command11 | art 127,2 # | art 127,63 ."_s);
+            u"dab 2,2 | click Preklop vodorovne | art 126,2 .# | is undo=1 | click Preklop zvislo "
+            u"| "
+            u"art 127,62 ./# | click Naspäť | art 127,2 # | art 127,63 ."_s);
         row("replace with swap",
-            u"draw 1,1 .#r | choose Combo3 čiernu | choose Combo4 bielu | "
-            u"click Command16 | art 1,1 #.r | art 100,50 # | click Command11 | art 1,1 .#r"_s);
+            u"draw 1,1 .#r | choose Farba, ktorá sa zmení čiernu | choose Nová farba bielu | "
+            u"click Invertuj farby | art 1,1 #.r | art 100,50 # | click Naspäť | art 1,1 .#r"_s);
         row("replace without swap",
-            u"draw 1,1 .#r | choose Combo3 čiernu | choose Combo4 bielu | "
-            u"click Check6 | click Command16 | art 1,1 ..r | art 100,50 ."_s);
+            u"draw 1,1 .#r | choose Farba, ktorá sa zmení čiernu | choose Nová farba bielu | "
+            u"click a aj opačne | click Invertuj farby | art 1,1 ..r | art 100,50 ."_s);
         // Only an entry, exactly, names a colour; another text keeps the last (white).
         row("replace a typed text",
-            u"draw 1,1 .#r | type Combo3 Červenú | choose Combo4 čiernu | "
-            u"click Check6 | click Command16 | art 1,1 ##r"_s);
+            u"draw 1,1 .#r | type Farba, ktorá sa zmení Červenú | choose Nová farba čiernu | "
+            u"click a aj opačne | click Invertuj farby | art 1,1 ##r"_s);
         row("new picture",
-            u"dab 3,4 | click Command29 | click Command7 | click Image4 | click Command3 | "
+            u"dab 3,4 | click Kruh | click Hrubšie | click Farba: modrá | click Nový | "
             u"art 3,4 . | is undo=1 colour=1 shape=1 marked=1 | "
-            u"spoken Picture1 nástroj: pero, farba: čierna, hrúbka: 2 | "
-            u"click Command11 | art 3,4 #"_s);
+            u"spoken Plátno nástroj: pero, farba: čierna, hrúbka: 2 | "
+            u"click Naspäť | art 3,4 #"_s);
         // Colours, thickness and tools, as shown and as a reader hears them.
         row("swatch",
-            u"spoken Shape1 čierna | is marked=1 | click Image5 | is colour=4 shape=4 marked=5 | "
-            u"spoken Shape1 zelená | click Image2 | is colour=0 shape=0 | act Image3 | "
+            u"spoken Aktuálna farba čierna | is marked=1 | click Farba: zelená | is colour=4 "
+            u"shape=4 marked=5 | "
+            u"spoken Aktuálna farba zelená | click Farba: biela | is colour=0 shape=0 | act Farba: "
+            u"červená | "
             u"is colour=2 marked=3"_s);
         row("thickness",
-            u"click Command6 | is width=1 marker=52 | spoken Label16 vybraná hrúbka: 1 | "
-            u"click Command7 | click Command7 | click Command7 | is width=3 marker=89 | "
-            u"spoken Label16 vybraná hrúbka: 3 | click Command6 | is width=2 marker=69"_s);
+            u"click Tenšie | is width=1 marker=52 | spoken Label16 vybraná hrúbka: 1 | "
+            u"click Hrubšie | click Hrubšie | click Hrubšie | is width=3 marker=89 | "
+            u"spoken Label16 vybraná hrúbka: 3 | click Tenšie | is width=2 marker=69"_s);
         row("tools",
-            u"spoken Picture1 nástroj: pero, farba: čierna, hrúbka: 1 | click Command27 | "
-            u"label Label18 aktívne: čiara | is tool=2 | click Command28 | "
-            u"label Label18 aktívne: obdĺžnik | click Command29 | label Label18 aktívne: kruh | "
-            u"click Image4 | spoken Picture1 nástroj: kruh, farba: modrá, hrúbka: 1 | "
-            u"click Command26 | label Label18 aktívne: pero"_s);
+            u"spoken Plátno nástroj: pero, farba: čierna, hrúbka: 1 | click Čiara | "
+            u"label aktívny nástroj aktívne: čiara | is tool=2 | click Obdĺžnik | "
+            u"label aktívny nástroj aktívne: obdĺžnik | click Kruh | label aktívny nástroj "
+            u"aktívne: kruh | "
+            u"click Farba: modrá | spoken Plátno nástroj: kruh, farba: modrá, hrúbka: 1 | "
+            u"click Pero | label aktívny nástroj aktívne: pero"_s);
         // Text and its arrows.
         row("text arrows",
-            u"type Text1 H | click Command15 | is textx=-1 | click Command32 | "
-            u"click Command32 | is textx=1 | click Command30 | is texty=-1 | "
-            u"click Command31 | click Command31 | is texty=1 undo=0 | art 1,1 ."_s);
-        row("sizes listed", u"choose Combo2 6 | choose Combo2 72"_s);
+            u"type Text H | click Doľava | is textx=-1 | click Doprava | "
+            u"click Doprava | is textx=1 | click Hore | is texty=-1 | "
+            u"click Dole | click Dole | is texty=1 undo=0 | art 1,1 ."_s);
+        row("sizes listed", u"choose Veľkosť písma 6 | choose Veľkosť písma 72"_s);
         row("clear empties the text and its place",
-            u"type Combo1 DejaVu Sans Mono | type Text1 H | click Command32 | click Command10 | "
-            u"art 2,3 .# | click Command8 | is textx=0 undo=1 | art 2,3 .# | type Text1 H | "
-            u"click Command10 | art 2,3 ##"_s);
+            u"type Písmo DejaVu Sans Mono | type Text H | click Doprava | click Text: Vlož | "
+            u"art 2,3 .# | click Zmaž | is textx=0 undo=1 | art 2,3 .# | type Text H | "
+            u"click Text: Vlož | art 2,3 ##"_s);
         // Keys: one of each kind, shown in the tooltips; typing into a field keeps them
         // from firing.
         row("tool key",
-            u"click Command27 | key P | label Label18 aktívne: pero | key C | is tool=4"_s);
+            u"click Čiara | key P | label aktívny nástroj aktívne: pero | key C | is tool=4"_s);
         row("colour keys",
             u"key 3 | is colour=2 | key 2 | is colour=0 | key Num+4 | is colour=3"_s);
         row("width keys", u"key + | key = | is width=3 | key - | is width=2"_s);
         row("new and undo keys",
-            u"click Image3 | dab 9,9 | key Ctrl+Z | art 9,9 r | key Ctrl+N | "
+            u"click Farba: červená | dab 9,9 | key Ctrl+Z | art 9,9 r | key Ctrl+N | "
             u"art 9,9 . | key Ctrl+Z | art 9,9 r"_s);
         row("file keys ask as their buttons",
             u"key Ctrl+O | asked 1 Otvoriť obrázok | key Ctrl+S | asked 2 Uložiť obrázok | "
             u"key Ctrl+E | asked 3 Exportuj obrázok | key Ctrl+I | asked 4 Importovať obrázok"_s);
         row("tooltips",
-            u"tip Command1 Otvor (Ctrl+O) | tip Command7 Hrubšie (+) | tip Image3 červená (3)"_s);
+            u"tip Otvor Otvor (Ctrl+O) | tip Hrubšie Hrubšie (+) | tip Farba: červená červená (3)"_s);
         row("typing in the text",
-            u"click Command27 | click Image4 | focus Text1 | key P | key + | "
+            u"click Čiara | click Farba: modrá | focus Text | key P | key + | "
             u"key Ctrl+O | is colour=3 width=1 tool=2"_s);
         row("typing in a list",
-            u"click Command27 | click Image4 | click Command7 | focus Combo3 | "
+            u"click Čiara | click Farba: modrá | click Hrubšie | focus Farba, ktorá sa zmení | "
             u"key C | key 3 | key - | key Ctrl+I | is colour=3 width=2 tool=2"_s);
-        row("tab order", u"focused Command2 | key Tab | focused Command1"_s);
+        row("tab order", u"focused Ulož | key Tab | focused Otvor"_s);
         // The hedgehog's spines from the clicked pixel, in the chosen colour over any
         // ground; a release that began elsewhere is no click.
         const QString fan =
             u"hrelease 30,30 | hmove 2,2 | hclick 2,2 | hdrag 6,2 | hdrag 2,6 | hdrag 6,6 | "
-            u"hclick 2,2 | hmove 40,2 | click Command12 | "_s;
+            u"hclick 2,2 | hmove 40,2 | click Ježko: Vlož | "_s;
         row("white erases black",
             u"draw 1,1 ########/########/########/########/########/########/######## | "
-            u"click Image2 | "_s +
+            u"click Farba: biela | "_s +
                 fan + u"art 1,1 ########/########/##....##/##..####/##.#.###/##.##.##/########"_s);
         row("red on green",
             u"draw 1,1 gggggggg/gggggggg/gggggggg/gggggggg/gggggggg/gggggggg/gggggggg | "
-            u"draw 100,50 b | click Image3 | "_s +
+            u"draw 100,50 b | click Farba: červená | "_s +
                 fan +
                 u"art 1,1 gggggggg/gggggggg/ggrrrrgg/ggrrgggg/ggrgrggg/ggrggrgg/gggggggg | "
-                u"art 100,50 b | is undo=1 | click Command11 | art 3,3 g"_s);
+                u"art 100,50 b | is undo=1 | click Naspäť | art 3,3 g"_s);
         row("inserted twice leaves white",
-            u"hclick 0,0 | hdrag 10,0 | click Command12 | "
-            u"art 1,1 ##########. | click Command12 | art 1,1 .. | "
-            u"click Command11 | art 1,1 ##########."_s);
+            u"hclick 0,0 | hdrag 10,0 | click Ježko: Vlož | "
+            u"art 1,1 ##########. | click Ježko: Vlož | art 1,1 .. | "
+            u"click Naspäť | art 1,1 ##########."_s);
         // "Ukáž" lays the picture in afresh, "Vymaž" empties the box: drawing goes on.
         row("erased while drawing",
-            u"draw 100,50 r | hclick 0,0 | hdrag 0,3 | click Command25 | "
-            u"click Command14 | hdrag 3,0 | click Command12 | "
+            u"draw 100,50 r | hclick 0,0 | hdrag 0,3 | click Ježko: Ukáž | "
+            u"click Vymaž | hdrag 3,0 | click Ježko: Vlož | "
             u"art 1,1 ###./.... | art 100,50 ."_s);
         row("new clears the box",
-            u"hclick 5,5 | hdrag 20,20 | click Command3 | click Command12 | "
+            u"hclick 5,5 | hdrag 20,20 | click Nový | click Ježko: Vlož | "
             u"art 6,6 . | art 21,21 ."_s);
         // The link underline follows the pointer; the text frame does not clear it.
         QString links =
-            u"hover Label11 | is links=1 | hover Label14 | is links=2 | "
-            u"hover Frame10 | is links=2"_s;
-        for (const char* area :
-             {"Picture1", "Frame5", "pomocnaobr", "Picture6", "Frame3", "Label8"}) {
-            links += u" | hover Label11 | hover "_s + QLatin1StringView(area) + u" | is links=0"_s;
+            u"hover návod | is links=1 | hover text licencie | is links=2 | "
+            u"hover Text: | is links=2"_s;
+        for (const char* area : {"Plátno", "Invertuj farby:", "Importovaný obrázok", "Ježko",
+                                 "Kontakt na autora:", "Tavrolin"}) {
+            links += u" | hover návod | hover "_s + QString::fromUtf8(area) + u" | is links=0"_s;
         }
         row("link underlines", links);
     }
@@ -201,15 +213,16 @@ class TestMainWindow : public QObject {
         expected.picture.at(60, 30) = model::kBlue;
         const model::PictureGrid before = expected.picture;
         ui_.state().picture = before;
-        ui_.run(u"type Text1 Ahoj | "_s +
-                (sizeTyped.isEmpty() ? QString() : u"type Combo2 "_s + sizeTyped + u" | "_s) +
-                u"click Command31 | click Command10 | is undo=1"_s);
+        ui_.run(
+            u"type Text Ahoj | "_s +
+            (sizeTyped.isEmpty() ? QString() : u"type Veľkosť písma "_s + sizeTyped + u" | "_s) +
+            u"click Dole | click Text: Vlož | is undo=1"_s);
         expected.textY = 1;
         stamps::insertText(expected,
                            {u"Ahoj"_s, ui_.control<QComboBox>("Combo1")->currentText(), sizeUsed});
         QVERIFY(ui_.state().picture.usedCellsEqual(expected.picture));
         QVERIFY(!expected.picture.usedCellsEqual(before));
-        ui_.run(u"click Command11"_s);
+        ui_.run(u"click Naspäť"_s);
         QVERIFY(ui_.state().picture.usedCellsEqual(before));
     }
 
@@ -263,7 +276,7 @@ class TestMainWindow : public QObject {
     // Tab reaches every control a user can operate; of a pair of options, the selected
     // one (the arrow keys move between them).
     void everyControlIsReachableFromTheKeyboard() {
-        ui_.run(u"click Command3"_s);  // "Naspäť" becomes available
+        ui_.run(u"click Nový"_s);  // "Naspäť" becomes available
         QSet<QString> reached;
         ui_.control("Command2")->setFocus(Qt::TabFocusReason);
         for (int presses = 0; presses < 100 && !reached.contains(focusName()); ++presses) {
@@ -283,7 +296,7 @@ class TestMainWindow : public QObject {
             QVERIFY2(reached.contains(widget->objectName()), qPrintable(widget->objectName()));
         }
         QVERIFY(reached.contains(u"Command11"_s));
-        ui_.run(u"focus Option1 | key Down | focused Option2"_s);
+        ui_.run(u"focus Algebra FX 2.0 | key Down | focused CFX 9850"_s);
         QVERIFY(ui_.control<QRadioButton>("Option2")->isChecked());
     }
 

@@ -9,6 +9,7 @@
 #include "tools/circletool.h"
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
+#include "tools/tooltable.h"
 
 using namespace tavrolin::model;
 using namespace tavrolin::tools;
@@ -127,11 +128,11 @@ class TestTools : public QObject {
         const QList<QPointF> moves = {{11, 3}, {50.5, 36.25}, {30, 16}};
         for (qsizetype i = 0; i < moves.size(); ++i) {
             pointerMoved(state, 0, float(moves[i].x()), float(moves[i].y()));
-            const LineOutline& line = state.pen2;
-            const BoxOutline& box = tool == kRectangleTool ? state.pen3 : state.pen4;
-            QCOMPARE(tool == kLineTool ? QPointF(line.x1, line.y1) : QPointF(box.left, box.top),
+            const auto* line = std::get_if<LineOutline>(&state.shape.outline);
+            const auto* box = std::get_if<BoxOutline>(&state.shape.outline);
+            QCOMPARE(line ? QPointF(line->x1, line->y1) : QPointF(box->left, box->top),
                      QPointF(11, 16));
-            QCOMPARE(tool == kLineTool ? QPointF(line.x2, line.y2) : QPointF(box.width, box.height),
+            QCOMPARE(line ? QPointF(line->x2, line->y2) : QPointF(box->width, box->height),
                      ends[i]);
         }
     }
@@ -151,6 +152,76 @@ class TestTools : public QObject {
             circleInOutline(BoxOutline{11, 11, float(box.width()), float(box.height())});
         QCOMPARE(circle.circleRadius, radius);
         QCOMPARE(QPointF(circle.circleCenterX, circle.circleCenterY), centre);
+    }
+
+    // A fill turns the region of the clicked cell's colour, its cells joined across edges,
+    // into the current colour, in one undo step. The picture is drawn from cell (1, 1);
+    // `filled` counts the cells of the current colour in the whole picture afterwards.
+    void fill_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("filled");
+        QTest::newRow("closed region")
+            << u"#####/#...#/#####"_s << QPoint(2, 2) << int(kRed) << u"#####/#rrr#/#####"_s << 3;
+        QTest::newRow("diagonal neighbours not filled")
+            << u".###./#...#/.###."_s << QPoint(3, 2) << int(kRed) << u".###./#rrr#/.###."_s << 3;
+        QTest::newRow("region in the first corner")
+            << u".#/#."_s << QPoint(1, 1) << int(kBlue) << u"b#/#."_s << 1;
+        QTest::newRow("region to the far edges")
+            << u".#/#."_s << QPoint(128, 64) << int(kBlue) << u".#/#b"_s << kColumns * kRows - 3;
+        QTest::newRow("already the current colour")
+            << u"#.."_s << QPoint(1, 1) << int(kBlack) << u"#.."_s << 1;
+    }
+    void fill() {
+        QFETCH(QString, picture);
+        QFETCH(QPoint, click);
+        QFETCH(int, colour);
+        QFETCH(QString, expected);
+        QFETCH(int, filled);
+        EditorState state;
+        const QStringList rows = picture.split(u'/');
+        pictureart::draw(state.picture, 1, 1, rows);
+        repaintCanvas(state);
+        const PictureGrid before = state.picture;
+        setCurrentColor(state, static_cast<ColorCode>(colour));
+        chooseTool(state, kFillTool);
+        clickAt(state, click.x(), click.y());
+        QCOMPARE(pictureart::art(state.picture, 1, 1, int(rows[0].size()), int(rows.size())),
+                 expected.replace(u'/', u'\n'));
+        int count = 0;
+        PictureGrid::forEachUsedCell(
+            [&](int x, int y) { count += state.picture.at(x, y) == colour; });
+        QCOMPARE(count, filled);
+        const bool changed = !state.picture.usedCellsEqual(before);
+        QCOMPARE(state.undoAvailable, changed);
+        QVERIFY(state.undoPicture.usedCellsEqual(changed ? before : PictureGrid{}));
+        QCOMPARE(state.canvas.image(), pictureart::repainted(state));
+    }
+
+    // The picker makes the clicked cell's colour the current one, as its swatch does, and
+    // leaves the picture and "Naspäť" as they are.
+    void picker_data() {
+        QTest::addColumn<int>("colour");
+        int code = kWhite;
+        for (const char* name : {"white", "black", "red", "blue", "green"}) {
+            QTest::newRow(name) << code++;
+        }
+    }
+    void picker() {
+        QFETCH(int, colour);
+        EditorState state;
+        state.picture.at(7, 5) = static_cast<ColorCode>(colour);
+        setCurrentColor(state, colour == kGreen ? kRed : kGreen);
+        const PictureGrid before = state.picture;
+        EditorState swatchClicked;
+        setCurrentColor(swatchClicked, static_cast<ColorCode>(colour));
+        chooseTool(state, kPickerTool);
+        clickAt(state, 7, 5);
+        QCOMPARE(state.currentColor, colour);
+        QCOMPARE(state.canvas.drawingColor(), swatchClicked.canvas.drawingColor());
+        QVERIFY(state.picture.usedCellsEqual(before) && !state.undoAvailable);
     }
 
     // The rectangle closes at its bottom-right corner.

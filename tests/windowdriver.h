@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -24,7 +25,8 @@
 #include "ui/views/colourswatch.h"
 
 // Drives the editor's main window as a user does, by rows of steps, and checks what it
-// shows: controls found by object name, clicks, typing, pointer moves with buttons held.
+// shows: controls found by the names a screen reader gives them, clicks, typing, pointer
+// moves with buttons held.
 namespace windowdriver {
 
 using namespace Qt::StringLiterals;
@@ -46,6 +48,15 @@ inline QAccessibleInterface* accessible(QWidget* widget) {
 inline QString focusName() {
     QWidget* focus = QApplication::focusWidget();
     return focus ? focus->objectName() : QString();
+}
+
+// Whether a reader knows the widget by `name`: its name, or, for a label that shows a
+// value, the description that says what the value is.
+inline bool spokenAs(QWidget* widget, const QString& name) {
+    QAccessibleInterface* reader = accessible(widget);
+    return reader &&
+           (reader->text(QAccessible::Name) == name ||
+            (qobject_cast<QLabel*>(widget) && reader->text(QAccessible::Description) == name));
 }
 
 // The main window, shown and with the pointer off the canvas. Canvas pointer actions
@@ -79,11 +90,14 @@ class MainWindow {
         return windowdriver::control<Control>(*window_, name);
     }
 
-    // Runs steps separated by '|', each a word and its arguments; cells are "x,y", rows of
-    // cells are split by '/', files are in `folder`. A user's steps:
-    //   click [WHERE.]NAME (WHERE a dialog or frame), hover NAME, focus NAME, act NAME (a
-    //   reader's press), type NAME TEXT, choose NAME ENTRY, key KEYS, tick WHERE BITS
-    //   (Check1 the lowest bit), close DIALOG (by its frame), stop TIMER
+    // Runs steps separated by '|', each a word and its arguments. NAME is a control as a
+    // reader calls it ("Obdĺžnik", "Otvor", "Nová farba"), or, where that is not unique,
+    // its frame's or window's name and its own ("Ježko: Vlož"); a control no reader
+    // names (a timer, a label that tells a changing state) by its object name. Cells are
+    // "x,y", rows of cells are split by '/', files are in `folder`. A user's steps:
+    //   click NAME, hover NAME, focus NAME, act NAME (a reader's press), type NAME TEXT,
+    //   choose NAME ENTRY, key KEYS, tick NAME BITS (its first tick the lowest bit),
+    //   close NAME (a dialog, by its frame), stop TIMER
     //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell) on the
     //   canvas; hmove|hdrag|hclick|hrelease X,Y on the hedgehog box (hdrag: held)
     //   answer FILE ("-" cancels), pick N, number N: the next file dialog, picture list,
@@ -91,175 +105,17 @@ class MainWindow {
     //   cells put into the picture as if drawn; settled: files done with
     // What the window shows: art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|
     // spoken NAME TEXT (a reader's description, or the name without one); focused NAME;
-    // shown DIALOG 0|1; ticked WHERE BITS; said TEXT (in the latest message, "@" the
-    // folder; "-": no message); asked N [TITLE] (file dialogs so far, the latest's title);
+    // shown NAME 0|1; ticked NAME BITS; said TEXT (in the latest message, "@" the folder;
+    // "-": no message); asked N [TITLE] (file dialogs so far, the latest's title);
     // offered A/B (the latest picture list); same FILE FILE
     void run(const QString& steps) {
         for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
             const QString trimmed = step.trimmed();
-            const QString word = trimmed.section(u' ', 0, 0);
-            const QString rest = trimmed.section(u' ', 1);
-            const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
-            const QString text = rest.section(u' ', 1);  // after a control's name
-            if (word == u"click") {
-                QWidget* button = rest.contains(u'.')
-                                      ? windowdriver::control(scope(rest.section(u'.', 0, 0)),
-                                                              rest.section(u'.', 1))
-                                      : control(rest);
-                QTest::mouseClick(button, Qt::LeftButton);
-            } else if (word == u"cell" || word == u"move" || word == u"press" ||
-                       word == u"release") {
-                const QPoint to = cell(cellOf(rest));
-                move(to);
-                if (word != u"move") {
-                    QTest::mouseEvent(word == u"cell"    ? QTest::MouseClick
-                                      : word == u"press" ? QTest::MousePress
-                                                         : QTest::MouseRelease,
-                                      window_->windowHandle(), Qt::LeftButton, {}, to);
-                }
-            } else if (word == u"drag" || word == u"dab") {
-                // A dab is a press and a short drag inside one cell.
-                QList<QPoint> path;
-                for (const QString& arg : args) {
-                    path << cell(cellOf(arg));
-                }
-                if (word == u"dab") {
-                    path << path.first() + QPoint(1, 1);
-                }
-                move(path.first());
-                QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {}, path.first());
-                for (QPoint to : path) {
-                    move(to);
-                }
-                QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {}, path.last());
-                park();
-            } else if (word == u"hmove" || word == u"hdrag" || word == u"hclick" ||
-                       word == u"hrelease") {
-                // The hedgehog box shows its pixels inside a one-pixel border.
-                QWidget* box = control(u"Picture6");
-                const QPoint pixel = cellOf(rest) + QPoint(1, 1);
-                if (word == u"hclick" || word == u"hrelease") {
-                    QTest::mouseEvent(word == u"hclick" ? QTest::MouseClick : QTest::MouseRelease,
-                                      box, Qt::LeftButton, {}, pixel);
-                } else {
-                    moveOver(box, pixel, word == u"hdrag" ? Qt::LeftButton : Qt::NoButton);
-                }
-            } else if (word == u"hover") {
-                QWidget* area = control(rest);
-                moveOver(area, qobject_cast<QGroupBox*>(area) ? QPoint(2, area->height() - 3)
-                                                              : area->rect().center());
-            } else if (word == u"type") {
-                // Any letter, as an input method gives it.
-                auto* list = qobject_cast<QComboBox*>(control(args[0]));
-                QLineEdit* edit = list ? list->lineEdit() : control<QLineEdit>(args[0]);
-                edit->selectAll();
-                for (const QChar letter : text) {
-                    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), {});
-                }
-            } else if (word == u"choose") {
-                auto* list = control<QComboBox>(args[0]);
-                QVERIFY2(list->findText(text) >= 0, qPrintable(text));
-                list->setCurrentIndex(list->findText(text));
-            } else if (word == u"key") {
-                const QKeyCombination keys = QKeySequence(rest)[0];
-                QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
-            } else if (word == u"focus") {
-                control(rest)->setFocus();
-            } else if (word == u"tick" || word == u"ticked") {
-                QWidget& boxes = scope(args[0]);
-                int ticks = 0;
-                for (int i = 0; auto* box = boxes.findChild<QCheckBox*>(u"Check%1"_s.arg(i + 1));
-                     ++i) {
-                    if (word == u"tick") {
-                        box->setChecked((args[1].toInt() >> i & 1) != 0);
-                    }
-                    ticks |= box->isChecked() ? 1 << i : 0;
-                }
-                QCOMPARE(ticks, args[1].toInt());
-            } else if (word == u"close") {
-                scope(rest).close();
-            } else if (word == u"act") {
-                QAccessibleActionInterface* actions = accessible(control(rest))->actionInterface();
-                QCOMPARE(actions->actionNames().value(0),
-                         QAccessibleActionInterface::pressAction());
-                actions->doAction(QAccessibleActionInterface::pressAction());
-            } else if (word == u"answer") {
-                prompts_->fileNames << (rest == u"-" ? QString() : folder + u'/' + rest);
-            } else if (word == u"pick" || word == u"number") {
-                (word == u"pick" ? prompts_->pictureChoices : prompts_->pictureNumbers)
-                    << rest.toInt();
-            } else if (word == u"open") {
-                window_->openPath(folder + u'/' + rest);
-            } else if (word == u"drop") {
-                QList<QUrl> urls;
-                for (const QString& arg : args) {
-                    urls << (arg.contains(u':') ? QUrl(arg)
-                                                : QUrl::fromLocalFile(folder + u'/' + arg));
-                }
-                QMimeData data;
-                data.setUrls(urls);
-                QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-                QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-                QApplication::sendEvent(window_.get(), &enter);
-                QApplication::sendEvent(window_.get(), &drop);
-                dropTaken_ = enter.isAccepted() && drop.isAccepted();
-                // The file is taken once the drop has ended.
-                QCoreApplication::processEvents();
-            } else if (word == u"draw") {
-                pictureart::draw(state().picture, cellOf(args[0]).x(), cellOf(args[0]).y(),
-                                 args[1].split(u'/'));
-                tavrolin::model::repaintCanvas(state());
-            } else if (word == u"stop") {
-                control<QTimer>(rest)->stop();
-            } else if (word == u"settled") {
-                // Loading and saving a picture file complete on timers.
-                QVERIFY(QTest::qWaitFor([this] {
-                    return !control<QTimer>(u"Timer2")->isActive() &&
-                           !control<QTimer>(u"Timer3")->isActive();
-                }));
-            } else if (word == u"art") {
-                const QPoint from = cellOf(args[0]);
-                const QStringList rows = args[1].split(u'/');
-                QCOMPARE(pictureart::art(state().picture, from.x(), from.y(),
-                                         from.x() + int(rows[0].size()) - 1,
-                                         from.y() + int(rows.size()) - 1),
-                         rows.join(u'\n'));
-            } else if (word == u"is") {
-                for (const QString& arg : args) {
-                    const QString name = arg.section(u'=', 0, 0);
-                    QCOMPARE(u"%1=%2"_s.arg(name).arg(value(name)), arg);
-                }
-            } else if (word == u"label") {
-                QCOMPARE(control<QLabel>(args[0])->text(), text);
-            } else if (word == u"tip") {
-                QCOMPARE(control(args[0])->toolTip(), text);
-            } else if (word == u"spoken") {
-                QAccessibleInterface* reader = accessible(control(args[0]));
-                const QString description = reader->text(QAccessible::Description);
-                QCOMPARE(description.isEmpty() ? reader->text(QAccessible::Name) : description,
-                         text);
-            } else if (word == u"focused") {
-                QTRY_COMPARE(focusName(), rest);
-            } else if (word == u"shown") {
-                QCOMPARE(scope(args[0]).isVisible(), args[1] == u"1");
-            } else if (word == u"said") {
-                const QString latest = prompts_->messages.value(prompts_->messages.size() - 1);
-                QVERIFY2(rest == u"-" ? prompts_->messages.isEmpty()
-                                      : latest.contains(QString(rest).replace(u'@', folder + u'/')),
-                         qPrintable(prompts_->messages.join(u'\n')));
-            } else if (word == u"asked") {
-                QCOMPARE(int(prompts_->dialogs.size()), args[0].toInt());
-                if (args.size() > 1) {
-                    QCOMPARE(prompts_->dialogs.back().title, text);
-                }
-            } else if (word == u"offered") {
-                QCOMPARE(prompts_->pictureLists.value(prompts_->pictureLists.size() - 1).join(u'/'),
-                         rest);
-            } else if (word == u"same") {
-                QCOMPARE(fileBytes(folder + u'/' + args[0]), fileBytes(folder + u'/' + args[1]));
-            } else {
+            const auto handler = stepTable().find(trimmed.section(u' ', 0, 0));
+            if (handler == stepTable().end()) {
                 QFAIL(qPrintable(u"unknown step: "_s + trimmed));
             }
+            handler->second(*this, trimmed.section(u' ', 1));
             if (QTest::currentTestFailed()) {
                 qWarning("in step: %s", qPrintable(trimmed));
                 return;
@@ -268,6 +124,71 @@ class MainWindow {
     }
 
   private:
+    using Step = std::function<void(MainWindow&, const QString&)>;
+    using D = MainWindow;
+
+    // The control a step's words begin with, and the words after its name.
+    struct Named {
+        QWidget* control;
+        QString rest;
+    };
+
+    // Every control of the main window and its dialogs that a reader calls `name`; the
+    // visible ones if there are any.
+    static QList<QWidget*> spokenNamed(const QList<QWidget*>& within, const QString& name) {
+        QList<QWidget*> found;
+        QList<QWidget*> visible;
+        for (QWidget* scope : within) {
+            QList<QWidget*> widgets = scope->findChildren<QWidget*>();
+            widgets.prepend(scope);
+            for (QWidget* widget : widgets) {
+                // An editable list is called by the name of its text field.
+                auto* list = qobject_cast<QComboBox*>(widget->parentWidget());
+                QWidget* named = list ? list : widget;
+                if (!found.contains(named) && spokenAs(widget, name)) {
+                    found << named;
+                    visible << (named->isVisible() ? QList<QWidget*>{named} : QList<QWidget*>{});
+                }
+            }
+        }
+        return visible.isEmpty() ? found : visible;
+    }
+
+    // The longest run of the words that names one control, alone or after its frame's or
+    // window's name; else the object name the first word is. None stops the test.
+    Named named(const QString& words) {
+        const QStringList list = words.split(u' ', Qt::SkipEmptyParts);
+        const QList<QWidget*> everywhere = QApplication::topLevelWidgets();
+        for (qsizetype n = list.size(); n >= 1; --n) {
+            const QString rest = list.mid(n).join(u' ');
+            const QList<QWidget*> found = spokenNamed(everywhere, list.first(n).join(u' '));
+            if (found.size() == 1) {
+                return {found.front(), rest};
+            }
+            for (qsizetype k = 1; k < n; ++k) {
+                const QList<QWidget*> scope = spokenNamed(everywhere, list.first(k).join(u' '));
+                const QList<QWidget*> inside =
+                    scope.size() == 1 ? spokenNamed(scope, list.mid(k, n - k).join(u' '))
+                                      : QList<QWidget*>{};
+                if (inside.size() == 1 && inside.front() != scope.front()) {
+                    return {inside.front(), rest};
+                }
+            }
+        }
+        // By object name: "Form3.Command1" is Command1 inside the window Form3.
+        const QString scope = list.value(0).section(u'.', 0, 0);
+        const QString inside = list.value(0).section(u'.', 1);
+        for (QWidget* window : QList<QWidget*>{window_.get()} + everywhere) {
+            QWidget* found =
+                window->objectName() == scope ? window : window->findChild<QWidget*>(scope);
+            found = found && !inside.isEmpty() ? found->findChild<QWidget*>(inside) : found;
+            if (found) {
+                return {found, list.mid(1).join(u' ')};
+            }
+        }
+        qFatal("no control is called %s", qPrintable(words));
+    }
+
     static QPoint cellOf(const QString& text) {
         return {text.section(u',', 0, 0).toInt(), text.section(u',', 1).toInt()};
     }
@@ -277,23 +198,120 @@ class MainWindow {
                          Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     }
-    // A dialog by its object name, or else a control of the main window.
-    QWidget& scope(const QString& name) {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == name) {
-                return *window;
-            }
-        }
-        return *control(name);
-    }
     // A pixel inside canvas cell (cx, cy) off its grid lines, in the window's coordinates.
     QPoint cell(QPoint at) {
-        return control(u"Picture1")->mapTo(window_.get(), QPoint(5 * at.x() - 3, 5 * at.y() - 3));
+        return control(u"Picture1")
+            ->mapTo(window_.get(), QPoint(tavrolin::model::kCellSize * at.x() - 3,
+                                          tavrolin::model::kCellSize * at.y() - 3));
     }
     void move(QPoint to) { QTest::mouseMove(window_->windowHandle(), to); }
     // Off the canvas: the platform drops a move to where the pointer already is, so an
     // action must not start where the last one ended.
     void park() { move(QPoint(2, 570)); }
+
+    // A move to a cell of the canvas, then a click, press or release there, if any.
+    void pointerAt(const QString& where, std::optional<QTest::MouseAction> action) {
+        const QPoint to = cell(cellOf(where));
+        move(to);
+        if (action) {
+            QTest::mouseEvent(*action, window_->windowHandle(), Qt::LeftButton, {}, to);
+        }
+    }
+    // A drag along cells of the canvas; a dab is a press and a short drag inside one cell.
+    void drag(const QString& cells, bool dab) {
+        QList<QPoint> path;
+        for (const QString& at : cells.split(u' ', Qt::SkipEmptyParts)) {
+            path << cell(cellOf(at));
+        }
+        if (dab) {
+            path << path.first() + QPoint(1, 1);
+        }
+        move(path.first());
+        QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {}, path.first());
+        for (QPoint to : path) {
+            move(to);
+        }
+        QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {}, path.last());
+        park();
+    }
+    // The hedgehog box shows its pixels inside a one-pixel border.
+    void hedgehog(const QString& pixel, std::optional<QTest::MouseAction> action, bool held) {
+        QWidget* box = control(u"Picture6");
+        const QPoint at = cellOf(pixel) + QPoint(1, 1);
+        if (action) {
+            QTest::mouseEvent(*action, box, Qt::LeftButton, {}, at);
+        } else {
+            moveOver(box, at, held ? Qt::LeftButton : Qt::NoButton);
+        }
+    }
+    // The ticks of a dialog or frame as bits, its first tick the lowest; ticked first if
+    // `bits` are to be set.
+    void ticks(const QString& where, bool set) {
+        const Named boxes = named(where);
+        int ticks = 0;
+        for (int i = 0; auto* box = boxes.control->findChild<QCheckBox*>(u"Check%1"_s.arg(i + 1));
+             ++i) {
+            if (set) {
+                box->setChecked((boxes.rest.toInt() >> i & 1) != 0);
+            }
+            ticks |= box->isChecked() ? 1 << i : 0;
+        }
+        QCOMPARE(ticks, boxes.rest.toInt());
+    }
+    void type(const QString& words) {
+        // Any letter, as an input method gives it.
+        const Named field = named(words);
+        auto* list = qobject_cast<QComboBox*>(field.control);
+        QLineEdit* edit = list ? list->lineEdit() : qobject_cast<QLineEdit*>(field.control);
+        edit->selectAll();
+        for (const QChar letter : field.rest) {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), {});
+        }
+    }
+    void drop(const QString& files) {
+        QList<QUrl> urls;
+        for (const QString& file : files.split(u' ', Qt::SkipEmptyParts)) {
+            urls << (file.contains(u':') ? QUrl(file) : QUrl::fromLocalFile(folder + u'/' + file));
+        }
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPointF(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window_.get(), &enter);
+        QApplication::sendEvent(window_.get(), &drop);
+        dropTaken_ = enter.isAccepted() && drop.isAccepted();
+        // The file is taken once the drop has ended.
+        QCoreApplication::processEvents();
+    }
+    void art(const QString& words) {
+        const QPoint from = cellOf(words.section(u' ', 0, 0));
+        const QStringList rows = words.section(u' ', 1).split(u'/');
+        QCOMPARE(
+            pictureart::art(state().picture, from.x(), from.y(), from.x() + int(rows[0].size()) - 1,
+                            from.y() + int(rows.size()) - 1),
+            rows.join(u'\n'));
+    }
+    void said(const QString& text) {
+        const QString latest = prompts_->messages.value(prompts_->messages.size() - 1);
+        QVERIFY2(text == u"-" ? prompts_->messages.isEmpty()
+                              : latest.contains(QString(text).replace(u'@', folder + u'/')),
+                 qPrintable(prompts_->messages.join(u'\n')));
+    }
+    void asked(const QString& words) {
+        QCOMPARE(int(prompts_->dialogs.size()), words.section(u' ', 0, 0).toInt());
+        if (words.contains(u' ')) {
+            QCOMPARE(prompts_->dialogs.back().title, words.section(u' ', 1));
+        }
+    }
+    void spoken(const QString& words) {
+        const Named heard = named(words);
+        QAccessibleInterface* reader = accessible(heard.control);
+        const QString description = reader->text(QAccessible::Description);
+        QCOMPARE(description.isEmpty() ? reader->text(QAccessible::Name) : description, heard.rest);
+    }
+
+    // The steps, by their first word.
+    static const std::map<QString, Step>& stepTable();
 
     // tool, colour, width, textx, texty: the state; undo: "Naspäť" enabled; shape: the
     // colour shown; marked: the swatch a reader hears chosen (0 none); marker: the
@@ -301,7 +319,6 @@ class MainWindow {
     // dropped: whether the window took the latest drop.
     int value(const QString& name) {
         const tavrolin::model::EditorState& s = state();
-        const QColor shown = control<tavrolin::ui::ColourSwatch>(u"Shape1")->colour();
         int marked = 0;
         for (int i = 5; i >= 1; --i) {
             marked = accessible(control(u"Image%1"_s.arg(i)))->state().checked ? i : marked;
@@ -316,9 +333,7 @@ class MainWindow {
             {u"textx"_s, int(s.textX)},
             {u"texty"_s, int(s.textY)},
             {u"undo"_s, int(control(u"Command11")->isEnabled())},
-            {u"shape"_s,
-             int(tavrolin::model::colorCodeFromRgb(tavrolin::model::fromQRgb(shown.rgb()))
-                     .value_or(-1))},
+            {u"shape"_s, int(control<tavrolin::ui::ColourSwatch>(u"Shape1")->code())},
             {u"marked"_s, marked},
             {u"marker"_s, control(u"Label16")->y()},
             {u"links"_s, underlined("Label11") + 2 * underlined("Label14")},
@@ -332,5 +347,116 @@ class MainWindow {
     std::unique_ptr<tavrolin::ui::MainWindow> window_;
     bool dropTaken_ = false;
 };
+
+inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
+    static const std::map<QString, Step> table{
+        {u"click"_s, [](D& d, auto& w) { QTest::mouseClick(d.named(w).control, Qt::LeftButton); }},
+        {u"cell"_s, [](D& d, auto& w) { d.pointerAt(w, QTest::MouseClick); }},
+        {u"move"_s, [](D& d, auto& w) { d.pointerAt(w, std::nullopt); }},
+        {u"press"_s, [](D& d, auto& w) { d.pointerAt(w, QTest::MousePress); }},
+        {u"release"_s, [](D& d, auto& w) { d.pointerAt(w, QTest::MouseRelease); }},
+        {u"drag"_s, [](D& d, auto& w) { d.drag(w, false); }},
+        {u"dab"_s, [](D& d, auto& w) { d.drag(w, true); }},
+        {u"hmove"_s, [](D& d, auto& w) { d.hedgehog(w, std::nullopt, false); }},
+        {u"hdrag"_s, [](D& d, auto& w) { d.hedgehog(w, std::nullopt, true); }},
+        {u"hclick"_s, [](D& d, auto& w) { d.hedgehog(w, QTest::MouseClick, false); }},
+        {u"hrelease"_s, [](D& d, auto& w) { d.hedgehog(w, QTest::MouseRelease, false); }},
+        {u"hover"_s,
+         [](D& d, auto& w) {
+             QWidget* area = d.named(w).control;
+             moveOver(area, qobject_cast<QGroupBox*>(area) ? QPoint(2, area->height() - 3)
+                                                           : area->rect().center());
+         }},
+        {u"type"_s, [](D& d, auto& w) { d.type(w); }},
+        {u"choose"_s,
+         [](D& d, auto& w) {
+             const Named list = d.named(w);
+             auto* box = qobject_cast<QComboBox*>(list.control);
+             QVERIFY2(box->findText(list.rest) >= 0, qPrintable(list.rest));
+             box->setCurrentIndex(box->findText(list.rest));
+         }},
+        {u"key"_s,
+         [](D&, auto& w) {
+             const QKeyCombination keys = QKeySequence(w)[0];
+             QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+         }},
+        {u"focus"_s, [](D& d, auto& w) { d.named(w).control->setFocus(); }},
+        {u"tick"_s, [](D& d, auto& w) { d.ticks(w, true); }},
+        {u"ticked"_s, [](D& d, auto& w) { d.ticks(w, false); }},
+        {u"close"_s, [](D& d, auto& w) { d.named(w).control->close(); }},
+        {u"act"_s,
+         [](D& d, auto& w) {
+             QAccessibleActionInterface* actions =
+                 accessible(d.named(w).control)->actionInterface();
+             QCOMPARE(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
+             actions->doAction(QAccessibleActionInterface::pressAction());
+         }},
+        {u"answer"_s,
+         [](D& d, auto& w) {
+             d.prompts_->fileNames << (w == u"-" ? QString() : d.folder + u'/' + w);
+         }},
+        {u"pick"_s, [](D& d, auto& w) { d.prompts_->pictureChoices << w.toInt(); }},
+        {u"number"_s, [](D& d, auto& w) { d.prompts_->pictureNumbers << w.toInt(); }},
+        {u"open"_s, [](D& d, auto& w) { d.window_->openPath(d.folder + u'/' + w); }},
+        {u"drop"_s, [](D& d, auto& w) { d.drop(w); }},
+        {u"draw"_s,
+         [](D& d, auto& w) {
+             const QPoint at = cellOf(w.section(u' ', 0, 0));
+             pictureart::draw(d.state().picture, at.x(), at.y(), w.section(u' ', 1).split(u'/'));
+             tavrolin::model::repaintCanvas(d.state());
+         }},
+        {u"stop"_s, [](D& d, auto& w) { d.control<QTimer>(w)->stop(); }},
+        {u"settled"_s,
+         [](D& d, auto&) {
+             // Loading and saving a picture file complete on timers.
+             QVERIFY(QTest::qWaitFor([&d] {
+                 return !d.control<QTimer>(u"Timer2")->isActive() &&
+                        !d.control<QTimer>(u"Timer3")->isActive();
+             }));
+         }},
+        {u"art"_s, [](D& d, auto& w) { d.art(w); }},
+        {u"is"_s,
+         [](D& d, auto& w) {
+             for (const QString& pair : w.split(u' ', Qt::SkipEmptyParts)) {
+                 const QString name = pair.section(u'=', 0, 0);
+                 QCOMPARE(u"%1=%2"_s.arg(name).arg(d.value(name)), pair);
+             }
+         }},
+        {u"label"_s,
+         [](D& d, auto& w) {
+             const Named label = d.named(w);
+             QCOMPARE(qobject_cast<QLabel*>(label.control)->text(), label.rest);
+         }},
+        {u"tip"_s,
+         [](D& d, auto& w) {
+             const Named tipped = d.named(w);
+             QCOMPARE(tipped.control->toolTip(), tipped.rest);
+         }},
+        {u"spoken"_s, [](D& d, auto& w) { d.spoken(w); }},
+        {u"focused"_s,
+         [](D& d, auto& w) {
+             QWidget* expected = d.named(w).control;
+             QTRY_COMPARE(QApplication::focusWidget(), expected);
+         }},
+        {u"shown"_s,
+         [](D& d, auto& w) {
+             const Named shown = d.named(w);
+             QCOMPARE(shown.control->isVisible(), shown.rest == u"1");
+         }},
+        {u"said"_s, [](D& d, auto& w) { d.said(w); }},
+        {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},
+        {u"offered"_s,
+         [](D& d, auto& w) {
+             QCOMPARE(
+                 d.prompts_->pictureLists.value(d.prompts_->pictureLists.size() - 1).join(u'/'), w);
+         }},
+        {u"same"_s,
+         [](D& d, auto& w) {
+             QCOMPARE(fileBytes(d.folder + u'/' + w.section(u' ', 0, 0)),
+                      fileBytes(d.folder + u'/' + w.section(u' ', 1)));
+         }},
+    };
+    return table;
+}
 
 }  // namespace windowdriver

@@ -2,133 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="sk">
 <context>
-    <name>Accessibility</name>
-    <message>
-        <source>biela</source>
-        <translation>white</translation>
-    </message>
-    <message>
-        <source>čierna</source>
-        <translation>black</translation>
-    </message>
-    <message>
-        <source>červená</source>
-        <translation>red</translation>
-    </message>
-    <message>
-        <source>modrá</source>
-        <translation>blue</translation>
-    </message>
-    <message>
-        <source>zelená</source>
-        <translation>green</translation>
-    </message>
-    <message>
-        <source>Náhľad</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>stĺpec</source>
-        <translation>column</translation>
-    </message>
-    <message>
-        <source>riadok</source>
-        <translation>row</translation>
-    </message>
-    <message>
-        <source>Importovaný obrázok</source>
-        <translation>Imported image</translation>
-    </message>
-    <message>
-        <source>Farba, ktorá sa zmení</source>
-        <translation>Colour to replace</translation>
-    </message>
-    <message>
-        <source>Nová farba</source>
-        <translation>New colour</translation>
-    </message>
-    <message>
-        <source>Plátno</source>
-        <translation>Canvas</translation>
-    </message>
-    <message>
-        <source>Kreslenie</source>
-        <translation>Drawing</translation>
-    </message>
-    <message>
-        <source>Aktuálna farba</source>
-        <translation>Current colour</translation>
-    </message>
-    <message>
-        <source>Tenšie</source>
-        <translation>Thinner</translation>
-    </message>
-    <message>
-        <source>Hrubšie</source>
-        <translation>Thicker</translation>
-    </message>
-    <message>
-        <source>Ukážky hrúbky</source>
-        <translation>Thickness samples</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>Písmo</source>
-        <translation>Font</translation>
-    </message>
-    <message>
-        <source>Veľkosť písma</source>
-        <translation>Font size</translation>
-    </message>
-    <message>
-        <source>Doľava</source>
-        <translation>Left</translation>
-    </message>
-    <message>
-        <source>Doprava</source>
-        <translation>Right</translation>
-    </message>
-    <message>
-        <source>Hore</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <source>Dole</source>
-        <translation>Down</translation>
-    </message>
-    <message>
-        <source>Text – náhľad</source>
-        <translation>Text preview</translation>
-    </message>
-    <message>
-        <source>aktívny nástroj</source>
-        <translation>active tool</translation>
-    </message>
-    <message>
-        <source>Ježko</source>
-        <translation>Hedgehog</translation>
-    </message>
-    <message>
-        <source>Kalkulačka</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>úvodné okno</source>
-        <translation>start-up window</translation>
-    </message>
-    <message>
-        <source>vybraná hrúbka: %1</source>
-        <translation>chosen thickness: %1</translation>
-    </message>
-    <message>
-        <source>nástroj: %1, farba: %2, hrúbka: %3</source>
-        <translation>tool: %1, colour: %2, thickness: %3</translation>
-    </message>
-</context>
-<context>
     <name>Tools</name>
     <message>
         <source>kruh</source>
@@ -161,6 +34,22 @@
     <message>
         <source>aktívne: obdĺžnik</source>
         <translation>active: rectangle</translation>
+    </message>
+    <message>
+        <source>vyplň</source>
+        <translation>fill</translation>
+    </message>
+    <message>
+        <source>aktívne: vyplň</source>
+        <translation>active: fill</translation>
+    </message>
+    <message>
+        <source>kvapkadlo</source>
+        <translation>picker</translation>
+    </message>
+    <message>
+        <source>aktívne: kvapkadlo</source>
+        <translation>active: picker</translation>
     </message>
 </context>
 <context>
@@ -638,6 +527,33 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>Farba:</source>
         <translation>Colour:</translation>
     </message>
+    <message>
+        <source>Aktuálna farba</source>
+        <translation>Current colour</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ColourSwatch</name>
+    <message>
+        <source>biela</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>čierna</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>green</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ContactFrame</name>
@@ -685,12 +601,24 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>Otvorí text licencie</source>
         <translation>Opens the licence text</translation>
     </message>
+    <message>
+        <source>Kalkulačka</source>
+        <translation>Calculator</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::CoordinatesFrame</name>
     <message>
         <source>Súradnice:</source>
         <translation>Coordinates:</translation>
+    </message>
+    <message>
+        <source>stĺpec</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>riadok</source>
+        <translation>row</translation>
     </message>
 </context>
 <context>
@@ -770,6 +698,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>Vlož</source>
         <translation>Insert</translation>
     </message>
+    <message>
+        <source>Ježko</source>
+        <translation>Hedgehog</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ImportFrame</name>
@@ -800,6 +732,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>červená</source>
         <translation>red</translation>
+    </message>
+    <message>
+        <source>Importovaný obrázok</source>
+        <translation>Imported image</translation>
     </message>
 </context>
 <context>
@@ -857,6 +793,18 @@ Reason: %1.</translation>
     <message>
         <source>Tavrolin v. %1 – obrázky pre kalkulačky Casio</source>
         <translation>Tavrolin v. %1 – pictures for Casio calculators</translation>
+    </message>
+    <message>
+        <source>Náhľad</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Plátno</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>nástroj: %1, farba: %2, hrúbka: %3</source>
+        <translation>tool: %1, colour: %2, thickness: %3</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +948,14 @@ Reason: %1.</translation>
         <source>Invertuj farby</source>
         <translation>Replace</translation>
     </message>
+    <message>
+        <source>Farba, ktorá sa zmení</source>
+        <translation>Colour to replace</translation>
+    </message>
+    <message>
+        <source>Nová farba</source>
+        <translation>New colour</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::SaveColoursDialog</name>
@@ -1025,6 +981,13 @@ Reason: %1.</translation>
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::SplashWindow</name>
+    <message>
+        <source>úvodné okno</source>
+        <translation>start-up window</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::TextFrame</name>
     <message>
         <source>Text:</source>
@@ -1042,12 +1005,60 @@ Reason: %1.</translation>
         <source>Zmaž</source>
         <translation>Clear</translation>
     </message>
+    <message>
+        <source>Doľava</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Hore</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Dole</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Doprava</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Písmo</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Veľkosť písma</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>Text – náhľad</source>
+        <translation>Text preview</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ThicknessFrame</name>
     <message>
         <source>Hrúbka:</source>
         <translation>Thickness:</translation>
+    </message>
+    <message>
+        <source>Tenšie</source>
+        <translation>Thinner</translation>
+    </message>
+    <message>
+        <source>Hrubšie</source>
+        <translation>Thicker</translation>
+    </message>
+    <message>
+        <source>Ukážky hrúbky</source>
+        <translation>Thickness samples</translation>
+    </message>
+    <message>
+        <source>vybraná hrúbka: %1</source>
+        <translation>chosen thickness: %1</translation>
     </message>
 </context>
 <context>
@@ -1056,12 +1067,20 @@ Reason: %1.</translation>
         <source>kalkulačka:</source>
         <translation>calculator:</translation>
     </message>
+    <message>
+        <source>Kreslenie</source>
+        <translation>Drawing</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ToolsFrame</name>
     <message>
         <source>Nástroje:</source>
         <translation>Tools:</translation>
+    </message>
+    <message>
+        <source>aktívny nástroj</source>
+        <translation>active tool</translation>
     </message>
 </context>
 <context>

@@ -2,133 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="sk">
 <context>
-    <name>Accessibility</name>
-    <message>
-        <source>biela</source>
-        <translation>blanc</translation>
-    </message>
-    <message>
-        <source>čierna</source>
-        <translation>noir</translation>
-    </message>
-    <message>
-        <source>červená</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>modrá</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
-        <source>zelená</source>
-        <translation>vert</translation>
-    </message>
-    <message>
-        <source>Náhľad</source>
-        <translation>Aperçu</translation>
-    </message>
-    <message>
-        <source>stĺpec</source>
-        <translation>colonne</translation>
-    </message>
-    <message>
-        <source>riadok</source>
-        <translation>ligne</translation>
-    </message>
-    <message>
-        <source>Importovaný obrázok</source>
-        <translation>Image importée</translation>
-    </message>
-    <message>
-        <source>Farba, ktorá sa zmení</source>
-        <translation>Couleur à remplacer</translation>
-    </message>
-    <message>
-        <source>Nová farba</source>
-        <translation>Nouvelle couleur</translation>
-    </message>
-    <message>
-        <source>Plátno</source>
-        <translation>Zone de dessin</translation>
-    </message>
-    <message>
-        <source>Kreslenie</source>
-        <translation>Dessin</translation>
-    </message>
-    <message>
-        <source>Aktuálna farba</source>
-        <translation>Couleur actuelle</translation>
-    </message>
-    <message>
-        <source>Tenšie</source>
-        <translation>Plus fin</translation>
-    </message>
-    <message>
-        <source>Hrubšie</source>
-        <translation>Plus épais</translation>
-    </message>
-    <message>
-        <source>Ukážky hrúbky</source>
-        <translation>Exemples d&apos;épaisseur</translation>
-    </message>
-    <message>
-        <source>Text</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>Písmo</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Veľkosť písma</source>
-        <translation>Taille de police</translation>
-    </message>
-    <message>
-        <source>Doľava</source>
-        <translation>Gauche</translation>
-    </message>
-    <message>
-        <source>Doprava</source>
-        <translation>Droite</translation>
-    </message>
-    <message>
-        <source>Hore</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
-        <source>Dole</source>
-        <translation>Bas</translation>
-    </message>
-    <message>
-        <source>Text – náhľad</source>
-        <translation>Aperçu du texte</translation>
-    </message>
-    <message>
-        <source>aktívny nástroj</source>
-        <translation>outil actif</translation>
-    </message>
-    <message>
-        <source>Ježko</source>
-        <translation>Hérisson</translation>
-    </message>
-    <message>
-        <source>Kalkulačka</source>
-        <translation>Calculatrice</translation>
-    </message>
-    <message>
-        <source>úvodné okno</source>
-        <translation>fenêtre d&apos;accueil</translation>
-    </message>
-    <message>
-        <source>vybraná hrúbka: %1</source>
-        <translation>épaisseur choisie&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>nástroj: %1, farba: %2, hrúbka: %3</source>
-        <translation>outil&#xa0;: %1, couleur&#xa0;: %2, épaisseur&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
     <name>Tools</name>
     <message>
         <source>kruh</source>
@@ -161,6 +34,22 @@
     <message>
         <source>aktívne: obdĺžnik</source>
         <translation>actif&#xa0;: rectangle</translation>
+    </message>
+    <message>
+        <source>vyplň</source>
+        <translation>remplissage</translation>
+    </message>
+    <message>
+        <source>aktívne: vyplň</source>
+        <translation>actif&#xa0;: remplissage</translation>
+    </message>
+    <message>
+        <source>kvapkadlo</source>
+        <translation>pipette</translation>
+    </message>
+    <message>
+        <source>aktívne: kvapkadlo</source>
+        <translation>actif&#xa0;: pipette</translation>
     </message>
 </context>
 <context>
@@ -647,6 +536,33 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>Farba:</source>
         <translation>Couleur&#xa0;:</translation>
     </message>
+    <message>
+        <source>Aktuálna farba</source>
+        <translation>Couleur actuelle</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::ColourSwatch</name>
+    <message>
+        <source>biela</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>čierna</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>červená</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>modrá</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>zelená</source>
+        <translation>vert</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ContactFrame</name>
@@ -694,12 +610,24 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>Otvorí text licencie</source>
         <translation>Ouvre le texte de la licence</translation>
     </message>
+    <message>
+        <source>Kalkulačka</source>
+        <translation>Calculatrice</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::CoordinatesFrame</name>
     <message>
         <source>Súradnice:</source>
         <translation>Coordonnées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>stĺpec</source>
+        <translation>colonne</translation>
+    </message>
+    <message>
+        <source>riadok</source>
+        <translation>ligne</translation>
     </message>
 </context>
 <context>
@@ -779,6 +707,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>Vlož</source>
         <translation>Insérer</translation>
     </message>
+    <message>
+        <source>Ježko</source>
+        <translation>Hérisson</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ImportFrame</name>
@@ -809,6 +741,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>červená</source>
         <translation>rouge</translation>
+    </message>
+    <message>
+        <source>Importovaný obrázok</source>
+        <translation>Image importée</translation>
     </message>
 </context>
 <context>
@@ -866,6 +802,18 @@ Raison&#xa0;: %1.</translation>
     <message>
         <source>Tavrolin v. %1 – obrázky pre kalkulačky Casio</source>
         <translation>Tavrolin v. %1 – images pour calculatrices Casio</translation>
+    </message>
+    <message>
+        <source>Náhľad</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Plátno</source>
+        <translation>Zone de dessin</translation>
+    </message>
+    <message>
+        <source>nástroj: %1, farba: %2, hrúbka: %3</source>
+        <translation>outil&#xa0;: %1, couleur&#xa0;: %2, épaisseur&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +957,14 @@ Raison&#xa0;: %1.</translation>
         <source>Invertuj farby</source>
         <translation>Remplacer</translation>
     </message>
+    <message>
+        <source>Farba, ktorá sa zmení</source>
+        <translation>Couleur à remplacer</translation>
+    </message>
+    <message>
+        <source>Nová farba</source>
+        <translation>Nouvelle couleur</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::SaveColoursDialog</name>
@@ -1034,6 +990,13 @@ Raison&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::SplashWindow</name>
+    <message>
+        <source>úvodné okno</source>
+        <translation>fenêtre d&apos;accueil</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::TextFrame</name>
     <message>
         <source>Text:</source>
@@ -1051,12 +1014,60 @@ Raison&#xa0;: %1.</translation>
         <source>Zmaž</source>
         <translation>Effacer</translation>
     </message>
+    <message>
+        <source>Doľava</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Hore</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Dole</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Doprava</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Písmo</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Veľkosť písma</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Text – náhľad</source>
+        <translation>Aperçu du texte</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ThicknessFrame</name>
     <message>
         <source>Hrúbka:</source>
         <translation>Épaisseur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tenšie</source>
+        <translation>Plus fin</translation>
+    </message>
+    <message>
+        <source>Hrubšie</source>
+        <translation>Plus épais</translation>
+    </message>
+    <message>
+        <source>Ukážky hrúbky</source>
+        <translation>Exemples d&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>vybraná hrúbka: %1</source>
+        <translation>épaisseur choisie&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1065,12 +1076,20 @@ Raison&#xa0;: %1.</translation>
         <source>kalkulačka:</source>
         <translation>calculatrice&#xa0;:</translation>
     </message>
+    <message>
+        <source>Kreslenie</source>
+        <translation>Dessin</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::ToolsFrame</name>
     <message>
         <source>Nástroje:</source>
         <translation>Outils&#xa0;:</translation>
+    </message>
+    <message>
+        <source>aktívny nástroj</source>
+        <translation>outil actif</translation>
     </message>
 </context>
 <context>

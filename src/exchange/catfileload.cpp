@@ -10,8 +10,8 @@
 namespace tavrolin::exchange {
 
 void CatFileLoad::start(model::EditorState& state, const QString& path) {
-    before_ = {state.picture,     state.undoPicture, state.undoAvailable, state.currentTool,
-               state.lineStarted, state.rectStarted, state.circleStarted, state.currentColor};
+    before_ = {state.picture,     state.undoPicture, state.undoAvailable,
+               state.currentTool, state.shape,       state.currentColor};
     model::clearForNewPicture(state);
 
     pending_ = true;
@@ -63,9 +63,7 @@ void CatFileLoad::cancel(model::EditorState& state) {
     state.undoPicture = before_.undoPicture;
     state.undoAvailable = before_.undoAvailable;
     state.currentTool = before_.currentTool;
-    state.lineStarted = before_.lineStarted;
-    state.rectStarted = before_.rectStarted;
-    state.circleStarted = before_.circleStarted;
+    state.shape = before_.shape;
     model::repaintCanvas(state);
     model::setCurrentColor(state, before_.currentColor);
 }

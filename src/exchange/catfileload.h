@@ -57,9 +57,7 @@ class CatFileLoad {
         model::PictureGrid undoPicture;
         bool undoAvailable = false;
         model::Tool currentTool = model::kPen;
-        std::int16_t lineStarted = 0;
-        std::int16_t rectStarted = 0;
-        std::int16_t circleStarted = 0;
+        model::ShapeInProgress shape;
         model::ColorCode currentColor = model::kBlack;
     };
 

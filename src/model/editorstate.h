@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <variant>
 
 #include "model/picturebox.h"
 #include "model/picturegrid.h"
@@ -12,23 +13,29 @@ namespace tavrolin::model {
 inline constexpr int kCellSize = 5;
 inline constexpr int kCanvasWidth = kColumns * kCellSize;
 inline constexpr int kCanvasHeight = kRows * kCellSize;
-// An outline moved to this y lies below the canvas and is out of sight.
-inline constexpr float kHiddenOutlineY = 500;
 
 // The rubber band of the line tool, in canvas pixels.
 struct LineOutline {
     float x1 = 0;
-    float y1 = kHiddenOutlineY;
+    float y1 = 0;
     float x2 = 0;
-    float y2 = kHiddenOutlineY;
+    float y2 = 0;
 };
 
 // The rubber band of the rectangle or circle tool, in canvas pixels.
 struct BoxOutline {
     float left = 0;
-    float top = kHiddenOutlineY;
+    float top = 0;
     float width = 1;
     float height = 1;
+};
+
+// The shape the user is drawing with the current tool, between the click that places its
+// first point and the click that commits it; its rubber band is shown while it is started.
+// Choosing another tool, a new or opened picture give it up.
+struct ShapeInProgress {
+    bool started = false;
+    std::variant<LineOutline, BoxOutline> outline;
 };
 
 // Everything the main window keeps between events. The window owns one and hands it
@@ -39,9 +46,7 @@ struct EditorState {
     PictureGrid flipBuffer;
 
     Tool currentTool = kPen;
-    std::int16_t lineStarted = 0;
-    std::int16_t rectStarted = 0;
-    std::int16_t circleStarted = 0;
+    ShapeInProgress shape;
     ColorCode currentColor = kBlack;
     std::int16_t penWidth = 1;
     bool undoAvailable = false;
@@ -52,11 +57,7 @@ struct EditorState {
     int pointerCellX = 0;
     int pointerCellY = 0;
 
-    LineOutline pen2;
-    BoxOutline pen3;
-    BoxOutline pen4;
-
-    // The enlarged canvas (5 × 5 pixels a cell) and the 1:1 preview. The canvas's
+    // The enlarged canvas (kCellSize × kCellSize pixels a cell) and the 1:1 preview. The canvas's
     // drawing colour is the editor's drawing colour.
     PictureBox canvas{kCanvasWidth, kCanvasHeight};
     PictureBox preview{kColumns, kRows};
@@ -68,7 +69,7 @@ struct EditorState {
     std::int16_t textX = 0;
     std::int16_t textY = 0;
 
-    std::int16_t hedgehogDrawing = 0;
+    bool hedgehogDrawing = false;
     float hedgehogAnchorX = 0;
     std::int16_t hedgehogAnchorY = 0;
 

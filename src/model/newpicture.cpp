@@ -6,9 +6,7 @@ namespace tavrolin::model {
 
 void resetToPen(EditorState& state) {
     state.currentTool = kPen;
-    state.lineStarted = 0;
-    state.rectStarted = 0;
-    state.circleStarted = 0;
+    state.shape = {};
 }
 
 void clearForNewPicture(EditorState& state) {

@@ -7,8 +7,8 @@ namespace tavrolin::model {
 // "Nový": an empty picture with the pen in black; the old picture can be brought back.
 void newPicture(EditorState& state);
 
-// Drops a line, rectangle or circle whose first point is placed, and makes the pen
-// the tool: what a new, opened or imported picture starts with.
+// Drops a shape whose first point is placed, and makes the pen the tool: what a new, opened or
+// imported picture starts with.
 void resetToPen(EditorState& state);
 
 // The start of every picture that replaces the current one: the old one is kept for

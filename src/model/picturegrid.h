@@ -18,6 +18,11 @@ inline constexpr ColorCode kGreen = 4;
 inline constexpr int kColumns = 128;
 inline constexpr int kRows = 64;
 
+// Whether cell (x, y) is part of the picture.
+inline constexpr bool inPicture(int x, int y) {
+    return x >= 1 && x <= kColumns && y >= 1 && y <= kRows;
+}
+
 // The picture as the calculator screen holds it. Indexed [x][y] with x = 0..128 and
 // y = 0..64; row 0 and column 0 exist but are never part of the picture, which is
 // why every whole-picture routine below touches the used cells only.

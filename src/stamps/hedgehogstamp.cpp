@@ -28,17 +28,17 @@ std::int16_t toPixel(float coordinate) {
 }  // namespace
 
 void toggleHedgehog(model::EditorState& state) {
-    if (state.hedgehogDrawing != 0) {
-        state.hedgehogDrawing = 0;
+    if (state.hedgehogDrawing) {
+        state.hedgehogDrawing = false;
         return;
     }
     showHedgehogPicture(state);
-    state.hedgehogDrawing = 1;
+    state.hedgehogDrawing = true;
 }
 
 void trackHedgehog(model::EditorState& state, float x, float y) {
     state.hedgehogBox.setDrawingColor(*model::paletteRgb(state.currentColor));
-    if (state.hedgehogDrawing == 0) {
+    if (!state.hedgehogDrawing) {
         state.hedgehogAnchorX = x;
         state.hedgehogAnchorY = toPixel(y);
         return;

@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "tools/outline.h"
+#include "tools/toolpicture.h"
 #include "tools/tooltable.h"
 
 namespace tavrolin::tools {
@@ -10,44 +11,47 @@ namespace {
 using model::EditorState;
 
 void start(EditorState& state, float x, float y) {
-    state.pen2 = model::LineOutline{x, y, x, y};
+    state.shape.outline = model::LineOutline{x, y, x, y};
 }
 
 // The line's end follows the exact pointer position.
 void follow(EditorState& state, int /*buttons*/, float x, float y) {
-    state.pen2.x2 = x;
-    state.pen2.y2 = y;
+    auto& line = std::get<model::LineOutline>(state.shape.outline);
+    line.x2 = x;
+    line.y2 = y;
 }
 
 void draw(EditorState& state) {
-    const model::LineOutline& outline = state.pen2;
-    state.preview.line(previewPixel(outline.x1), previewPixel(outline.y1), previewPixel(outline.x2),
-                       previewPixel(outline.y2));
+    const auto& line = std::get<model::LineOutline>(state.shape.outline);
+    state.preview.line(previewPixel(line.x1), previewPixel(line.y1), previewPixel(line.x2),
+                       previewPixel(line.y2));
 }
 
-void hide(EditorState& state) {
-    state.pen2.y1 = state.pen2.y2 = model::kHiddenOutlineY;
-}
-
-void paintOutline(const EditorState& state, QPainter& painter) {
-    const model::LineOutline& line = state.pen2;
+void paintOutline(const model::ShapeInProgress& shape, QPainter& painter) {
+    const auto& line = std::get<model::LineOutline>(shape.outline);
     painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+}
+
+QImage picture() {
+    ToolPicture picture;
+    picture.painter().setPen(QPen(kButtonInk, 1));
+    picture.painter().drawLine(2, 13, 13, 2);
+    return picture.done();
 }
 
 }  // namespace
 
 const ToolDescription lineTool{
-    model::kLineTool,
-    "Command27",
-    QT_TRANSLATE_NOOP("Tools", "čiara"),
-    QT_TRANSLATE_NOOP("Tools", "aktívne: čiara"),
-    Qt::Key_L,
-    &EditorState::lineStarted,
-    follow,
-    start,
-    draw,
-    hide,
-    paintOutline,
+    .tool = model::kLineTool,
+    .button = "Command27",
+    .word = QT_TRANSLATE_NOOP("Tools", "čiara"),
+    .activeCaption = QT_TRANSLATE_NOOP("Tools", "aktívne: čiara"),
+    .key = Qt::Key_L,
+    .picture = picture,
+    .pointerMoved = follow,
+    .start = start,
+    .draw = draw,
+    .paintOutline = paintOutline,
 };
 
 }  // namespace tavrolin::tools

@@ -10,28 +10,21 @@ inline int previewPixel(float canvasPosition) {
     return canvasCell(canvasPosition) - 1;
 }
 
-// The rubber band of the rectangle and the circle, `outline` being the tool's own: it
-// starts as a 1 × 1 box at the first point and only grows right and down of it; a
-// move left of or above it keeps the last size.
-template <model::BoxOutline model::EditorState::*outline>
-void startBox(model::EditorState& state, float x, float y) {
-    state.*outline = model::BoxOutline{x, y, 1, 1};
+// The rubber band of the rectangle and the circle: it starts as a 1 × 1 box at the
+// first point and only grows right and down of it; a move left of or above it keeps
+// the last size.
+inline void startBox(model::EditorState& state, float x, float y) {
+    state.shape.outline = model::BoxOutline{x, y, 1, 1};
 }
 
-template <model::BoxOutline model::EditorState::*outline>
-void stretchBox(model::EditorState& state, int /*buttons*/, float x, float y) {
-    model::BoxOutline& box = state.*outline;
+inline void stretchBox(model::EditorState& state, int /*buttons*/, float x, float y) {
+    auto& box = std::get<model::BoxOutline>(state.shape.outline);
     if (x - box.left > 0) {
         box.width = x - box.left;
     }
     if (y - box.top > 0) {
         box.height = y - box.top;
     }
-}
-
-template <model::BoxOutline model::EditorState::*outline>
-void hideBox(model::EditorState& state) {
-    (state.*outline).top = model::kHiddenOutlineY;
 }
 
 }  // namespace tavrolin::tools

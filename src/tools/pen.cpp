@@ -3,6 +3,7 @@
 #include "model/canvas.h"
 #include "tools/brush.h"
 #include "tools/pointermove.h"
+#include "tools/toolpicture.h"
 #include "tools/tooltable.h"
 
 namespace tavrolin::tools {
@@ -18,8 +19,7 @@ constexpr std::int16_t kThickest = 3;
 void paintWithPen(model::EditorState& state, int buttons, float x, float y) {
     const int cx = canvasCell(x);
     const int cy = canvasCell(y);
-    const bool inside = cx >= 1 && cx <= model::kColumns && cy >= 1 && cy <= model::kRows;
-    if (buttons != kLeftButton || !inside) {
+    if (buttons != kLeftButton || !model::inPicture(cx, cy)) {
         return;
     }
     forEachBrushCell(state.penWidth, cx, cy,
@@ -32,6 +32,23 @@ void paintWithPen(model::EditorState& state, int buttons, float x, float y) {
     forEachBlockCell(state.penWidth, cx, cy, [&](int bx, int by) {
         state.canvas.fillRect(model::cellInterior(bx, by), colour);
     });
+}
+
+// A paint brush: the handle from the top right down to the ferrule, then the bristles
+// and a stroke.
+QImage brushPicture() {
+    ToolPicture picture(24, 23);
+    QPainter& p = picture.painter();
+    p.setPen(QPen(QColor(150, 90, 30), 2));
+    p.drawLine(20, 2, 11, 11);
+    p.setPen(QPen(QColor(160, 160, 170), 2));
+    p.drawLine(11, 11, 9, 13);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kButtonInk);
+    p.drawPolygon(QPolygon({QPoint(8, 13), QPoint(10, 15), QPoint(6, 19), QPoint(3, 19)}));
+    p.setPen(QPen(QColor(0, 0, 255), 1));
+    p.drawLine(2, 21, 12, 21);
+    return picture.done();
 }
 
 }  // namespace
@@ -49,17 +66,13 @@ void makePenThicker(model::EditorState& state) {
 }
 
 const ToolDescription penTool{
-    model::kPen,
-    "Command26",
-    QT_TRANSLATE_NOOP("Tools", "pero"),
-    QT_TRANSLATE_NOOP("Tools", "aktívne: pero"),
-    Qt::Key_P,
-    nullptr,
-    paintWithPen,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
+    .tool = model::kPen,
+    .button = "Command26",
+    .word = QT_TRANSLATE_NOOP("Tools", "pero"),
+    .activeCaption = QT_TRANSLATE_NOOP("Tools", "aktívne: pero"),
+    .key = Qt::Key_P,
+    .picture = brushPicture,
+    .pointerMoved = paintWithPen,
 };
 
 }  // namespace tavrolin::tools

@@ -15,7 +15,7 @@ void pointerMoved(model::EditorState& state, int buttons, float x, float y) {
     state.pointerCellX = canvasCell(x);
     state.pointerCellY = canvasCell(y);
     const ToolDescription& tool = describeTool(state.currentTool);
-    if (!tool.takesTwoClicks() || state.*tool.started == 1) {
+    if (tool.pointerMoved != nullptr && (!tool.takesTwoClicks() || state.shape.started)) {
         tool.pointerMoved(state, buttons, x, y);
     }
 }

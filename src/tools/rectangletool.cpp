@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "tools/outline.h"
+#include "tools/toolpicture.h"
 #include "tools/tooltable.h"
 
 namespace tavrolin::tools {
@@ -10,7 +11,7 @@ namespace {
 using model::EditorState;
 
 void draw(EditorState& state) {
-    const model::BoxOutline& outline = state.pen3;
+    const auto& outline = std::get<model::BoxOutline>(state.shape.outline);
     const int x0 = previewPixel(outline.left);
     const int y0 = previewPixel(outline.top);
     const int x1 = previewPixel(outline.left + outline.width);
@@ -24,25 +25,31 @@ void draw(EditorState& state) {
     preview.line(x0, y1, x1, y1);
 }
 
-void paintOutline(const EditorState& state, QPainter& painter) {
-    const model::BoxOutline& box = state.pen3;
+void paintOutline(const model::ShapeInProgress& shape, QPainter& painter) {
+    const auto& box = std::get<model::BoxOutline>(shape.outline);
     painter.drawRect(QRectF(box.left, box.top, box.width, box.height));
+}
+
+QImage picture() {
+    ToolPicture picture;
+    picture.painter().setPen(QPen(kButtonInk, 1));
+    picture.painter().drawRect(2, 3, 11, 9);
+    return picture.done();
 }
 
 }  // namespace
 
 const ToolDescription rectangleTool{
-    model::kRectangleTool,
-    "Command28",
-    QT_TRANSLATE_NOOP("Tools", "obdĺžnik"),
-    QT_TRANSLATE_NOOP("Tools", "aktívne: obdĺžnik"),
-    Qt::Key_R,
-    &EditorState::rectStarted,
-    stretchBox<&EditorState::pen3>,
-    startBox<&EditorState::pen3>,
-    draw,
-    hideBox<&EditorState::pen3>,
-    paintOutline,
+    .tool = model::kRectangleTool,
+    .button = "Command28",
+    .word = QT_TRANSLATE_NOOP("Tools", "obdĺžnik"),
+    .activeCaption = QT_TRANSLATE_NOOP("Tools", "aktívne: obdĺžnik"),
+    .key = Qt::Key_R,
+    .picture = picture,
+    .pointerMoved = stretchBox,
+    .start = startBox,
+    .draw = draw,
+    .paintOutline = paintOutline,
 };
 
 }  // namespace tavrolin::tools

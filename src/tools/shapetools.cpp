@@ -10,21 +10,25 @@ namespace {
 
 // The first point lies one pixel inside the cell, on its second column and row.
 float firstPoint(int cell) {
-    return static_cast<float>(model::kCellSize * cell - 4);
+    return static_cast<float>(model::kCellSize * (cell - 1) + 1);
 }
 
 }  // namespace
 
 void canvasClicked(model::EditorState& state) {
     const ToolDescription& tool = describeTool(state.currentTool);
+    if (tool.clicked != nullptr) {
+        tool.clicked(state);
+        return;
+    }
     if (!tool.takesTwoClicks()) {
         return;
     }
-    if (state.*tool.started != 0) {
+    if (state.shape.started) {
         commitShape(state);
         return;
     }
-    state.*tool.started = 1;
+    state.shape.started = true;
     tool.start(state, firstPoint(state.pointerCellX), firstPoint(state.pointerCellY));
 }
 
@@ -38,8 +42,7 @@ void commitShape(model::EditorState& state) {
     model::refreshPreview(state);
     state.preview.setDrawingColor(*model::paletteRgb(state.currentColor));
     tool.draw(state);
-    state.*tool.started = 0;
-    tool.hideOutline(state);
+    state.shape = {};
     model::takeUndoCopy(state);
     model::readPictureFromBox(state, state.preview);
     model::repaintCanvas(state);

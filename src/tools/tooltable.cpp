@@ -8,7 +8,8 @@ namespace tavrolin::tools {
 namespace {
 
 // A new tool is a file of its own that defines its row, and one entry here.
-constexpr const ToolDescription* kTools[] = {&penTool, &lineTool, &rectangleTool, &circleTool};
+constexpr const ToolDescription* kTools[] = {&penTool,    &lineTool, &rectangleTool,
+                                             &circleTool, &fillTool, &pickerTool};
 
 }  // namespace
 
@@ -34,15 +35,10 @@ const ToolDescription& describeTool(model::Tool tool) {
 }
 
 void chooseTool(model::EditorState& state, model::Tool tool) {
-    state.currentTool = tool;
-    // A shape whose outline goes out of sight is given up with it, so it never
-    // resumes from an outline the user cannot see.
-    for (const ToolDescription* row : kTools) {
-        if (row->tool != tool && row->takesTwoClicks()) {
-            row->hideOutline(state);
-            state.*row->started = 0;
-        }
+    if (tool != state.currentTool) {
+        state.shape = {};
     }
+    state.currentTool = tool;
 }
 
 }  // namespace tavrolin::tools

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
-#include <cstdint>
 #include <span>
 
 #include "model/editorstate.h"
@@ -10,10 +10,11 @@ class QPainter;
 
 namespace tavrolin::tools {
 
-// One tool, described once: whatever needs to know a tool (the tool buttons, the
-// keys, the words read out, the canvas's pointer and clicks, the rubber bands) reads
-// its row. The shape tools take two clicks, one to start and one to commit; the pen
-// has no clicks, no outline and no started flag, and acts on pointer moves alone.
+// One tool, described once: whatever needs to know a tool (the tool buttons and their
+// pictures, the keys, the words read out, the canvas's pointer and clicks, the rubber
+// bands) reads its row. A row names only what its tool does: the pen acts on pointer
+// moves, a one-click tool on a click, a shape tool takes two clicks, one to place the
+// first point of the state's shape in progress and one to commit it.
 struct ToolDescription {
     model::Tool tool;
     const char* button;  // the design name of its button in "Nástroje:"
@@ -23,21 +24,21 @@ struct ToolDescription {
     const char* word;
     const char* activeCaption;
     Qt::Key key;  // the key that chooses it
-    // The shape's first point is placed (1) or not (0); null for the pen.
-    std::int16_t model::EditorState::*started;
+    // The picture on its button, drawn pixel by pixel at its own size so it stays crisp.
+    QImage (*picture)();
     // A pointer move at canvas position (x, y), for the pen always, for a shape tool
-    // while it is started: the pen paints, a shape's rubber band follows.
-    void (*pointerMoved)(model::EditorState& state, int buttons, float x, float y);
-    // The first click: places the outline's first point at canvas pixel (x, y).
-    void (*start)(model::EditorState& state, float x, float y);
-    // The second click: draws the shape from its outline into the preview.
-    void (*draw)(model::EditorState& state);
-    // Moves the outline out of sight, below the canvas.
-    void (*hideOutline)(model::EditorState& state);
-    // Draws the outline over the canvas view, where it is (out of sight or not).
-    void (*paintOutline)(const model::EditorState& state, QPainter& painter);
+    // while its shape is started: the pen paints, a shape's rubber band follows.
+    void (*pointerMoved)(model::EditorState& state, int buttons, float x, float y) = nullptr;
+    // A click on the canvas, acting at the displayed cell in one go.
+    void (*clicked)(model::EditorState& state) = nullptr;
+    // A shape's first click: places its outline's first point at canvas pixel (x, y).
+    void (*start)(model::EditorState& state, float x, float y) = nullptr;
+    // A shape's second click: draws the shape from its outline into the preview.
+    void (*draw)(model::EditorState& state) = nullptr;
+    // Draws the rubber band of a started shape over the canvas view.
+    void (*paintOutline)(const model::ShapeInProgress& shape, QPainter& painter) = nullptr;
 
-    bool takesTwoClicks() const { return started != nullptr; }
+    bool takesTwoClicks() const { return start != nullptr; }
     QString wordShown() const;
     QString captionShown() const;
 };
@@ -47,13 +48,15 @@ extern const ToolDescription penTool;
 extern const ToolDescription lineTool;
 extern const ToolDescription rectangleTool;
 extern const ToolDescription circleTool;
+extern const ToolDescription fillTool;
+extern const ToolDescription pickerTool;
 
 // Every tool, in the order of its button in the frame (down the columns).
 std::span<const ToolDescription* const> toolTable();
 const ToolDescription& describeTool(model::Tool tool);
 
-// Makes a tool the active one, hides the rubber bands of the other shape tools and
-// drops a shape they had begun: choosing its tool again starts afresh.
+// Makes a tool the active one. A shape begun with another tool is given up, so it never
+// resumes from an outline the user no longer sees; choosing its own tool again keeps it.
 void chooseTool(model::EditorState& state, model::Tool tool);
 
 }  // namespace tavrolin::tools

@@ -4,128 +4,39 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <cstring>
+
+#include "tools/toolpicture.h"
 
 namespace tavrolin::ui::icons {
 
 namespace {
 
-const QColor kInk(32, 32, 32);
-const QColor kBlue(0, 0, 255);
-
-// A transparent image to draw on with crisp, unsmoothed strokes.
-class Sketch {
-  public:
-    Sketch(int width, int height) : image_(width, height, QImage::Format_ARGB32) {
-        image_.fill(Qt::transparent);
-        painter_.begin(&image_);
-        painter_.setRenderHint(QPainter::Antialiasing, false);
-    }
-    QPainter& painter() { return painter_; }
-    QPixmap done() {
-        painter_.end();
-        return QPixmap::fromImage(image_);
-    }
-
-  private:
-    QImage image_;
-    QPainter painter_;
-};
-
-// Draws rows of '#' (ink) and '+' (second colour) as pixels.
-QPixmap fromRows(std::initializer_list<const char*> rows, QColor ink, QColor second = {}) {
-    const int width = static_cast<int>(std::strlen(*rows.begin()));
-    QImage image(width, static_cast<int>(rows.size()), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    int y = 0;
-    for (const char* row : rows) {
-        for (int x = 0; x < width; ++x) {
-            if (row[x] == '#') {
-                image.setPixelColor(x, y, ink);
-            } else if (row[x] == '+') {
-                image.setPixelColor(x, y, second);
-            }
-        }
-        ++y;
-    }
-    return QPixmap::fromImage(image);
-}
-
-QPixmap brushPicture() {
-    Sketch sketch(24, 23);
-    QPainter& p = sketch.painter();
-    // Handle from the top right down to the ferrule, then the bristles and a stroke.
-    p.setPen(QPen(QColor(150, 90, 30), 2));
-    p.drawLine(20, 2, 11, 11);
-    p.setPen(QPen(QColor(160, 160, 170), 2));
-    p.drawLine(11, 11, 9, 13);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
-    p.drawPolygon(QPolygon({QPoint(8, 13), QPoint(10, 15), QPoint(6, 19), QPoint(3, 19)}));
-    p.setPen(QPen(kBlue, 1));
-    p.drawLine(2, 21, 12, 21);
-    return sketch.done();
-}
-
-QPixmap linePicture() {
-    Sketch sketch(16, 16);
-    sketch.painter().setPen(QPen(kInk, 1));
-    sketch.painter().drawLine(2, 13, 13, 2);
-    return sketch.done();
-}
-
-QPixmap rectanglePicture() {
-    Sketch sketch(16, 16);
-    sketch.painter().setPen(QPen(kInk, 1));
-    sketch.painter().drawRect(2, 3, 11, 9);
-    return sketch.done();
-}
-
-QPixmap ellipsePicture() {
-    return fromRows(
-        {"................", "................", ".....######.....", "...##......##...",
-         "..#..........#..", ".#............#.", ".#............#.", ".#............#.",
-         ".#............#.", ".#............#.", "..#..........#..", "...##......##...",
-         ".....######.....", "................", "................", "................"},
-        kInk);
+// Rows of '#' (ink) and '+' (the second colour) as a picture.
+QPixmap fromRows(std::initializer_list<const char*> rows, const QColor& ink = tools::kButtonInk,
+                 const QColor& second = {}) {
+    return QPixmap::fromImage(tools::pictureFromRows(rows, ink, second));
 }
 
 }  // namespace
 
-QPixmap toolPicture(model::Tool tool) {
-    switch (tool) {
-        case model::kPen:
-            return brushPicture();
-        case model::kLineTool:
-            return linePicture();
-        case model::kRectangleTool:
-            return rectanglePicture();
-        case model::kCircleTool:
-            return ellipsePicture();
-    }
-    return {};
-}
-
 QPixmap minus() {
-    return fromRows(
-        {".............", ".............", ".............", ".............", ".............",
-         "..#########..", "..#########..", ".............", ".............", ".............",
-         ".............", ".............", "............."},
-        kInk);
+    return fromRows({".............", ".............", ".............", ".............",
+                     ".............", "..#########..", "..#########..", ".............",
+                     ".............", ".............", ".............", ".............",
+                     "............."});
 }
 
 QPixmap plus() {
-    return fromRows(
-        {".............", ".............", "......#......", "......#......", "......#......",
-         "......#......", "..#########..", "......#......", "......#......", "......#......",
-         "......#......", ".............", "............."},
-        kInk);
+    return fromRows({".............", ".............", "......#......", "......#......",
+                     "......#......", "......#......", "..#########..", "......#......",
+                     "......#......", "......#......", "......#......", ".............",
+                     "............."});
 }
 
 QPixmap arrow(Qt::ArrowType direction) {
     const QPixmap left = fromRows({"...#....", "..##....", ".#######", "########", ".#######",
                                    "..##....", "...#....", "........"},
-                                  kInk);
+                                  tools::kButtonInk);
     QTransform turn;
     switch (direction) {
         case Qt::RightArrow:

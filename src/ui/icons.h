@@ -4,14 +4,10 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "model/tool.h"
-
 namespace tavrolin::ui::icons {
 
 // The pictures of the picture buttons, drawn pixel by pixel at their own sizes so
-// they stay crisp.
-// The picture of a tool's button: 24 × 23 for the pen, 16 × 16 for the others.
-QPixmap toolPicture(model::Tool tool);
+// they stay crisp (the tool buttons' pictures are their tools' own).
 QPixmap minus();                         // 13 × 13
 QPixmap plus();                          // 13 × 13
 QPixmap arrow(Qt::ArrowType direction);  // 8 × 8

@@ -9,6 +9,7 @@
 #include "model/canvas.h"
 #include "tools/pointermove.h"
 #include "tools/shapetools.h"
+#include "tools/tooltable.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/frames/contactframe.h"
@@ -20,7 +21,9 @@
 #include "ui/icons.h"
 #include "ui/importsession.h"
 #include "ui/picturefilesession.h"
+#include "ui/taborder.h"
 #include "ui/views/canvasview.h"
+#include "ui/views/colourswatch.h"
 #include "ui/views/pictureboxview.h"
 #include "version/version.h"
 
@@ -59,6 +62,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     auto* preview = new PictureBoxView(context_.state.preview, 1, this);
     preview->setObjectName(QStringLiteral("Picture2"));
     preview->move(8, 8);
+    namePicture(*preview, tr("Náhľad"));
     (new CoordinatesFrame(context_, this))->setGeometry(8, 80, 129, 41);
     // previewTimer refreshes the preview twice a second; loadTimer and saveTimer complete the
     // loading and the saving of a picture file.
@@ -77,6 +81,8 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     canvasView_ = new CanvasView(context_.state, this);
     canvasView_->setObjectName(QStringLiteral("Picture1"));
     canvasView_->move(144, 8);
+    canvasView_->setAccessibleName(tr("Plátno"));
+    giveRole(*canvasView_, QAccessible::Canvas);
     contactFrame_ = new ContactFrame(prompts, this);
     contactFrame_->setGeometry(656, 336, 129, 233);
 
@@ -85,9 +91,11 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     connect(canvasView_, &PictureBoxView::mouseMoved, this, &MainWindow::canvasPointerMoved);
     connect(canvasView_, &PictureBoxView::clicked, this, &MainWindow::canvasClicked);
     connect(&context_, &EditorContext::stateChanged, canvasView_, qOverload<>(&QWidget::update));
+    connect(&context_, &EditorContext::stateChanged, this, &MainWindow::reflect);
     clearLinkUnderlinesOverTheirAreas();
     drawEmptyPicture();
-    makeAccessible(*this, context_);
+    giveRole(*this, QAccessible::Window);
+    orderTabStops(*this);
     setAcceptDrops(true);
 }
 
@@ -131,6 +139,15 @@ void MainWindow::clearLinkUnderlinesOverTheirAreas() {
             contactFrame_->clearUnderlinesOnHover(area);
         }
     }
+}
+
+// The canvas tells a reader the drawing state: "nástroj: pero, farba: čierna, hrúbka: 1".
+void MainWindow::reflect() {
+    const model::EditorState& state = context_.state;
+    setSpokenDescription(*canvasView_, tr("nástroj: %1, farba: %2, hrúbka: %3")
+                                           .arg(tools::describeTool(state.currentTool).wordShown(),
+                                                ColourSwatch::colourName(state.currentColor))
+                                           .arg(state.penWidth));
 }
 
 void MainWindow::canvasPointerMoved(int buttons, QPointF position) {

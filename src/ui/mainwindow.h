@@ -40,6 +40,7 @@ class MainWindow : public QWidget {
     void canvasClicked();
     void refreshPreview();
     void clearLinkUnderlinesOverTheirAreas();
+    void reflect();
 
     EditorContext context_;
     CanvasView* canvasView_;  // "Picture1", the enlarged canvas

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "ui/accessibility.h"
+#include "ui/taborder.h"
 
 namespace tavrolin::ui {
 
@@ -15,7 +15,7 @@ LoadColoursDialog::LoadColoursDialog(QWidget* parent)
     blueBox_ = addTick("Check2", tr("modrá"));
     greenBox_ = addTick("Check3", tr("zelená"));
     whiteBox_ = addTick("Check4", tr("biela"));
-    makeAccessible(*this);
+    orderTabStops(*this);
 }
 
 catfile::LoadColours LoadColoursDialog::colours() const {

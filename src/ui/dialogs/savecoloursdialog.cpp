@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "ui/accessibility.h"
+#include "ui/taborder.h"
 
 namespace tavrolin::ui {
 
@@ -13,7 +13,7 @@ SaveColoursDialog::SaveColoursDialog(QWidget* parent)
     redBox_ = addTick("Check1", tr("červená"));
     blueBox_ = addTick("Check2", tr("modrá"));
     greenBox_ = addTick("Check3", tr("zelená"));
-    makeAccessible(*this);
+    orderTabStops(*this);
 }
 
 catfile::SaveColours SaveColoursDialog::colours() const {

@@ -5,6 +5,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/icons.h"
+#include "ui/taborder.h"
 
 namespace tavrolin::ui {
 
@@ -20,7 +21,11 @@ SplashWindow::SplashWindow(std::function<void()> openMainWindow, QWidget* parent
     closeTimer_->start(2000);
     // Naming it for screen readers wakes the accessibility bridge, which takes longer
     // than showing the window: done just after.
-    QTimer::singleShot(0, this, [this] { makeAccessible(*this); });
+    QTimer::singleShot(0, this, [this] {
+        giveRole(*this, QAccessible::Window);
+        setAccessibleDescription(tr("úvodné okno"));
+        orderTabStops(*this);
+    });
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent*) {

@@ -1,16 +1,13 @@
 #include "ui/frames/colourframe.h"
 
 #include "model/canvas.h"
+#include "ui/accessibility.h"
 #include "ui/shortcuts.h"
 #include "ui/views/colourswatch.h"
 
 namespace tavrolin::ui {
 
 namespace {
-
-QColor paletteColour(model::ColorCode code) {
-    return QColor(model::toQRgb(*model::paletteRgb(code)));
-}
 
 struct SwatchPlace {
     const char* name;
@@ -31,18 +28,23 @@ ColourFrame::ColourFrame(EditorContext& context, QWidget* parent)
     : QGroupBox(tr("Farba:"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame7"));
     for (const SwatchPlace& place : kSwatches) {
-        auto* swatch = new ColourSwatch(paletteColour(place.code), this);
+        auto* swatch = new ColourSwatch(place.code, this);
         swatch->setObjectName(QString::fromLatin1(place.name));
         swatch->setGeometry(QRect(place.position, QSize(32, 15)));
         swatch->setCursor(Qt::PointingHandCursor);
+        // One of five choices to a reader, called by its colour: "červená (3)".
+        namePictureButton(*swatch, ColourSwatch::colourName(place.code));
+        makeOption(*swatch);
         const model::ColorCode code = place.code;
         connect(swatch, &ColourSwatch::clicked, this, [this, code] { chooseColour(code); });
         clickOnKeys(*swatch, {place.key});
+        swatches_ << swatch;
     }
-    indicator_ = new ColourSwatch(paletteColour(model::kBlack), this);
+    indicator_ = new ColourSwatch(model::kBlack, this);
     indicator_->setObjectName(QStringLiteral("Shape1"));
     indicator_->setGeometry(16, 72, 49, 9);
     indicator_->setFocusPolicy(Qt::NoFocus);
+    namePicture(*indicator_, tr("Aktuálna farba"));
     connect(&context_, &EditorContext::stateChanged, this, &ColourFrame::reflect);
 }
 
@@ -52,7 +54,12 @@ void ColourFrame::chooseColour(model::ColorCode code) {
 }
 
 void ColourFrame::reflect() {
-    indicator_->setColour(paletteColour(context_.state.currentColor));
+    const model::ColorCode current = context_.state.currentColor;
+    indicator_->setCode(current);
+    setSpokenDescription(*indicator_, ColourSwatch::colourName(current));
+    for (ColourSwatch* swatch : swatches_) {
+        swatch->setChecked(swatch->code() == current);
+    }
 }
 
 }  // namespace tavrolin::ui

@@ -20,7 +20,8 @@ class ColourFrame : public QGroupBox {
     void reflect();
 
     EditorContext& context_;
-    ColourSwatch* indicator_;  // "Shape1", the current colour
+    QList<ColourSwatch*> swatches_;  // "Image1" to "Image5"
+    ColourSwatch* indicator_;        // "Shape1", the current colour
 };
 
 }  // namespace tavrolin::ui

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "language/uilanguage.h"
+#include "ui/accessibility.h"
 #include "ui/apptitle.h"
 #include "ui/controls.h"
 #include "ui/dialogs/prompts.h"
@@ -80,6 +81,7 @@ ContactFrame::ContactFrame(Prompts& prompts, QWidget* parent)
     photo->setGeometry(8, 18, 56, 84);
     photo->setAlignment(Qt::AlignCenter);
     photo->setPixmap(QPixmap::fromImage(icons::calculator(56)));
+    namePicture(*photo, tr("Kalkulačka"));
     makeLabel(this, "Label8", QStringLiteral("Tavrolin"), QRect(68, 22, 58, 16));
     makeLabel(this, "Label6", tr("verzia %1").arg(QLatin1String(kVersion)), QRect(68, 42, 58, 16));
     makeLabel(this, "Label7", tr("editor obrázkov"), QRect(68, 58, 58, 30));

@@ -1,6 +1,7 @@
 #include "ui/frames/hedgehogframe.h"
 
 #include "stamps/hedgehogstamp.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/views/pictureboxview.h"
 
@@ -13,6 +14,7 @@ HedgehogFrame::HedgehogFrame(EditorContext& context, QWidget* parent)
     hedgehogBox->setObjectName(QStringLiteral("Picture6"));
     hedgehogBox->move(7, 16);
     hedgehogBox->setCursor(Qt::CrossCursor);
+    namePicture(*hedgehogBox, tr("Ježko"));
     QLabel* hint = makeLabel(this, "Label17", tr("(klikni a ťahaj)"), QRect(8, 84, 129, 16));
     auto* showButton = makeButton(this, "Command25", tr("Ukáž"), QRect(8, 104, 41, 25));
     auto* eraseButton = makeButton(this, "Command14", tr("Vymaž"), QRect(52, 104, 41, 25));

@@ -1,5 +1,6 @@
 #include "ui/frames/importframe.h"
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/views/pictureboxview.h"
 
@@ -18,6 +19,7 @@ ImportFrame::ImportFrame(EditorContext& context, QWidget* parent)
     auto* importBoxView = new PictureBoxView(context.state.importBox, 0, this);
     importBoxView->setObjectName(QStringLiteral("pomocnaobr"));
     importBoxView->move(0, 104);
+    namePicture(*importBoxView, tr("Importovaný obrázok"));
     clearLinkUnderlinesOver({importBoxView});
 }
 

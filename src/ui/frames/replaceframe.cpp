@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 #include "ops/colourreplacement.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 
 namespace tavrolin::ui {
@@ -52,6 +53,8 @@ ReplaceFrame::ReplaceFrame(EditorContext& context, QWidget* parent)
     fromList_ = makeColourList(this, "Combo3", QRect(8, 48, 113, 22));
     makeLabel(this, "Label20", tr("na"), QRect(8, 75, 22, 16));
     toList_ = makeColourList(this, "Combo4", QRect(32, 72, 89, 22));
+    setSpokenName(*fromList_, tr("Farba, ktorá sa zmení"));
+    setSpokenName(*toList_, tr("Nová farba"));
     bothWaysBox_ = makeCheckBox(this, "Check6", tr("a aj opačne"), QRect(8, 93, 113, 18));
     auto* replaceButton =
         makeButton(this, "Command16", tr("Invertuj farby"), QRect(16, 120, 97, 25));

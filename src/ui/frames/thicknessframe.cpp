@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "tools/pen.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/icons.h"
 #include "ui/shortcuts.h"
@@ -49,10 +50,12 @@ ThicknessFrame::ThicknessFrame(EditorContext& context, QWidget* parent)
     // Thinner and thicker.
     auto* thinnerButton = makePictureButton(this, "Command6", icons::minus(), QRect(8, 16, 29, 25));
     auto* thickerButton = makePictureButton(this, "Command7", icons::plus(), QRect(40, 16, 29, 25));
+    namePictureButton(*thinnerButton, tr("Tenšie"));
+    namePictureButton(*thickerButton, tr("Hrubšie"));
     clickOnKeys(*thinnerButton, {Qt::Key_Minus});
     // + without Shift on many keyboards is =.
     clickOnKeys(*thickerButton, {Qt::Key_Plus, Qt::Key_Equal});
-    new ThicknessSamples(this);
+    namePicture(*new ThicknessSamples(this), tr("Ukážky hrúbky"));
     marker_ = makeLabel(this, "Label16", QStringLiteral(">"), QRect(10, markerTop(1), 10, 13));
     connect(thinnerButton, &QPushButton::clicked, this, &ThicknessFrame::thinner);
     connect(thickerButton, &QPushButton::clicked, this, &ThicknessFrame::thicker);
@@ -71,6 +74,8 @@ void ThicknessFrame::thicker() {
 
 void ThicknessFrame::reflect() {
     marker_->move(marker_->x(), markerTop(context_.state.penWidth));
+    // The marker ">" says nothing read aloud; its place does.
+    setSpokenName(*marker_, tr("vybraná hrúbka: %1").arg(context_.state.penWidth));
 }
 
 }  // namespace tavrolin::ui

@@ -25,6 +25,8 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const QString& capti
 
 ToolboxFrame::ToolboxFrame(EditorContext& context, QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("Frame6"));
+    // It has no caption to be called by.
+    setAccessibleName(tr("Kreslenie"));
     (new ColourFrame(context, this))->setGeometry(8, 8, 77, 89);
     (new ThicknessFrame(context, this))->setGeometry(8, 104, 77, 121);
     (new TextFrame(context, this))->setGeometry(88, 8, 145, 217);

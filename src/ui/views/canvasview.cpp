@@ -26,10 +26,9 @@ void CanvasView::paintOverlay(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(0, 0, 255), 0));
     painter.setBrush(Qt::NoBrush);
-    for (const tools::ToolDescription* tool : tools::toolTable()) {
-        if (tool->paintOutline != nullptr) {
-            tool->paintOutline(state_, painter);
-        }
+    const tools::ToolDescription& tool = tools::describeTool(state_.currentTool);
+    if (state_.shape.started && tool.paintOutline != nullptr) {
+        tool.paintOutline(state_.shape, painter);
     }
 }
 

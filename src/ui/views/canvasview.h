@@ -6,8 +6,8 @@
 
 namespace tavrolin::ui {
 
-// The enlarged canvas, with the blue rubber bands of the line, rectangle and circle
-// tools drawn over the picture (they never become part of it).
+// The enlarged canvas, with the blue rubber band of the shape in progress drawn over
+// the picture (it never becomes part of it).
 class CanvasView : public PictureBoxView {
     Q_OBJECT
 
