@@ -143,6 +143,14 @@ class TestFilesWindow : public QObject {
         row("save into a missing folder",
             u"click Option1 | answer gone/p.cat | click Command2 | "
             u"said Obrázok nemôžem uložiť do súboru „@gone/p.cat“! Súbor sa nedá vytvoriť ("_s);
+        // An opened or saved picture has no unsaved changes; "Uložiť" before closing runs
+        // the save with its dialogs, and the window closes only once it is written.
+        row("saved before closing",
+            u"answer colour.cat | click Command1 | click Form2.Command1 | settled | "
+            u"is modified=0 | dab 5,5 | is modified=1 | click Option2 | reply save | "
+            u"answer - | close Form1 | reply save | answer p.cat | close Form1 | close Form3 | "
+            u"settled | shown Form1 1 | is modified=1 | reply save | answer p.cat | close Form1 | "
+            u"click Form3.Command1 | settled | shown Form1 0 | is modified=0 questions=3"_s);
         // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
         row("Ulož while loading",
             u"answer colour.cat | click Command1 | answer other.cat | click Command2 | asked 1 | "

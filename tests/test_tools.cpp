@@ -103,7 +103,7 @@ class TestTools : public QObject {
             moveTo(state, pointer.x(), pointer.y(), kLeftButton);
             QVERIFY(sameEverywhere(state.picture, expected));
             QCOMPARE(state.canvas.image(), pictureart::repainted(state));
-            QVERIFY(!state.undoAvailable);
+            QVERIFY(!state.undoHistory.canUndo());
         }
     }
 
@@ -165,7 +165,7 @@ class TestTools : public QObject {
         QCOMPARE(pictureart::art(state.picture, 39, 29, 42, 32), u"....\n.##.\n.##.\n...."_s);
         QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 3), u"####\n#..#\n####"_s);
         // The undo copy holds the strokes as well: they were in the picture before.
-        QCOMPARE(state.undoPicture.at(40, 30), kBlack);
+        QCOMPARE(state.undoHistory.latest().at(40, 30), kBlack);
     }
 };
 

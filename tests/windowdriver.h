@@ -86,9 +86,10 @@ class MainWindow {
     //   (Check1 the lowest bit), close DIALOG (by its frame), stop TIMER
     //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell) on the
     //   canvas; hmove|hdrag|hclick|hrelease X,Y on the hedgehog box (hdrag: held)
-    //   answer FILE ("-" cancels), pick N, number N: the next file dialog, picture list,
-    //   picture-number dialog; open FILE, drop FILE|URL ...: from outside; draw X,Y ROWS:
-    //   cells put into the picture as if drawn; settled: files done with
+    //   answer FILE ("-" cancels), pick N, number N, reply save|discard|cancel: the next
+    //   file dialog, picture list, picture-number dialog, question before closing; open FILE, drop
+    //   FILE|URL ...: from outside; draw X,Y ROWS: cells put into the picture as if drawn; settled:
+    //   files done with
     // What the window shows: art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|
     // spoken NAME TEXT (a reader's description, or the name without one); focused NAME;
     // shown DIALOG 0|1; ticked WHERE BITS; said TEXT (in the latest message, "@" the
@@ -185,6 +186,11 @@ class MainWindow {
                 actions->doAction(QAccessibleActionInterface::pressAction());
             } else if (word == u"answer") {
                 prompts_->fileNames << (rest == u"-" ? QString() : folder + u'/' + rest);
+            } else if (word == u"reply") {
+                using tavrolin::ui::CloseAnswer;
+                prompts_->closeAnswers << (rest == u"save"      ? CloseAnswer::Save
+                                           : rest == u"discard" ? CloseAnswer::Discard
+                                                                : CloseAnswer::Cancel);
             } else if (word == u"pick" || word == u"number") {
                 (word == u"pick" ? prompts_->pictureChoices : prompts_->pictureNumbers)
                     << rest.toInt();
@@ -241,7 +247,8 @@ class MainWindow {
             } else if (word == u"focused") {
                 QTRY_COMPARE(focusName(), rest);
             } else if (word == u"shown") {
-                QCOMPARE(scope(args[0]).isVisible(), args[1] == u"1");
+                // A window may close from the event loop.
+                QTRY_COMPARE(scope(args[0]).isVisible(), args[1] == u"1");
             } else if (word == u"said") {
                 const QString latest = prompts_->messages.value(prompts_->messages.size() - 1);
                 QVERIFY2(rest == u"-" ? prompts_->messages.isEmpty()
@@ -295,7 +302,8 @@ class MainWindow {
     // action must not start where the last one ended.
     void park() { move(QPoint(2, 570)); }
 
-    // tool, colour, width, textx, texty: the state; undo: "Naspäť" enabled; shape: the
+    // tool, colour, width, textx, texty: the state; undo, redo: "Naspäť", "Znova" enabled;
+    // modified: the title marks unsaved changes; questions: asked before closing; shape: the
     // colour shown; marked: the swatch a reader hears chosen (0 none); marker: the
     // thickness mark's top; links: the underlined links (1 the first, 2 the second);
     // dropped: whether the window took the latest drop.
@@ -316,6 +324,9 @@ class MainWindow {
             {u"textx"_s, int(s.textX)},
             {u"texty"_s, int(s.textY)},
             {u"undo"_s, int(control(u"Command11")->isEnabled())},
+            {u"redo"_s, int(control(u"Command33")->isEnabled())},
+            {u"modified"_s, int(window_->isWindowModified())},
+            {u"questions"_s, prompts_->closeQuestions},
             {u"shape"_s,
              int(tavrolin::model::colorCodeFromRgb(tavrolin::model::fromQRgb(shown.rgb()))
                      .value_or(-1))},

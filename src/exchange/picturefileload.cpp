@@ -9,8 +9,8 @@
 namespace tavrolin::exchange {
 
 void PictureFileLoad::start(model::EditorState& state, const QString& path) {
-    before_ = {state.picture,     state.undoPicture, state.undoAvailable, state.currentTool,
-               state.lineStarted, state.rectStarted, state.circleStarted, state.currentColor};
+    before_ = {state.picture,     state.undoHistory,   state.currentTool, state.lineStarted,
+               state.rectStarted, state.circleStarted, state.currentColor};
     model::takeUndoCopy(state);
     model::resetToPen(state);
     model::setCurrentColor(state, model::kBlack);
@@ -55,6 +55,9 @@ void PictureFileLoad::finish(model::EditorState& state, catfile::LoadColours col
         fileEnd_ = catfile::applyColourPlanes(*planes_, state.picture, colours);
     }
     release();
+    if (loadValid()) {
+        state.markSaved();
+    }
     model::repaintCanvas(state);
     model::setCurrentColor(state, model::kBlack);
 }
@@ -62,8 +65,7 @@ void PictureFileLoad::finish(model::EditorState& state, catfile::LoadColours col
 void PictureFileLoad::cancel(model::EditorState& state) {
     release();
     state.picture = before_.picture;
-    state.undoPicture = before_.undoPicture;
-    state.undoAvailable = before_.undoAvailable;
+    state.undoHistory = before_.undoHistory;
     state.currentTool = before_.currentTool;
     state.lineStarted = before_.lineStarted;
     state.rectStarted = before_.rectStarted;

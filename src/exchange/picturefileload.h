@@ -43,7 +43,8 @@ class PictureFileLoad {
 
     // The completion: the colour planes that wait, as `colours` chooses, over the
     // picture as it is now (edits made meanwhile included); then the text is dropped,
-    // the canvas repainted and black made the colour again.
+    // the canvas repainted and black made the colour again. A file that could be read
+    // counts as the picture opened, with no unsaved changes.
     void finish(model::EditorState& state, catfile::LoadColours colours);
 
     // The user closed the colour question: the picture, the undo copy, the tool and the
@@ -54,8 +55,7 @@ class PictureFileLoad {
     // What the command changes, kept for a cancel.
     struct Before {
         model::PictureGrid picture;
-        model::PictureGrid undoPicture;
-        bool undoAvailable = false;
+        model::UndoHistory undoHistory;
         model::Tool currentTool = model::kPen;
         std::int16_t lineStarted = 0;
         std::int16_t rectStarted = 0;

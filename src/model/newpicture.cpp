@@ -20,6 +20,7 @@ void newPicture(EditorState& state) {
     state.hedgehogBox.clear();
     resetToPen(state);
     state.picture.clearUsedCells();
+    state.markSaved();
     drawGrid(state);
     // The preview shows the empty picture at once rather than at the next refresh.
     refreshPreview(state);

@@ -41,21 +41,23 @@ void openG1mFile(EditorContext& context, const QString& path) {
     model::takeUndoCopy(state);
     model::resetToPen(state);
     state.picture.copyUsedCellsFrom(entries.value()[std::size_t(chosen)].picture);
+    state.markSaved();
     model::repaintCanvas(state);
     model::setCurrentColor(state, model::kBlack);
     context.changed();
 }
 
-void saveG1mFile(EditorContext& context, const QString& path) {
+bool saveG1mFile(EditorContext& context, const QString& path) {
     const int number = context.prompts.choosePictureNumber(g1mfile::kFirstPictureNumber);
     if (number < g1mfile::kFirstPictureNumber || number > g1mfile::kLastPictureNumber) {
-        return;
+        return false;
     }
     context.prompts.message(monochromeWarning());
     const model::Outcome written = exchange::writeG1mFile(path, context.state.picture, number);
     if (!written) {
         context.prompts.message(saveFailureMessage(path, exchange::failureText(written.failure())));
     }
+    return bool(written);
 }
 
 }  // namespace tavrolin::ui

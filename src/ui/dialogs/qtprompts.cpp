@@ -1,8 +1,10 @@
 #include "ui/dialogs/qtprompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/apptitle.h"
 #include "ui/dialogs/fitdialog.h"
@@ -82,6 +84,24 @@ int QtPrompts::choosePicture(const QStringList& names) {
 
 int QtPrompts::choosePictureNumber(int proposed) {
     return PictureNumberDialog::choose(proposed, parent_);
+}
+
+CloseAnswer QtPrompts::askSaveBeforeClosing() {
+    const auto text = [](const char* source) {
+        return QCoreApplication::translate("tavrolin::ui::QtPrompts", source);
+    };
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
+                    text("Obrázok sa zmenil. Uložiť ho pred zatvorením?"), QMessageBox::NoButton,
+                    parent_);
+    QPushButton* save = box.addButton(text("Uložiť"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(text("Zahodiť"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(text("Zrušiť"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == save      ? CloseAnswer::Save
+           : box.clickedButton() == discard ? CloseAnswer::Discard
+                                            : CloseAnswer::Cancel;
 }
 
 }  // namespace tavrolin::ui
