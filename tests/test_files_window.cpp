@@ -3,9 +3,13 @@
 // is tested where that is done.
 #include <sys/stat.h>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <condition_variable>
 #include <optional>
+#include <thread>
 
 #include "catfile/catwriter.h"
 #include "exchange/fitsource.h"
@@ -13,6 +17,7 @@
 #include "g1marchive.h"
 #include "g1mfile/g1mwriter.h"
 #include "ui/dialogs/fitdialog.h"
+#include "ui/dialogs/qtprompts.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
 
@@ -299,6 +304,44 @@ class TestFilesWindow : public QObject {
         QCOMPARE(answer.options.mode, exchange::FitMode::Cover);
         QCOMPARE(answer.options.dither, exchange::FitDither::Threshold);
         QVERIFY(answer.options.invert);
+    }
+
+    // The file dialog lists a folder of files that do not answer a read at once: a named
+    // pipe, a device and a link to /proc/kmsg (whose read waits for the kernel's next
+    // message when root reads it). The dialog keeps answering: a freeze ends the test
+    // through the watchdog instead of hanging it.
+    void fileDialogListsFilesThatDoNotAnswer() {
+        QCOMPARE(::mkfifo(qPrintable(path(u"pipe"_s)), 0600), 0);
+        QVERIFY(QFile::link(u"/dev/zero"_s, path(u"zero"_s)));
+        QVERIFY(QFile::link(u"/proc/kmsg"_s, path(u"kmsg"_s)));
+        std::mutex mutex;
+        std::condition_variable finished;
+        bool done = false;
+        std::thread watchdog([&] {
+            std::unique_lock lock(mutex);
+            if (!finished.wait_for(lock, std::chrono::minutes(1), [&] { return done; })) {
+                qFatal("the file dialog froze while listing %s", qPrintable(folder_->path()));
+            }
+        });
+        bool listed = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder_->path());
+            auto* files = dialog->findChild<QFileSystemModel*>();
+            // The type shown is the last thing the dialog learns of a file.
+            listed = QTest::qWaitFor(
+                [&] { return !files->type(files->index(path(u"kmsg"_s))).isEmpty(); }, 30000);
+            dialog->reject();
+        });
+        ui::QtPrompts().openFileName({u"Otvoriť obrázok"_s, u"(všetky súbory)|*.*"_s});
+        {
+            const std::lock_guard lock(mutex);
+            done = true;
+        }
+        finished.notify_one();
+        watchdog.join();
+        QVERIFY(listed);
     }
 
     // A file written but not put in place of the old one: the old file stays, the user

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/apptitle.h"
+#include "ui/dialogs/filenameiconprovider.h"
 #include "ui/dialogs/fitdialog.h"
 #include "ui/dialogs/picturechoicedialog.h"
 #include "ui/dialogs/picturenumberdialog.h"
@@ -17,7 +18,10 @@ namespace {
 
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode) {
+    // Outlives the dialog, whose folder model asks it for every file listed.
+    FileNameIconProvider iconProvider;
     QFileDialog dialog(parent, request.title, QDir::currentPath());
+    dialog.setIconProvider(&iconProvider);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
