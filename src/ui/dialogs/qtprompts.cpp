@@ -16,6 +16,11 @@ namespace tavrolin::ui {
 
 namespace {
 
+// The texts of the questions asked here, in the user's language.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(tavrolin::ui::QtPrompts)
+};
+
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode) {
     // Outlives the dialog, whose folder model asks it for every file listed.
@@ -91,15 +96,12 @@ int QtPrompts::choosePictureNumber(int proposed) {
 }
 
 CloseAnswer QtPrompts::askSaveBeforeClosing() {
-    const auto text = [](const char* source) {
-        return QCoreApplication::translate("tavrolin::ui::QtPrompts", source);
-    };
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
-                    text("Obrázok sa zmenil. Uložiť ho pred zatvorením?"), QMessageBox::NoButton,
-                    parent_);
-    QPushButton* save = box.addButton(text("Uložiť"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(text("Zahodiť"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(text("Zrušiť"), QMessageBox::RejectRole);
+                    Texts::tr("Obrázok sa zmenil. Uložiť ho pred zatvorením?"),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* save = box.addButton(Texts::tr("Uložiť"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Texts::tr("Zahodiť"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Texts::tr("Zrušiť"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
