@@ -730,6 +730,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>Naspäť</source>
         <translation>Undo</translation>
     </message>
+    <message>
+        <source>Znova</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::MenuFrame</name>
@@ -833,6 +837,25 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>Kalkulačka uchováva obrázky Pict 1 až Pict 20. Pod ktorým číslom mám obrázok uložiť?</source>
         <translation>The calculator keeps pictures Pict 1 to Pict 20. Under which number shall I save the picture?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::QtPrompts</name>
+    <message>
+        <source>Obrázok sa zmenil. Uložiť ho pred zatvorením?</source>
+        <translation>The picture has changed. Save it before closing?</translation>
+    </message>
+    <message>
+        <source>Uložiť</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zahodiť</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

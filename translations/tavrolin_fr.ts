@@ -739,6 +739,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>Naspäť</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Znova</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::MenuFrame</name>
@@ -842,6 +846,25 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>Kalkulačka uchováva obrázky Pict 1 až Pict 20. Pod ktorým číslom mám obrázok uložiť?</source>
         <translation>La calculatrice garde les images Pict 1 à Pict 20. Sous quel numéro dois-je enregistrer l&apos;image&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::QtPrompts</name>
+    <message>
+        <source>Obrázok sa zmenil. Uložiť ho pred zatvorením?</source>
+        <translation>L&apos;image a changé. L&apos;enregistrer avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Uložiť</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Zahodiť</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
