@@ -24,9 +24,9 @@ class PictureFileSession : public QObject {
     Q_OBJECT
 
   public:
-    // timer2 and timer3 are the window's idle completion timers; the toolbox tells
+    // loadTimer and saveTimer are the window's idle completion timers; the toolbox tells
     // which calculator a save writes for.
-    PictureFileSession(EditorContext& context, QTimer& timer2, QTimer& timer3,
+    PictureFileSession(EditorContext& context, QTimer& loadTimer, QTimer& saveTimer,
                        const ToolboxFrame& toolbox, QWidget* window);
     ~PictureFileSession() override;
 
