@@ -61,6 +61,8 @@ class TestOps : public QObject {
                                             << "1u 2u 1ur 5u 5u 0r 5u";
         QTest::newRow("an operation ends redo") << "o1 u o2 r u"
                                                 << "1u 0r 2u 2u 0r";
+        QTest::newRow("even one that changes nothing") << "o1 u o0 r"
+                                                       << "1u 0r 0u 0u";
         QTest::newRow("a stroke taken back by hand") << "o1 u p7 p0 r"
                                                      << "1u 0r 7 0r 1u";
     }
