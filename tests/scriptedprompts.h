@@ -17,6 +17,9 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     QList<int> pictureChoices;  // answers of the picture lists in order; none left cancels
     QList<QStringList> pictureLists;
     QList<int> pictureNumbers;  // answers of the picture-number dialogs; none left cancels
+    // Answers of the question before closing; none left cancels.
+    QList<tavrolin::ui::CloseAnswer> closeAnswers;
+    int closeQuestions = 0;
 
     QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
         return answer(request);
@@ -36,6 +39,11 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     }
     int choosePictureNumber(int) override {
         return pictureNumbers.isEmpty() ? 0 : pictureNumbers.takeFirst();
+    }
+    tavrolin::ui::CloseAnswer askSaveBeforeClosing() override {
+        ++closeQuestions;
+        return closeAnswers.isEmpty() ? tavrolin::ui::CloseAnswer::Cancel
+                                      : closeAnswers.takeFirst();
     }
 
   private:

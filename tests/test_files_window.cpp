@@ -3,9 +3,13 @@
 // is tested where that is done.
 #include <sys/stat.h>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <condition_variable>
 #include <optional>
+#include <thread>
 
 #include "catfile/catwriter.h"
 #include "exchange/fitsource.h"
@@ -13,6 +17,7 @@
 #include "g1marchive.h"
 #include "g1mfile/g1mwriter.h"
 #include "ui/dialogs/fitdialog.h"
+#include "ui/dialogs/qtprompts.h"
 #include "windowdriver.h"
 #include "withoutroot.h"
 
@@ -150,6 +155,14 @@ class TestFilesWindow : public QObject {
         row("save into a missing folder",
             u"click Algebra FX 2.0 | answer gone/p.cat | click Ulož | "
             u"said Obrázok nemôžem uložiť do súboru „@gone/p.cat“! Súbor sa nedá vytvoriť ("_s);
+        // An opened or saved picture has no unsaved changes; "Uložiť" before closing runs
+        // the save with its dialogs, and the window closes only once it is written.
+        row("saved before closing",
+            u"answer colour.cat | click Command1 | click Form2.Command1 | settled | "
+            u"is modified=0 | dab 5,5 | is modified=1 | click Option2 | reply save | "
+            u"answer - | close Form1 | reply save | answer p.cat | close Form1 | close Form3 | "
+            u"settled | shown Form1 1 | is modified=1 | reply save | answer p.cat | close Form1 | "
+            u"click Form3.Command1 | settled | shown Form1 0 | is modified=0 questions=3"_s);
         // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
         row("Ulož while loading",
             u"answer colour.cat | click Otvor | answer other.cat | click Ulož | asked 1 | "
@@ -303,6 +316,44 @@ class TestFilesWindow : public QObject {
         QCOMPARE(answer.options.mode, exchange::FitMode::Cover);
         QCOMPARE(answer.options.dither, exchange::FitDither::Threshold);
         QVERIFY(answer.options.invert);
+    }
+
+    // The file dialog lists a folder of files that do not answer a read at once: a named
+    // pipe, a device and a link to /proc/kmsg (whose read waits for the kernel's next
+    // message when root reads it). The dialog keeps answering: a freeze ends the test
+    // through the watchdog instead of hanging it.
+    void fileDialogListsFilesThatDoNotAnswer() {
+        QCOMPARE(::mkfifo(qPrintable(path(u"pipe"_s)), 0600), 0);
+        QVERIFY(QFile::link(u"/dev/zero"_s, path(u"zero"_s)));
+        QVERIFY(QFile::link(u"/proc/kmsg"_s, path(u"kmsg"_s)));
+        std::mutex mutex;
+        std::condition_variable finished;
+        bool done = false;
+        std::thread watchdog([&] {
+            std::unique_lock lock(mutex);
+            if (!finished.wait_for(lock, std::chrono::minutes(1), [&] { return done; })) {
+                qFatal("the file dialog froze while listing %s", qPrintable(folder_->path()));
+            }
+        });
+        bool listed = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder_->path());
+            auto* files = dialog->findChild<QFileSystemModel*>();
+            // The type shown is the last thing the dialog learns of a file.
+            listed = QTest::qWaitFor(
+                [&] { return !files->type(files->index(path(u"kmsg"_s))).isEmpty(); }, 30000);
+            dialog->reject();
+        });
+        ui::QtPrompts().openFileName({u"Otvoriť obrázok"_s, u"(všetky súbory)|*.*"_s});
+        {
+            const std::lock_guard lock(mutex);
+            done = true;
+        }
+        finished.notify_one();
+        watchdog.join();
+        QVERIFY(listed);
     }
 
     // A file written but not put in place of the old one: the old file stays, the user

@@ -85,6 +85,14 @@ class TestMainWindow : public QObject {
             u"click Obdĺžnik | cell 2,2 | cell 4,4 | click Pero | drag 29,30 30,30 | "
             u"click Naspäť | art 2,2 . | art 30,30 . | is undo=0 | drag 49,50 50,50 | "
             u"is undo=0"_s);
+        // "Naspäť" steps back through the operations, the pen strokes since the last one
+        // first; "Znova" and its keys bring each back until the picture changes again.
+        row("undo history and redo",
+            u"click Čiara | cell 1,1 | cell 4,1 | cell 1,2 | cell 4,2 | click Pero | "
+            u"dab 5,1 | click Naspäť | art 1,1 ###../..... | is undo=1 redo=1 | key Ctrl+Z | "
+            u"art 1,1 ... | is undo=0 | click Znova | art 1,1 ###../..... | "
+            u"key Ctrl+Shift+Z | art 1,1 ###.#/###.. | is redo=0 | key Ctrl+Z | key Ctrl+Y | "
+            u"art 1,1 ###.#/###.. | key Ctrl+Z | dab 9,9 | is redo=0 undo=1"_s);
         row("flips",
             u"dab 2,2 | click Preklop vodorovne | art 126,2 .# | is undo=1 | click Preklop zvislo "
             u"| "
@@ -104,6 +112,13 @@ class TestMainWindow : public QObject {
             u"art 3,4 . | is undo=1 colour=1 shape=1 marked=1 | "
             u"spoken Plátno nástroj: pero, farba: čierna, hrúbka: 2 | "
             u"click Naspäť | art 3,4 #"_s);
+        // Closing asks only about changes not saved: a change undone is none.
+        row("closing unchanged",
+            u"click Obdĺžnik | cell 2,2 | cell 4,4 | is modified=1 | click Naspäť | "
+            u"is modified=0 | close Form1 | shown Form1 0 | is questions=0"_s);
+        row("closing with changes",
+            u"dab 2,2 | reply cancel | close Form1 | shown Form1 1 | is questions=1 | "
+            u"reply discard | key Ctrl+Q | shown Form1 0 | is questions=2"_s);
         // Colours, thickness and tools, as shown and as a reader hears them.
         row("swatch",
             u"spoken Aktuálna farba čierna | is marked=1 | click Farba: zelená | is colour=4 "

@@ -27,7 +27,7 @@ class TestOps : public QObject {
     Q_OBJECT
 
   private slots:
-    void undoPutsTheCopyBackOnce() {
+    void undoAndRedoRepaint() {
         EditorState state;
         state.picture = patterned(u"#.r"_s);
         takeUndoCopy(state);
@@ -36,10 +36,78 @@ class TestOps : public QObject {
         setCurrentColor(state, kRed);
         undoLastOperation(state);
         QVERIFY(state.picture.usedCellsEqual(patterned(u"#.r"_s)));
-        QVERIFY(!state.undoAvailable);
         QCOMPARE(state.canvas.image(), pictureart::repainted(state));
         QCOMPARE(state.canvas.drawingColor(), *paletteRgb(kRed));
-        QVERIFY(state.undoPicture.usedCellsEqual(state.picture));  // a copy, not an exchange
+        redoUndoneOperation(state);
+        QVERIFY(state.picture.usedCellsEqual(patterned(u"gb"_s)));
+        QCOMPARE(state.canvas.image(), pictureart::repainted(state));
+    }
+
+    // Steps on a picture told apart by cell (1, 1): oN an undoable operation that leaves N,
+    // pN a pen stroke that leaves N, u "Naspäť", r "Znova". After each step: the cell, then
+    // u while "Naspäť" is enabled and r while "Znova" is.
+    void history_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("one step") << "o1 u u"
+                                  << "1u 0r 0r";
+        QTest::newRow("strokes since the operation") << "o1 p2 u r"
+                                                     << "1u 2u 0r 2u";
+        QTest::newRow("back through every step") << "o1 o2 o3 u u u"
+                                                 << "1u 2u 3u 2ur 1ur 0r";
+        QTest::newRow("forward again") << "o1 o2 u u r r r"
+                                       << "1u 2u 1ur 0r 1ur 2u 2u";
+        QTest::newRow("a stroke ends redo") << "o1 o2 u p5 r u r"
+                                            << "1u 2u 1ur 5u 5u 0r 5u";
+        QTest::newRow("an operation ends redo") << "o1 u o2 r u"
+                                                << "1u 0r 2u 2u 0r";
+        QTest::newRow("even one that changes nothing") << "o1 u o0 r"
+                                                       << "1u 0r 0u 0u";
+        QTest::newRow("a stroke taken back by hand") << "o1 u p7 p0 r"
+                                                     << "1u 0r 7 0r 1u";
+    }
+    void history() {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        EditorState state;
+        QStringList seen;
+        for (const QString& step : steps.split(u' ')) {
+            const auto value = static_cast<ColorCode>(step.mid(1).toInt());
+            if (step[0] == u'o') {
+                takeUndoCopy(state);
+            }
+            if (step[0] == u'o' || step[0] == u'p') {
+                state.picture.at(1, 1) = value;
+            } else {
+                (step[0] == u'u' ? undoLastOperation : redoUndoneOperation)(state);
+            }
+            const UndoHistory& history = state.undoHistory;
+            seen << QString::number(state.picture.at(1, 1)) + (history.canUndo() ? u"u"_s : u""_s) +
+                        (history.canRedo(state.picture) ? u"r"_s : u""_s);
+        }
+        QCOMPARE(seen.join(u' '), after);
+    }
+
+    // The oldest steps go: after more operations than it keeps, "Naspäť" goes back as far
+    // as it keeps, and "Znova" all the way forward again.
+    void historyKeepsItsDepth() {
+        EditorState state;
+        const int operations = int(UndoHistory::kDepth) + 5;
+        for (int n = 1; n <= operations; ++n) {
+            takeUndoCopy(state);
+            state.picture.at(1, 1) = static_cast<ColorCode>(n);
+        }
+        int undone = 0;
+        for (; state.undoHistory.canUndo(); ++undone) {
+            undoLastOperation(state);
+        }
+        QCOMPARE(undone, int(UndoHistory::kDepth));
+        QCOMPARE(state.picture.at(1, 1), ColorCode(operations - int(UndoHistory::kDepth)));
+        for (int redone = 0; redone < undone; ++redone) {
+            redoUndoneOperation(state);
+        }
+        QCOMPARE(state.picture.at(1, 1), ColorCode(operations));
+        QVERIFY(!state.undoHistory.canRedo(state.picture));
     }
 
     void flips_data() {
@@ -64,12 +132,11 @@ class TestOps : public QObject {
             PictureGrid expected;
             expected.at(to.x(), to.y()) = colour;
             QVERIFY(state.picture.usedCellsEqual(expected));
-            QVERIFY(state.undoPicture.usedCellsEqual(original));
-            QVERIFY(state.undoAvailable);
+            QVERIFY(state.undoHistory.latest().usedCellsEqual(original));
             QCOMPARE(state.canvas.image(), pictureart::repainted(state));
             flipOnce(state);
             QVERIFY(state.picture.usedCellsEqual(original));
-            QVERIFY(state.undoPicture.usedCellsEqual(expected));
+            QVERIFY(state.undoHistory.latest().usedCellsEqual(expected));
         }
     }
 
@@ -100,8 +167,7 @@ class TestOps : public QObject {
         };
         replaceColours(state, colour(from), colour(to), swap);
         QVERIFY(state.picture.usedCellsEqual(patterned(after)));
-        QVERIFY(state.undoAvailable);
-        QVERIFY(state.undoPicture.usedCellsEqual(patterned(u".#rbg"_s)));
+        QVERIFY(state.undoHistory.latest().usedCellsEqual(patterned(u".#rbg"_s)));
         QCOMPARE(state.canvas.image(), pictureart::repainted(state));
     }
 };

@@ -142,7 +142,7 @@ class TestPictureFiles : public QObject {
         QCOMPARE(load.fileEnd().value_or(0), end);
         QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 1), expected);
         QCOMPARE(state.picture.at(9, 9), model::kWhite);
-        QCOMPARE(state.undoPicture.at(9, 9), model::kRed);
+        QCOMPARE(state.undoHistory.latest().at(9, 9), model::kRed);
     }
 
     // Each fails at some step; the file that had the name stays as it was.

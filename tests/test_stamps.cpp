@@ -83,8 +83,7 @@ class TestStamps : public QObject {
         QVERIFY(state.picture.usedCellsEqual(filled(ground)));
         insertText(state, input);
         QVERIFY(state.picture.usedCellsEqual(stamped));
-        QVERIFY(state.undoAvailable);
-        QVERIFY(state.undoPicture.usedCellsEqual(filled(ground)));
+        QVERIFY(state.undoHistory.latest().usedCellsEqual(filled(ground)));
         QCOMPARE(state.canvas.drawingColor(), *paletteRgb(colour));
     }
 
@@ -94,8 +93,7 @@ class TestStamps : public QObject {
         EditorState state;
         state.picture.at(100, 50) = kRed;
         insertText(state, TextInput{QString(), kMono, kEight});
-        QVERIFY(state.undoAvailable);
-        QCOMPARE(state.undoPicture.at(100, 50), kRed);
+        QCOMPARE(state.undoHistory.latest().at(100, 50), kRed);
         PictureGrid red;
         red.at(100, 50) = kRed;
         QVERIFY(state.picture.usedCellsEqual(red));
@@ -106,7 +104,7 @@ class TestStamps : public QObject {
         QCOMPARE(once.at(2, 3), kBlack);
         insertText(state, input);
         QVERIFY(state.picture.usedCellsEqual(once));
-        QVERIFY(state.undoPicture.usedCellsEqual(once));
+        QVERIFY(state.undoHistory.latest().usedCellsEqual(once));
     }
 
     void fontSizeText_data() {

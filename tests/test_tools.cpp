@@ -104,7 +104,7 @@ class TestTools : public QObject {
             moveTo(state, pointer.x(), pointer.y(), kLeftButton);
             QVERIFY(sameEverywhere(state.picture, expected));
             QCOMPARE(state.canvas.image(), pictureart::repainted(state));
-            QVERIFY(!state.undoAvailable);
+            QVERIFY(!state.undoHistory.canUndo());
         }
     }
 
@@ -195,8 +195,8 @@ class TestTools : public QObject {
             [&](int x, int y) { count += state.picture.at(x, y) == colour; });
         QCOMPARE(count, filled);
         const bool changed = !state.picture.usedCellsEqual(before);
-        QCOMPARE(state.undoAvailable, changed);
-        QVERIFY(state.undoPicture.usedCellsEqual(changed ? before : PictureGrid{}));
+        QCOMPARE(state.undoHistory.canUndo(), changed);
+        QVERIFY(!changed || state.undoHistory.latest().usedCellsEqual(before));
         QCOMPARE(state.canvas.image(), pictureart::repainted(state));
     }
 
@@ -221,7 +221,7 @@ class TestTools : public QObject {
         clickAt(state, 7, 5);
         QCOMPARE(state.currentColor, colour);
         QCOMPARE(state.canvas.drawingColor(), swatchClicked.canvas.drawingColor());
-        QVERIFY(state.picture.usedCellsEqual(before) && !state.undoAvailable);
+        QVERIFY(state.picture.usedCellsEqual(before) && !state.undoHistory.canUndo());
     }
 
     // The rectangle closes at its bottom-right corner.
@@ -236,7 +236,7 @@ class TestTools : public QObject {
         QCOMPARE(pictureart::art(state.picture, 39, 29, 42, 32), u"....\n.##.\n.##.\n...."_s);
         QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 3), u"####\n#..#\n####"_s);
         // The undo copy holds the strokes as well: they were in the picture before.
-        QCOMPARE(state.undoPicture.at(40, 30), kBlack);
+        QCOMPARE(state.undoHistory.latest().at(40, 30), kBlack);
     }
 };
 

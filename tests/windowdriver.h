@@ -100,8 +100,9 @@ class MainWindow {
     //   close NAME (a dialog, by its frame), stop TIMER
     //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell) on the
     //   canvas; hmove|hdrag|hclick|hrelease X,Y on the hedgehog box (hdrag: held)
-    //   answer FILE ("-" cancels), pick N, number N: the next file dialog, picture list,
-    //   picture-number dialog; open FILE, drop FILE|URL ...: from outside; draw X,Y ROWS:
+    //   answer FILE ("-" cancels), pick N, number N, reply save|discard|cancel: the next
+    //   file dialog, picture list, picture-number dialog, question before closing; open
+    //   FILE, drop FILE|URL ...: from outside; draw X,Y ROWS:
     //   cells put into the picture as if drawn; settled: files done with
     // What the window shows: art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|
     // spoken NAME TEXT (a reader's description, or the name without one); focused NAME;
@@ -313,7 +314,8 @@ class MainWindow {
     // The steps, by their first word.
     static const std::map<QString, Step>& stepTable();
 
-    // tool, colour, width, textx, texty: the state; undo: "Naspäť" enabled; shape: the
+    // tool, colour, width, textx, texty: the state; undo, redo: "Naspäť", "Znova" enabled;
+    // modified: the title marks unsaved changes; questions: asked before closing; shape: the
     // colour shown; marked: the swatch a reader hears chosen (0 none); marker: the
     // thickness mark's top; links: the underlined links (1 the first, 2 the second);
     // dropped: whether the window took the latest drop.
@@ -333,6 +335,9 @@ class MainWindow {
             {u"textx"_s, int(s.textX)},
             {u"texty"_s, int(s.textY)},
             {u"undo"_s, int(control(u"Command11")->isEnabled())},
+            {u"redo"_s, int(control(u"Command33")->isEnabled())},
+            {u"modified"_s, int(window_->isWindowModified())},
+            {u"questions"_s, prompts_->closeQuestions},
             {u"shape"_s, int(control<tavrolin::ui::ColourSwatch>(u"Shape1")->code())},
             {u"marked"_s, marked},
             {u"marker"_s, control(u"Label16")->y()},
@@ -397,6 +402,13 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
          }},
         {u"pick"_s, [](D& d, auto& w) { d.prompts_->pictureChoices << w.toInt(); }},
         {u"number"_s, [](D& d, auto& w) { d.prompts_->pictureNumbers << w.toInt(); }},
+        {u"reply"_s,
+         [](D& d, auto& w) {
+             using tavrolin::ui::CloseAnswer;
+             d.prompts_->closeAnswers << (w == u"save"      ? CloseAnswer::Save
+                                          : w == u"discard" ? CloseAnswer::Discard
+                                                            : CloseAnswer::Cancel);
+         }},
         {u"open"_s, [](D& d, auto& w) { d.window_->openPath(d.folder + u'/' + w); }},
         {u"drop"_s, [](D& d, auto& w) { d.drop(w); }},
         {u"draw"_s,
@@ -441,7 +453,8 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
         {u"shown"_s,
          [](D& d, auto& w) {
              const Named shown = d.named(w);
-             QCOMPARE(shown.control->isVisible(), shown.rest == u"1");
+             // A window may close from the event loop.
+             QTRY_COMPARE(shown.control->isVisible(), shown.rest == u"1");
          }},
         {u"said"_s, [](D& d, auto& w) { d.said(w); }},
         {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},

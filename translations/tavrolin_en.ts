@@ -825,6 +825,10 @@ Reason: %1.</translation>
         <source>Naspäť</source>
         <translation>Undo</translation>
     </message>
+    <message>
+        <source>Znova</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::MenuFrame</name>
@@ -904,6 +908,25 @@ Reason: %1.</translation>
     <message>
         <source>Kalkulačka uchováva obrázky Pict 1 až Pict 20. Pod ktorým číslom mám obrázok uložiť?</source>
         <translation>The calculator keeps pictures Pict 1 to Pict 20. Under which number shall I save the picture?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::QtPrompts</name>
+    <message>
+        <source>Obrázok sa zmenil. Uložiť ho pred zatvorením?</source>
+        <translation>The picture has changed. Save it before closing?</translation>
+    </message>
+    <message>
+        <source>Uložiť</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zahodiť</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -834,6 +834,10 @@ Raison&#xa0;: %1.</translation>
         <source>Naspäť</source>
         <translation>Défaire</translation>
     </message>
+    <message>
+        <source>Znova</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::MenuFrame</name>
@@ -913,6 +917,25 @@ Raison&#xa0;: %1.</translation>
     <message>
         <source>Kalkulačka uchováva obrázky Pict 1 až Pict 20. Pod ktorým číslom mám obrázok uložiť?</source>
         <translation>La calculatrice garde les images Pict 1 à Pict 20. Sous quel numéro dois-je enregistrer l&apos;image&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrolin::ui::QtPrompts</name>
+    <message>
+        <source>Obrázok sa zmenil. Uložiť ho pred zatvorením?</source>
+        <translation>L&apos;image a changé. L&apos;enregistrer avant de fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Uložiť</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Zahodiť</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

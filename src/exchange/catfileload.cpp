@@ -10,8 +10,8 @@
 namespace tavrolin::exchange {
 
 void CatFileLoad::start(model::EditorState& state, const QString& path) {
-    before_ = {state.picture,     state.undoPicture, state.undoAvailable,
-               state.currentTool, state.shape,       state.currentColor};
+    before_ = {state.picture, state.undoHistory, state.currentTool, state.shape,
+               state.currentColor};
     model::clearForNewPicture(state);
 
     pending_ = true;
@@ -53,6 +53,9 @@ void CatFileLoad::finish(model::EditorState& state, catfile::LoadColours colours
         fileEnd_ = catfile::applyColourPlanes(*planes_, state.picture, colours);
     }
     release();
+    if (loadValid()) {
+        state.markSaved();
+    }
     model::repaintCanvas(state);
     model::setCurrentColor(state, model::kBlack);
 }
@@ -60,8 +63,7 @@ void CatFileLoad::finish(model::EditorState& state, catfile::LoadColours colours
 void CatFileLoad::cancel(model::EditorState& state) {
     release();
     state.picture = before_.picture;
-    state.undoPicture = before_.undoPicture;
-    state.undoAvailable = before_.undoAvailable;
+    state.undoHistory = before_.undoHistory;
     state.currentTool = before_.currentTool;
     state.shape = before_.shape;
     model::repaintCanvas(state);

@@ -43,7 +43,8 @@ class CatFileLoad {
 
     // The completion: the colour planes that wait, as `colours` chooses, over the
     // picture as it is now (edits made meanwhile included); then the text is dropped,
-    // the canvas repainted and black made the colour again.
+    // the canvas repainted and black made the colour again. A file that could be read
+    // counts as the picture opened, with no unsaved changes.
     void finish(model::EditorState& state, catfile::LoadColours colours);
 
     // The user closed the colour question: the picture, the undo copy, the tool and the
@@ -54,8 +55,7 @@ class CatFileLoad {
     // What the command changes, kept for a cancel.
     struct Before {
         model::PictureGrid picture;
-        model::PictureGrid undoPicture;
-        bool undoAvailable = false;
+        model::UndoHistory undoHistory;
         model::Tool currentTool = model::kPen;
         model::ShapeInProgress shape;
         model::ColorCode currentColor = model::kBlack;

@@ -110,8 +110,7 @@ void drawPicture(const PictureGrid& picture, QImage& image) {
 }
 
 void takeUndoCopy(EditorState& state) {
-    state.undoPicture.copyUsedCellsFrom(state.picture);
-    state.undoAvailable = true;
+    state.undoHistory.keep(state.picture);
 }
 
 void setCurrentColor(EditorState& state, ColorCode code) {

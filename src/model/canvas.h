@@ -26,7 +26,7 @@ void refreshPreview(EditorState& state);
 // of 32-bit pixels: cell (x, y) at pixel (x − 1, y − 1).
 void drawPicture(const PictureGrid& picture, QImage& image);
 
-// Keeps the picture as it is now for "Naspäť".
+// Keeps the picture as it is now as the latest step of "Naspäť".
 void takeUndoCopy(EditorState& state);
 
 // Sets the current colour and the drawing colour together.

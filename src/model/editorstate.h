@@ -7,6 +7,7 @@
 #include "model/picturebox.h"
 #include "model/picturegrid.h"
 #include "model/tool.h"
+#include "model/undohistory.h"
 
 namespace tavrolin::model {
 
@@ -42,14 +43,16 @@ struct ShapeInProgress {
 // by reference to the operations, so each of them can be tested without a window.
 struct EditorState {
     PictureGrid picture;
-    PictureGrid undoPicture;
+    UndoHistory undoHistory;
     PictureGrid flipBuffer;
+    // The picture as it was last opened, saved or made new: the picture has unsaved
+    // changes while it differs, so a change undone counts as none.
+    PictureGrid savedPicture;
 
     Tool currentTool = kPen;
     ShapeInProgress shape;
     ColorCode currentColor = kBlack;
     std::int16_t penWidth = 1;
-    bool undoAvailable = false;
     QString fileName;
 
     // The cell shown in the coordinate display: the cell of the last pointer move,
@@ -75,6 +78,10 @@ struct EditorState {
 
     ColorCode replaceFrom = kWhite;
     ColorCode replaceTo = kWhite;
+
+    bool hasUnsavedChanges() const { return !picture.usedCellsEqual(savedPicture); }
+    // The picture is now as it was opened or saved.
+    void markSaved() { savedPicture = picture; }
 };
 
 }  // namespace tavrolin::model

@@ -30,6 +30,7 @@ void newPicture(EditorState& state) {
     state.canvas.clear();
     state.preview.clear();
     state.hedgehogBox.clear();
+    state.markSaved();
     drawGrid(state);
     // The preview shows the empty picture at once rather than at the next refresh.
     refreshPreview(state);

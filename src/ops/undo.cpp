@@ -5,8 +5,12 @@
 namespace tavrolin::ops {
 
 void undoLastOperation(model::EditorState& state) {
-    state.undoAvailable = false;
-    state.picture.copyUsedCellsFrom(state.undoPicture);
+    state.undoHistory.undo(state.picture);
+    model::repaintCanvas(state);
+}
+
+void redoUndoneOperation(model::EditorState& state) {
+    state.undoHistory.redo(state.picture);
     model::repaintCanvas(state);
 }
 

@@ -38,19 +38,21 @@ void openG1mFile(EditorContext& context, const QString& path) {
         return;
     }
     model::adoptPicture(context.state, entries.value()[std::size_t(chosen)].picture);
+    context.state.markSaved();
     context.changed();
 }
 
-void saveG1mFile(EditorContext& context, const QString& path) {
+bool saveG1mFile(EditorContext& context, const QString& path) {
     const int number = context.prompts.choosePictureNumber(g1mfile::kFirstPictureNumber);
     if (number < g1mfile::kFirstPictureNumber || number > g1mfile::kLastPictureNumber) {
-        return;
+        return false;
     }
     context.prompts.message(monochromeWarning());
     const model::Outcome written = exchange::writeG1mFile(path, context.state.picture, number);
     if (!written) {
         context.prompts.message(saveFailureMessage(path, exchange::failureText(written.failure())));
     }
+    return bool(written);
 }
 
 }  // namespace tavrolin::ui

@@ -11,11 +11,12 @@ namespace tavrolin::ui {
 
 // Opens the picture of the file, asking which one when it holds several. The picture
 // changes as for a monochrome .cat file: the old one is kept for "Naspäť", the pen in
-// black is the tool. A damaged file or a cancelled choice changes nothing.
+// black is the tool, and it has no unsaved changes. A damaged file or a cancelled choice
+// changes nothing.
 void openG1mFile(EditorContext& context, const QString& path);
 
 // Saves the picture's black cells as "Pict n", the user choosing n, after the
-// monochrome warning. A cancelled choice writes nothing.
-void saveG1mFile(EditorContext& context, const QString& path);
+// monochrome warning; true when the file was written. A cancelled choice writes nothing.
+bool saveG1mFile(EditorContext& context, const QString& path);
 
 }  // namespace tavrolin::ui

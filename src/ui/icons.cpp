@@ -67,6 +67,10 @@ QPixmap undoArrow() {
         QColor(0, 0, 140), QColor(90, 140, 255));
 }
 
+QPixmap redoArrow() {
+    return QPixmap::fromImage(undoArrow().toImage().mirrored(true, false));
+}
+
 QImage calculator(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);

@@ -12,6 +12,7 @@ QPixmap minus();                         // 13 × 13
 QPixmap plus();                          // 13 × 13
 QPixmap arrow(Qt::ArrowType direction);  // 8 × 8
 QPixmap undoArrow();                     // 24 × 23
+QPixmap redoArrow();                     // 24 × 23, the undo arrow mirrored
 
 // The program's own picture: a calculator whose screen shows a small drawing. An
 // image, not a pixmap, so the installer can draw it without a display.

@@ -1,9 +1,12 @@
 #include "ui/mainwindow.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QShortcut>
 #include <QTimer>
+#include <utility>
 
 #include "exchange/pictureformats.h"
 #include "model/canvas.h"
@@ -47,7 +50,9 @@ QString droppedFile(const QMimeData* data) {
 
 MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), context_(prompts) {
     setObjectName(QStringLiteral("Form1"));
+    // The desktop marks a window of unsaved changes by a star where "[*]" stands.
     setWindowTitle(
+        QStringLiteral("[*]") +
         tr("Tavrolin v. %1 – obrázky pre kalkulačky Casio").arg(QLatin1String(kVersion)));
     setWindowIcon(icons::programIcon());
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -92,6 +97,11 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     connect(canvasView_, &PictureBoxView::clicked, this, &MainWindow::canvasClicked);
     connect(&context_, &EditorContext::stateChanged, canvasView_, qOverload<>(&QWidget::update));
     connect(&context_, &EditorContext::stateChanged, this, &MainWindow::reflect);
+    connect(&context_, &EditorContext::stateChanged, this, &MainWindow::showUnsavedChanges);
+    connect(pictureFiles_, &PictureFileSession::saveEnded, this,
+            &MainWindow::closeIfSavedForClosing);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &QWidget::close);
     clearLinkUnderlinesOverTheirAreas();
     drawEmptyPicture();
     giveRole(*this, QAccessible::Window);
@@ -105,6 +115,32 @@ void MainWindow::openPath(const QString& path) {
     } else {
         pictureFiles_->openFile(path);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const CloseAnswer answer = context_.state.hasUnsavedChanges()
+                                   ? context_.prompts.askSaveBeforeClosing()
+                                   : CloseAnswer::Discard;
+    if (answer == CloseAnswer::Discard) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (answer == CloseAnswer::Save) {
+        savingToClose_ = true;
+        pictureFiles_->save();
+    }
+}
+
+void MainWindow::closeIfSavedForClosing(bool saved) {
+    if (std::exchange(savingToClose_, false) && saved) {
+        // Not from inside the close that asked: a save can end before it returns.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::showUnsavedChanges() {
+    setWindowModified(context_.state.hasUnsavedChanges());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -31,11 +31,16 @@ class MainWindow : public QWidget {
     void openPath(const QString& path);
 
   protected:
+    // With unsaved changes, asks whether to save them first: the window closes once they
+    // are saved or given up, and stays after a cancel anywhere on the way.
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
     void drawEmptyPicture();
+    void showUnsavedChanges();
+    void closeIfSavedForClosing(bool saved);
     void canvasPointerMoved(int buttons, QPointF position);
     void canvasClicked();
     void refreshPreview();
@@ -47,6 +52,7 @@ class MainWindow : public QWidget {
     ContactFrame* contactFrame_;
     ImportSession* imports_;
     PictureFileSession* pictureFiles_;
+    bool savingToClose_ = false;
 };
 
 }  // namespace tavrolin::ui

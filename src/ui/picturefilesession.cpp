@@ -141,17 +141,19 @@ void PictureFileSession::loadColoursRefused() {
 
 void PictureFileSession::save() {
     if (!chooseFile(PictureFileSession::tr("Uložiť obrázok"), true)) {
+        endSave(false);
         return;
     }
     model::EditorState& state = context_.state;
     if (exchange::formatForSaving(state.fileName).writing == exchange::Writing::Entries) {
-        saveG1mFile(context_, state.fileName);
+        endSave(saveG1mFile(context_, state.fileName));
         return;
     }
     const exchange::SaveVariant variant = toolbox_.calculatorVariant();
     if (const model::Outcome started = save_.start(state.fileName, variant, state.picture);
         !started) {
         showSaveFailure(started.failure());
+        endSave(false);
         return;
     }
     if (variant == exchange::SaveVariant::Colour) {
@@ -161,6 +163,7 @@ void PictureFileSession::save() {
     context_.prompts.message(monochromeWarning());
     if (const model::Outcome written = save_.writeMonochromeTrailer(); !written) {
         showSaveFailure(written.failure());
+        endSave(false);
         return;
     }
     saveTimer_.start(kCompletionDelayMs);
@@ -173,15 +176,26 @@ void PictureFileSession::finishSave() {
             save_.finish(context_.state.picture, saveColours_->colours());
         !finished) {
         showSaveFailure(finished.failure());
+        endSave(false);
         return;
     }
     if (colour) {
         context_.prompts.message(colourWarning());
     }
+    endSave(true);
 }
 
 void PictureFileSession::saveColoursRefused() {
     save_.abandon();
+    endSave(false);
+}
+
+void PictureFileSession::endSave(bool saved) {
+    if (saved) {
+        context_.state.markSaved();
+        context_.changed();
+    }
+    emit saveEnded(saved);
 }
 
 void PictureFileSession::showSaveFailure(const model::Failure& failure) {

@@ -36,6 +36,11 @@ class PictureFileSession : public QObject {
     void openFile(const QString& path);
     void save();
 
+  signals:
+    // A save asked for has ended: written whole (the picture then has no unsaved
+    // changes), or cancelled, refused or failed.
+    void saveEnded(bool saved);
+
   private:
     bool fileWaiting();
     bool chooseFile(const QString& title, bool forSaving);
@@ -46,6 +51,7 @@ class PictureFileSession : public QObject {
     void finishSave();
     void loadColoursRefused();
     void saveColoursRefused();
+    void endSave(bool saved);
 
     EditorContext& context_;
     QTimer& loadTimer_;  // "Timer2", completes a load

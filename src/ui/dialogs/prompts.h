@@ -27,6 +27,9 @@ struct FitAnswer {
     exchange::FitOptions options;
 };
 
+// What to do with a picture that changed when the window is closed.
+enum class CloseAnswer { Save, Discard, Cancel };
+
 // The editor's file dialogs and message boxes. The window asks through this seam so
 // that tests can answer with prepared file names and see the messages shown.
 class Prompts {
@@ -47,6 +50,9 @@ class Prompts {
     // The n of "Pict n", 1..20, a picture is saved as, `proposed` to begin with; 0 when
     // the user cancelled.
     virtual int choosePictureNumber(int proposed) = 0;
+    // Whether to save the changed picture before the window closes: "Uložiť",
+    // "Zahodiť" or "Zrušiť".
+    virtual CloseAnswer askSaveBeforeClosing() = 0;
 };
 
 }  // namespace tavrolin::ui

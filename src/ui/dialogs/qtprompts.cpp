@@ -1,10 +1,13 @@
 #include "ui/dialogs/qtprompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/apptitle.h"
+#include "ui/dialogs/filenameiconprovider.h"
 #include "ui/dialogs/fitdialog.h"
 #include "ui/dialogs/picturechoicedialog.h"
 #include "ui/dialogs/picturenumberdialog.h"
@@ -13,9 +16,17 @@ namespace tavrolin::ui {
 
 namespace {
 
+// The texts of the questions asked here, in the user's language.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(tavrolin::ui::QtPrompts)
+};
+
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode) {
+    // Outlives the dialog, whose folder model asks it for every file listed.
+    FileNameIconProvider iconProvider;
     QFileDialog dialog(parent, request.title, QDir::currentPath());
+    dialog.setIconProvider(&iconProvider);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -82,6 +93,21 @@ int QtPrompts::choosePicture(const QStringList& names) {
 
 int QtPrompts::choosePictureNumber(int proposed) {
     return PictureNumberDialog::choose(proposed, parent_);
+}
+
+CloseAnswer QtPrompts::askSaveBeforeClosing() {
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(),
+                    Texts::tr("Obrázok sa zmenil. Uložiť ho pred zatvorením?"),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* save = box.addButton(Texts::tr("Uložiť"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Texts::tr("Zahodiť"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Texts::tr("Zrušiť"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == save      ? CloseAnswer::Save
+           : box.clickedButton() == discard ? CloseAnswer::Discard
+                                            : CloseAnswer::Cancel;
 }
 
 }  // namespace tavrolin::ui

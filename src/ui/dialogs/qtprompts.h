@@ -21,6 +21,7 @@ class QtPrompts : public Prompts {
     FitAnswer askFit(const QImage& image, const exchange::FitOptions& initial) override;
     int choosePicture(const QStringList& names) override;
     int choosePictureNumber(int proposed) override;
+    CloseAnswer askSaveBeforeClosing() override;
 
     // "(súbory *.cat)|*.cat|(všetky súbory)|*.*" as Qt's name filters.
     static QStringList nameFilters(const QString& filter);

@@ -20,11 +20,18 @@ ManipulationFrame::ManipulationFrame(EditorContext& context, QWidget* parent)
     undoButton_->setIconSize(QSize(24, 23));
     undoButton_->setEnabled(false);
     clickOnKeys(*undoButton_, {Qt::CTRL | Qt::Key_Z});
-    clearLinkUnderlinesOver({this, undoButton_});
+    // Above "Naspäť", in the frame's caption line, where the window has room left.
+    redoButton_ = makeButton(this, "Command33", tr("Znova"), QRect(168, 0, 81, 16));
+    redoButton_->setIcon(QIcon(icons::redoArrow()));
+    redoButton_->setIconSize(QSize(14, 13));
+    redoButton_->setEnabled(false);
+    clickOnKeys(*redoButton_, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
+    clearLinkUnderlinesOver({this, undoButton_, redoButton_});
     connect(flipHorizontallyButton, &QPushButton::clicked, this,
             &ManipulationFrame::flipHorizontally);
     connect(flipVerticallyButton, &QPushButton::clicked, this, &ManipulationFrame::flipVertically);
     connect(undoButton_, &QPushButton::clicked, this, &ManipulationFrame::undo);
+    connect(redoButton_, &QPushButton::clicked, this, &ManipulationFrame::redo);
     connect(&context_, &EditorContext::stateChanged, this, &ManipulationFrame::reflect);
 }
 
@@ -43,8 +50,15 @@ void ManipulationFrame::undo() {
     context_.changed();
 }
 
+void ManipulationFrame::redo() {
+    ops::redoUndoneOperation(context_.state);
+    context_.changed();
+}
+
 void ManipulationFrame::reflect() {
-    undoButton_->setEnabled(context_.state.undoAvailable);
+    const model::EditorState& state = context_.state;
+    undoButton_->setEnabled(state.undoHistory.canUndo());
+    redoButton_->setEnabled(state.undoHistory.canRedo(state.picture));
 }
 
 }  // namespace tavrolin::ui

@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace tavrolin::ui {
 
-// "Manipulácia s obrázkom:": the two flips and "Naspäť".
+// "Manipulácia s obrázkom:": the two flips, "Naspäť" and "Znova".
 class ManipulationFrame : public QGroupBox {
     Q_OBJECT
 
@@ -19,10 +19,12 @@ class ManipulationFrame : public QGroupBox {
     void flipHorizontally();
     void flipVertically();
     void undo();
+    void redo();
     void reflect();
 
     EditorContext& context_;
     QPushButton* undoButton_;  // "Command11" "Naspäť"
+    QPushButton* redoButton_;  // "Command33" "Znova"
 };
 
 }  // namespace tavrolin::ui
