@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "tools/toolpicture.h"
+#include "version/version.h"
 
 namespace tavrolin::ui::icons {
 
@@ -131,7 +132,7 @@ QPixmap titlePicture() {
     version.setPixelSize(40);
     p.setFont(version);
     p.setPen(QColor(200, 30, 30));
-    p.drawText(QRect(28, 150, 200, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2.0"));
+    p.drawText(QRect(28, 150, 200, 50), Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(kVersion));
     QFont small = name;
     small.setPixelSize(14);
     small.setBold(false);
