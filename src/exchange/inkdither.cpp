@@ -182,7 +182,8 @@ model::PictureGrid orderToScreen(const QImage& rgb, FitColours colours) {
     return eachCell(rgb, colours, [&](int x, int y, QRgb pixel) {
         const Mix mix = mixOf(wantedColour(pixel, colours), codes);
         // A colour a quarter of the way to an ink gets that ink in 4 cells of 16.
-        const int step = kBayer[static_cast<std::size_t>(kSide * (y % kSide) + x % kSide)];
+        const int cell = kSide * (y % kSide) + x % kSide;
+        const int step = kBayer[static_cast<std::size_t>(cell)];
         return mix.share * kSteps > step + 0.5 ? mix.to : mix.from;
     });
 }
