@@ -4,24 +4,6 @@
 #include <vector>
 
 #include "cattext.h"
-#include "columns.h"
-
-namespace {
-
-// "" readable, else "reason@line"; the reader's item after the check.
-constexpr Columns<QByteArray, int, QString, QByteArray> kHeader{"file", "format", "failure",
-                                                                "nextItem"};
-// Cells given a set bit, among others, how many in all, how many given a value, and the
-// first of four given none ((0, 0): none).
-constexpr Columns<QByteArray, int, Cells, int, int, QPoint> kLine{"text",     "n",       "set",
-                                                                  "setCount", "touched", "unknown"};
-// The digits of (1..4, 1) plane by plane in file order; the ticks (1 red, 2 blue, 4 green,
-// 8 white); the code of (1,1) and (2,1) before loading; the lines kept (0 all); their codes
-// after; the file end reported (0 none).
-constexpr Columns<bool, QString, int, int, int, QString, int> kPlanes{
-    "colour", "digits", "ticks", "before", "keep", "after", "end"};
-
-}  // namespace
 
 class TestCatFileRead : public QObject {
     Q_OBJECT
@@ -63,7 +45,10 @@ class TestCatFileRead : public QObject {
     }
 
     void headerCheck_data() {
-        kHeader.add();
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("failure");      // "" readable, else "reason@line"
+        QTest::addColumn<QByteArray>("nextItem");  // the reader's item after the check
         const QByteArray plane = "1234";
         const QByteArray mono = withLines(kMono, {10}, plane);
         const QByteArray colour = withLines(kColour, {22}, plane);
@@ -106,7 +91,10 @@ class TestCatFileRead : public QObject {
         row("mono cut at 9", cut(mono, 9), 1, "", "<end>");
     }
     void headerCheck() {
-        const auto [file, format, failure, nextItem] = kHeader.fetch();
+        QFETCH(QByteArray, file);
+        QFETCH(int, format);
+        QFETCH(QString, failure);
+        QFETCH(QByteArray, nextItem);
         CatItemReader reader(view(file));
         const CatHeader header = checkCatHeader(reader);
         QCOMPARE(int(header.loadFormat), format);
@@ -127,8 +115,13 @@ class TestCatFileRead : public QObject {
     }
 
     void decodeLine_data() {
-        kLine.add();
-        const QByteArray z(30, '0');  // thirty zeros
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<Cells>("set");       // cells given a set bit, among others
+        QTest::addColumn<int>("setCount");    // how many cells in all
+        QTest::addColumn<int>("touched");     // cells given a value
+        QTest::addColumn<QPoint>("unknown");  // first of four cells given none; (0, 0): none
+        const QByteArray z(30, '0');          // thirty zeros
         QTest::newRow("a5 lower case")
             << "00a5" + z.left(28) << 64 << Cells{{1, 15}, {3, 15}, {6, 15}, {8, 15}} << 4 << 128
             << QPoint();
@@ -148,7 +141,12 @@ class TestCatFileRead : public QObject {
         QTest::newRow("n=65") << z + "FF" << 65 << Cells{} << 0 << 0 << QPoint();
     }
     void decodeLine() {
-        const auto [text, n, set, setCount, touched, unknown] = kLine.fetch();
+        QFETCH(QByteArray, text);
+        QFETCH(int, n);
+        QFETCH(Cells, set);
+        QFETCH(int, setCount);
+        QFETCH(int, touched);
+        QFETCH(QPoint, unknown);
         std::set<std::pair<int, int>> visited;
         std::set<std::pair<int, int>> setBits;
         bool inRange = true;
@@ -174,7 +172,13 @@ class TestCatFileRead : public QObject {
     // (2,1), the next bit, is clear in every plane. A file cut short keeps what it holds,
     // and the lines it lacks leave their cells.
     void planes_data() {
-        kPlanes.add();
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<QString>("digits");  // of (1..4, 1), plane by plane in file order
+        QTest::addColumn<int>("ticks");       // 1 red, 2 blue, 4 green, 8 white
+        QTest::addColumn<int>("before");      // code of (1,1) and (2,1) before loading
+        QTest::addColumn<int>("keep");        // lines kept; 0 for all
+        QTest::addColumn<QString>("after");   // codes of (1,1) and (2,1)
+        QTest::addColumn<int>("end");         // the file end reported; 0 for none
         QTest::newRow("mono: picture plane") << false << "08" << 0 << 0 << 0 << "10" << 0;
         QTest::newRow("mono: picture plane clears") << false << "80" << 0 << 1 << 0 << "00" << 0;
         QTest::newRow("mono: cut at 72") << false << "88" << 0 << 4 << 72 << "44" << 72;
@@ -193,13 +197,19 @@ class TestCatFileRead : public QObject {
         QTest::newRow("colour: 283 lines") << true << "8008" << 15 << 0 << 283 << "00" << 0;
     }
     void planes() {
-        const auto [colour, digits, ticks, before, keep, after, end] = kPlanes.fetch();
-        QByteArrayList lines = crLfLines(colour ? kColour : kMono);
-        for (int k = 0; k < digits.size(); ++k) {
-            lines[colour ? 84 + 66 * k : 72 + 65 * k][30] = digits[k].toLatin1();
-        }
-        lines.resize(keep > 0 ? keep : lines.size());
-        const QByteArray file = lines.join("\r\n") + "\r\n";
+        QFETCH(bool, colour);
+        QFETCH(QString, digits);
+        QFETCH(int, ticks);
+        QFETCH(int, before);
+        QFETCH(int, keep);
+        QFETCH(QString, after);
+        QFETCH(int, end);
+        const QByteArray file = edited(colour ? kColour : kMono, [&](QByteArrayList& lines) {
+            for (int k = 0; k < digits.size(); ++k) {
+                lines[colour ? 84 + 66 * k : 72 + 65 * k][30] = digits[k].toLatin1();
+            }
+            lines.resize(keep > 0 ? keep : lines.size());
+        });
         PictureGrid picture = pictureOf({{1, 1, before}, {2, 1, before}});
         CatItemReader reader(view(file));
         QVERIFY(checkCatHeader(reader).loadValid);
