@@ -13,6 +13,7 @@
 #include "catfile/catwriter.h"
 #include "catfile/decodedcatfile.h"
 #include "catfile/planedecoder.h"
+#include "testfiles.h"
 
 using namespace tavrolin::catfile;
 using tavrolin::model::PictureGrid;
@@ -29,10 +30,6 @@ Q_DECLARE_METATYPE(LineTexts)
 
 inline QByteArray bytes(const std::string& text) {
     return QByteArray::fromStdString(text);
-}
-
-inline std::string_view view(const QByteArray& text) {
-    return {text.constData(), std::size_t(text.size())};
 }
 
 // Lines of a text whose every line ends in CR LF; none if any line ends otherwise.

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
 
 // .g1m archives as the tests build them, byte by byte, without the codec.
 namespace g1marchive {
@@ -12,6 +13,16 @@ inline QByteArray bigEndian(unsigned value, int bytes) {
         out += char(value >> shift);
     }
     return out;
+}
+
+// A 128 × 64 sheet with the cells set, the leftmost pixel of a byte in its highest bit.
+inline QByteArray sheet(std::initializer_list<QPoint> cells) {
+    QByteArray data(1024, '\0');
+    for (const QPoint& cell : cells) {
+        char& byte = data[(cell.y() - 1) * 16 + (cell.x() - 1) / 8];
+        byte = static_cast<char>(byte | (0x80 >> ((cell.x() - 1) % 8)));
+    }
+    return data;
 }
 
 // The memory files of an archive behind a standard header that fits their length; its

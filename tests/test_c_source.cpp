@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "exchange/csourceexport.h"
+#include "g1marchive.h"
 #include "pictureart.h"
 
 using namespace tavrolin;
@@ -13,14 +14,8 @@ using exchange::SaveVariant;
 
 namespace {
 
-// The hex of a sheet with the cells set: 64 rows of 16 bytes, the leftmost in the top bit.
 QByteArray sheetHex(std::initializer_list<QPoint> cells) {
-    QByteArray sheet(1024, '\0');
-    for (const QPoint& cell : cells) {
-        char& byte = sheet[(cell.y() - 1) * 16 + (cell.x() - 1) / 8];
-        byte = static_cast<char>(byte | (0x80 >> ((cell.x() - 1) % 8)));
-    }
-    return sheet.toHex().toUpper();
+    return g1marchive::sheet(cells).toHex().toUpper();
 }
 
 // A program that prints the size and every array of the source in hex, a line each.

@@ -7,29 +7,17 @@
 #include "g1mfile/g1mitems.h"
 #include "g1mfile/g1mreader.h"
 #include "g1mfile/g1mwriter.h"
+#include "testfiles.h"
 
 using namespace tavrolin::g1mfile;
 using g1marchive::archive;
 using g1marchive::group;
 using g1marchive::memoryFile;
+using g1marchive::sheet;
 using tavrolin::model::FailureReason;
 using tavrolin::model::PictureGrid;
 
 namespace {
-
-std::string_view view(const QByteArray& data) {
-    return {data.constData(), std::size_t(data.size())};
-}
-
-// A sheet with the cells set, the leftmost pixel of a byte in its highest bit.
-QByteArray sheet(std::initializer_list<QPoint> cells) {
-    QByteArray data(1024, '\0');
-    for (const QPoint& cell : cells) {
-        char& byte = data[(cell.y() - 1) * 16 + (cell.x() - 1) / 8];
-        byte = static_cast<char>(byte | (0x80 >> ((cell.x() - 1) % 8)));
-    }
-    return data;
-}
 
 PictureGrid blackAt(std::initializer_list<QPoint> cells) {
     PictureGrid picture;

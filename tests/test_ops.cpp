@@ -49,22 +49,14 @@ class TestOps : public QObject {
     void history_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("after");
-        QTest::newRow("one step") << "o1 u u"
-                                  << "1u 0r 0r";
-        QTest::newRow("strokes since the operation") << "o1 p2 u r"
-                                                     << "1u 2u 0r 2u";
-        QTest::newRow("back through every step") << "o1 o2 o3 u u u"
-                                                 << "1u 2u 3u 2ur 1ur 0r";
-        QTest::newRow("forward again") << "o1 o2 u u r r r"
-                                       << "1u 2u 1ur 0r 1ur 2u 2u";
-        QTest::newRow("a stroke ends redo") << "o1 o2 u p5 r u r"
-                                            << "1u 2u 1ur 5u 5u 0r 5u";
-        QTest::newRow("an operation ends redo") << "o1 u o2 r u"
-                                                << "1u 0r 2u 2u 0r";
-        QTest::newRow("even one that changes nothing") << "o1 u o0 r"
-                                                       << "1u 0r 0u 0u";
-        QTest::newRow("a stroke taken back by hand") << "o1 u p7 p0 r"
-                                                     << "1u 0r 7 0r 1u";
+        QTest::newRow("one step") << "o1 u u" << u"1u 0r 0r"_s;
+        QTest::newRow("strokes since the operation") << "o1 p2 u r" << u"1u 2u 0r 2u"_s;
+        QTest::newRow("back through every step") << "o1 o2 o3 u u u" << u"1u 2u 3u 2ur 1ur 0r"_s;
+        QTest::newRow("forward again") << "o1 o2 u u r r r" << u"1u 2u 1ur 0r 1ur 2u 2u"_s;
+        QTest::newRow("a stroke ends redo") << "o1 o2 u p5 r u r" << u"1u 2u 1ur 5u 5u 0r 5u"_s;
+        QTest::newRow("an operation ends redo") << "o1 u o2 r u" << u"1u 0r 2u 2u 0r"_s;
+        QTest::newRow("even one that changes nothing") << "o1 u o0 r" << u"1u 0r 0u 0u"_s;
+        QTest::newRow("a stroke taken back by hand") << "o1 u p7 p0 r" << u"1u 0r 7 0r 1u"_s;
     }
     void history() {
         QFETCH(QString, steps);

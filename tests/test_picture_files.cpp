@@ -55,21 +55,15 @@ class TestPictureFiles : public QObject {
         QTest::addColumn<QString>("known");
         QTest::addColumn<QString>("opened");
         const QByteArray g1m = QByteArray::fromStdString(g1mfile::g1mPictureFile(artPicture(), 3));
-        QTest::newRow(".cat by content") << "picture.txt" << kMono << "cat"
-                                         << "cat";
-        QTest::newRow(".cat by name") << "picture.CAT" << QByteArray("junk") << "cat"
-                                      << "cat";
-        QTest::newRow(".g1m by content") << "picture.cat" << g1m << "g1m"
-                                         << "g1m";
+        QTest::newRow(".cat by content") << "picture.txt" << kMono << "cat" << u"cat"_s;
+        QTest::newRow(".cat by name") << "picture.CAT" << QByteArray("junk") << "cat" << u"cat"_s;
+        QTest::newRow(".g1m by content") << "picture.cat" << g1m << "g1m" << u"g1m"_s;
         QTest::newRow(".g1m name, other content")
-            << "picture.g1m" << QByteArray("a text, no picture") << "bmp"
-            << "cat";
-        QTest::newRow(".g1r name, too short") << "picture.G1R" << QByteArray("USB") << "g1m"
-                                              << "g1m";
-        QTest::newRow("empty .g1m") << "picture.g1m" << QByteArray() << "g1m"
-                                    << "g1m";
-        QTest::newRow("missing") << "missing.png" << QByteArray("<none>") << "bmp"
-                                 << "cat";
+            << "picture.g1m" << QByteArray("a text, no picture") << "bmp" << u"cat"_s;
+        QTest::newRow(".g1r name, too short")
+            << "picture.G1R" << QByteArray("USB") << "g1m" << u"g1m"_s;
+        QTest::newRow("empty .g1m") << "picture.g1m" << QByteArray() << "g1m" << u"g1m"_s;
+        QTest::newRow("missing") << "missing.png" << QByteArray("<none>") << "bmp" << u"cat"_s;
     }
     void formatOfAFile() {
         QFETCH(QString, name);
@@ -240,12 +234,9 @@ class TestPictureFiles : public QObject {
         QTest::addColumn<QString>("kinds");  // a letter an item: picture, capture, program, other
         QTest::addColumn<QString>("text");
         QTest::newRow("none") << QString() << QString();
-        QTest::newRow("named") << "cpror"
-                               << "Snímka 1, Pict 2, programy: 2, iné: 1";
-        QTest::newRow("four named") << "pppp"
-                                    << "Pict 1, Pict 2, Pict 3, Pict 4";
-        QTest::newRow("five counted") << "ppcpp"
-                                      << "obrázky: 5";
+        QTest::newRow("named") << "cpror" << u"Snímka 1, Pict 2, programy: 2, iné: 1"_s;
+        QTest::newRow("four named") << "pppp" << u"Pict 1, Pict 2, Pict 3, Pict 4"_s;
+        QTest::newRow("five counted") << "ppcpp" << u"obrázky: 5"_s;
     }
     void itemsOfAnArchive() {
         QFETCH(QString, kinds);

@@ -3,7 +3,13 @@
 #include <QFile>
 #include <QTest>
 
+#include <string_view>
+
 // Whole files as the tests write and check them.
+
+inline std::string_view view(const QByteArray& text) {
+    return {text.constData(), std::size_t(text.size())};
+}
 
 inline QByteArray fileBytes(const QString& path) {
     QFile file(path);

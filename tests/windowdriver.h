@@ -90,25 +90,7 @@ class MainWindow {
         return windowdriver::control<Control>(*window_, name);
     }
 
-    // Runs steps separated by '|', each a word and its arguments. NAME is a control as a
-    // reader calls it ("Obdĺžnik", "Otvor", "Nová farba"), or, where that is not unique,
-    // its frame's or window's name and its own ("Ježko: Vlož"); a control no reader
-    // names (a timer, a label that tells a changing state) by its object name. Cells are
-    // "x,y", rows of cells are split by '/', files are in `folder`. A user's steps:
-    //   click NAME, hover NAME, focus NAME, act NAME (a reader's press), type NAME TEXT,
-    //   choose NAME ENTRY, key KEYS, tick NAME BITS (its first tick the lowest bit),
-    //   close NAME (a dialog, by its frame), stop TIMER
-    //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell) on the
-    //   canvas; hmove|hdrag|hclick|hrelease X,Y on the hedgehog box (hdrag: held)
-    //   answer FILE ("-" cancels), pick N, number N, reply save|discard|cancel: the next
-    //   file dialog, picture list, picture-number dialog, question before closing; open
-    //   FILE, drop FILE|URL ...: from outside; draw X,Y ROWS:
-    //   cells put into the picture as if drawn; settled: files done with
-    // What the window shows: art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|
-    // spoken NAME TEXT (a reader's description, or the name without one); focused NAME;
-    // shown NAME 0|1; ticked NAME BITS; said TEXT (in the latest message, "@" the folder;
-    // "-": no message); asked N [TITLE] (file dialogs so far, the latest's title);
-    // offered A/B (the latest picture list); same FILE FILE
+    // Runs steps separated by '|', each a word and its arguments (the words: README).
     void run(const QString& steps) {
         for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
             const QString trimmed = step.trimmed();
@@ -314,11 +296,7 @@ class MainWindow {
     // The steps, by their first word.
     static const std::map<QString, Step>& stepTable();
 
-    // tool, colour, width, textx, texty: the state; undo, redo: "Naspäť", "Znova" enabled;
-    // modified: the title marks unsaved changes; questions: asked before closing; shape: the
-    // colour shown; marked: the swatch a reader hears chosen (0 none); marker: the
-    // thickness mark's top; links: the underlined links (1 the first, 2 the second);
-    // dropped: whether the window took the latest drop.
+    // The value an `is` step names (README), -999 for a name it does not know.
     int value(const QString& name) {
         const tavrolin::model::EditorState& s = state();
         int marked = 0;
