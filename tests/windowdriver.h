@@ -101,14 +101,16 @@ class MainWindow {
     //   cell|move|press|release X,Y, drag X,Y X,Y ..., dab X,Y (one pen cell) on the
     //   canvas; hmove|hdrag|hclick|hrelease X,Y on the hedgehog box (hdrag: held)
     //   answer FILE ("-" cancels), pick N, number N, reply save|discard|cancel: the next
-    //   file dialog, picture list, picture-number dialog, question before closing; open
+    //   file dialog, picture list, picture-number dialog, question before closing; button
+    //   CAPTION: the next other question; open
     //   FILE, drop FILE|URL ...: from outside; draw X,Y ROWS:
     //   cells put into the picture as if drawn; settled: files done with
     // What the window shows: art X,Y ROWS; is NAME=VALUE ... (see value()); label|tip|
     // spoken NAME TEXT (a reader's description, or the name without one); focused NAME;
     // shown NAME 0|1; ticked NAME BITS; said TEXT (in the latest message, "@" the folder;
     // "-": no message); asked N [TITLE] (file dialogs so far, the latest's title);
-    // offered A/B (the latest picture list); same FILE FILE
+    // offered A/B (the latest picture list); asks TEXT (in the latest other question, "@"
+    // as in said, "-": none); same FILE FILE
     void run(const QString& steps) {
         for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
             const QString trimmed = step.trimmed();
@@ -315,7 +317,8 @@ class MainWindow {
     static const std::map<QString, Step>& stepTable();
 
     // tool, colour, width, textx, texty: the state; undo, redo: "Naspäť", "Znova" enabled;
-    // modified: the title marks unsaved changes; questions: asked before closing; shape: the
+    // modified: the title marks unsaved changes; questions: asked before closing; proposed:
+    // by the latest picture-number dialog; shape: the
     // colour shown; marked: the swatch a reader hears chosen (0 none); marker: the
     // thickness mark's top; links: the underlined links (1 the first, 2 the second);
     // dropped: whether the window took the latest drop.
@@ -338,6 +341,7 @@ class MainWindow {
             {u"redo"_s, int(control(u"Command33")->isEnabled())},
             {u"modified"_s, int(window_->isWindowModified())},
             {u"questions"_s, prompts_->closeQuestions},
+            {u"proposed"_s, prompts_->proposedNumber},
             {u"shape"_s, int(control<tavrolin::ui::ColourSwatch>(u"Shape1")->code())},
             {u"marked"_s, marked},
             {u"marker"_s, control(u"Label16")->y()},
@@ -409,6 +413,7 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
                                           : w == u"discard" ? CloseAnswer::Discard
                                                             : CloseAnswer::Cancel);
          }},
+        {u"button"_s, [](D& d, auto& w) { d.prompts_->replies << w; }},
         {u"open"_s, [](D& d, auto& w) { d.window_->openPath(d.folder + u'/' + w); }},
         {u"drop"_s, [](D& d, auto& w) { d.drop(w); }},
         {u"draw"_s,
@@ -458,6 +463,13 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
          }},
         {u"said"_s, [](D& d, auto& w) { d.said(w); }},
         {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},
+        {u"asks"_s,
+         [](D& d, auto& w) {
+             const QStringList& asked = d.prompts_->questions;
+             const QString text = QString(w).replace(u'@', d.folder + u'/');
+             QVERIFY2(w == u"-" ? asked.isEmpty() : asked.value(asked.size() - 1).contains(text),
+                      qPrintable(asked.join(u'\n')));
+         }},
         {u"offered"_s,
          [](D& d, auto& w) {
              QCOMPARE(
