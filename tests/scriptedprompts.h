@@ -17,9 +17,14 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     QList<int> pictureChoices;  // answers of the picture lists in order; none left cancels
     QList<QStringList> pictureLists;
     QList<int> pictureNumbers;  // answers of the picture-number dialogs; none left cancels
+    int proposedNumber = 0;     // by the latest of them
     // Answers of the question before closing; none left cancels.
     QList<tavrolin::ui::CloseAnswer> closeAnswers;
     int closeQuestions = 0;
+    // Other questions, as "text [button/button]", and the captions that answer them in
+    // order; none left presses the escape button.
+    QStringList questions;
+    QStringList replies;
 
     QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
         return answer(request);
@@ -37,13 +42,26 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
         pictureLists << names;
         return pictureChoices.isEmpty() ? -1 : pictureChoices.takeFirst();
     }
-    int choosePictureNumber(int) override {
+    int choosePictureNumber(int proposed) override {
+        proposedNumber = proposed;
         return pictureNumbers.isEmpty() ? 0 : pictureNumbers.takeFirst();
     }
     tavrolin::ui::CloseAnswer askSaveBeforeClosing() override {
         ++closeQuestions;
         return closeAnswers.isEmpty() ? tavrolin::ui::CloseAnswer::Cancel
                                       : closeAnswers.takeFirst();
+    }
+
+    int ask(const QString& text, const QStringList& buttons, int, int escapeButton) override {
+        questions << QStringLiteral("%1 [%2]").arg(text, buttons.join(u'/'));
+        if (replies.isEmpty()) {
+            return escapeButton;
+        }
+        const auto pressed = buttons.indexOf(replies.takeFirst());
+        if (pressed < 0) {
+            qFatal("no such button in: %s", qPrintable(questions.back()));
+        }
+        return int(pressed);
     }
 
   private:

@@ -79,6 +79,7 @@ class TestFilesWindow : public QObject {
         writeBytes(path(u"two.g1m"_s),
                    g1marchive::archive(
                        g1mFile({1}, 3).mid(0x20) + program + g1mFile({2}, 20).mid(0x20), 3));
+        writeBytes(path(u"twin.g1m"_s), fileBytes(path(u"two.g1m"_s)));
         QVERIFY(mixedImage().save(path(u"mixed.png"_s)));
         writeBytes(path(u"small.gif"_s),
                    QByteArray::fromHex("47494638396104000200810000ff00000000ff00800000"
@@ -153,7 +154,7 @@ class TestFilesWindow : public QObject {
             u"| "
             u"said Obrázok v súbore je neúplný: súbor „@cut.cat“"_s);
         row("save into a missing folder",
-            u"click Algebra FX 2.0 | answer gone/p.cat | click Ulož | "
+            u"dab 1,1 | click Algebra FX 2.0 | answer gone/p.cat | click Ulož | "
             u"said Obrázok nemôžem uložiť do súboru „@gone/p.cat“! Súbor sa nedá vytvoriť ("_s);
         // An opened or saved picture has no unsaved changes; "Uložiť" before closing runs
         // the save with its dialogs, and the window closes only once it is written.
@@ -195,13 +196,44 @@ class TestFilesWindow : public QObject {
             u"said kalkulačky radu fx-9860G! | said Dôvod: súbor je skrátený | "
             u"art 1,1 ..r | is undo=0"_s);
         row(".g1m saved without a number",
-            u"answer p.g1m | click Ulož | said - | answer p.g1m | click Otvor | settled | "
+            u"dab 1,1 | answer p.g1m | click Ulož | said - | answer p.g1m | click Otvor | settled "
+            u"| "
             u"said kalkulačky radu fx-9860G!"_s);
         row(".g1m saved and opened",
             u"dab 1,1 | click Farba: červená | dab 2,1 | number 7 | answer p.g1m | click Ulož | "_s +
                 mono +
                 u"same p.g1m seven.g1m | click Nový | answer p.g1m | click Otvor | "
                 u"settled | art 1,1 #.."_s);
+        // Into an archive that holds other items: added to it, the others kept, or in place
+        // of it; the number proposed is the picture's own. A cancel writes nothing.
+        row(".g1m added into an archive",
+            u"pick 0 | answer two.g1m | click Otvor | dab 5,1 | number 3 | button Pridať | "
+            u"answer two.g1m | click Ulož | is proposed=3 modified=0 | asks iné položky (Pict 20, "
+            u"programy: 1). Pridať do neho obrázok Pict 3 | pick 0 | answer two.g1m | click Otvor "
+            u"| "
+            u"offered Pict 3/Pict 20 | art 1,1 #...# | number 9 | answer two.g1m | click Ulož | "
+            u"asks (Pict 3, Pict 20, programy: 1). Pridať do neho obrázok Pict 9"_s);
+        row(".g1m replacing an archive",
+            u"dab 1,1 | number 4 | button Nahradiť celý súbor | answer two.g1m | click Ulož | "
+            u"is proposed=1 | click Nový | answer two.g1m | click Otvor | art 1,1 # | "
+            u"answer two.g1m | click Ulož | is proposed=4"_s);
+        row(".g1m archive kept by a cancel",
+            u"dab 1,1 | reply save | number 1 | answer two.g1m | close Form1 | shown Form1 1 | "
+            u"asks Pict 1 a ostatné ponechať? [Pridať/Nahradiť celý súbor/Zrušiť] | "
+            u"same two.g1m twin.g1m | is modified=1"_s);
+        row(".g1m unreadable, replaced when agreed",
+            u"dab 1,1 | number 2 | answer cut.g1m | click Ulož | asks „@cut.g1m“ nie je čitateľný "
+            u"| "
+            u"button Nahradiť | number 2 | answer cut.g1m | click Ulož | answer cut.g1m | "
+            u"click Otvor | art 1,1 #"_s);
+        // Nothing to save: no black cell for the black-and-white formats, none in the
+        // ticked colours for the colour .cat.
+        row("empty picture not saved",
+            u"draw 1,1 r | answer p.g1m | click Ulož | asks žiadnu čiernu bunku | is proposed=0 | "
+            u"click Algebra FX 2.0 | answer p.cat | click Ulož | said - | button Uložiť | "
+            u"answer p.cat | click Ulož | settled | said čiernobiele | draw 1,1 # | click CFX 9850 "
+            u"| "
+            u"answer c.cat | click Ulož | click Form3.Command1 | settled | asks bunku vo farbách"_s);
         // Images: the ticks of "Import obrázka:" choose the colours kept (here all but
         // red), the pen goes back to black; the export, of the picture as it is, too.
         row("imported",
@@ -365,7 +397,7 @@ class TestFilesWindow : public QObject {
         QTest::addColumn<QString>("locked");  // by a user who may not replace the old file
         QTest::addColumn<QString>("after");
         QTest::newRow(".cat")
-            << u"dab 3,3 | click CFX 9850 | answer locked/picture | "
+            << u"draw 3,3 r# | click CFX 9850 | answer locked/picture | "
                u"click Ulož | shown V akej farbe uložiť obrázok? 1"_s
             << u"click V akej farbe uložiť obrázok? OK | settled"_s
             << u"shown V akej farbe uložiť obrázok? 0 | asked 1 | said Obrázok nemôžem uložiť do "

@@ -316,6 +316,7 @@ class MainWindow {
             {u"redo"_s, int(control(u"Command33")->isEnabled())},
             {u"modified"_s, int(window_->isWindowModified())},
             {u"questions"_s, prompts_->closeQuestions},
+            {u"proposed"_s, prompts_->proposedNumber},
             {u"shape"_s, int(control<tavrolin::ui::ColourSwatch>(u"Shape1")->code())},
             {u"marked"_s, marked},
             {u"marker"_s, control(u"Label16")->y()},
@@ -387,6 +388,7 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
                                           : w == u"discard" ? CloseAnswer::Discard
                                                             : CloseAnswer::Cancel);
          }},
+        {u"button"_s, [](D& d, auto& w) { d.prompts_->replies << w; }},
         {u"open"_s, [](D& d, auto& w) { d.window_->openPath(d.folder + u'/' + w); }},
         {u"drop"_s, [](D& d, auto& w) { d.drop(w); }},
         {u"draw"_s,
@@ -436,6 +438,13 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
          }},
         {u"said"_s, [](D& d, auto& w) { d.said(w); }},
         {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},
+        {u"asks"_s,
+         [](D& d, auto& w) {
+             const QStringList& asked = d.prompts_->questions;
+             const QString text = QString(w).replace(u'@', d.folder + u'/');
+             QVERIFY2(w == u"-" ? asked.isEmpty() : asked.value(asked.size() - 1).contains(text),
+                      qPrintable(asked.join(u'\n')));
+         }},
         {u"offered"_s,
          [](D& d, auto& w) {
              QCOMPARE(

@@ -1004,6 +1004,45 @@ Reason: %1.</translation>
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::SaveQuestions</name>
+    <message>
+        <source>Obrázok nemá žiadnu čiernu bunku, súbor by bol prázdny. Uložiť ho aj tak?</source>
+        <translation>The picture has no black cell, so the file would be empty. Save it anyway?</translation>
+    </message>
+    <message>
+        <source>Obrázok nemá žiadnu bunku vo farbách zvolených na uloženie, súbor by bol prázdny. Uložiť ho aj tak?</source>
+        <translation>The picture has no cell in the colours chosen for saving, so the file would be empty. Save it anyway?</translation>
+    </message>
+    <message>
+        <source>Uložiť</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nie je čitateľný súbor .g1m (Dôvod: %2). Ak ho nahradíte, bude obsahovať len tento obrázok. Nahradiť ho?</source>
+        <translation>The file “%1” is not a readable .g1m file (Reason: %2). If you replace it, it will hold only this picture. Replace it?</translation>
+    </message>
+    <message>
+        <source>Nahradiť</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Súbor obsahuje aj iné položky (%1). Pridať do neho obrázok Pict %2 a ostatné ponechať?</source>
+        <translation>The file also holds other items (%1). Add the picture Pict %2 to it and keep the others?</translation>
+    </message>
+    <message>
+        <source>Pridať</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Nahradiť celý súbor</source>
+        <translation>Replace the whole file</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::SplashWindow</name>
     <message>
         <source>úvodné okno</source>

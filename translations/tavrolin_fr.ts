@@ -1013,6 +1013,45 @@ Raison&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::SaveQuestions</name>
+    <message>
+        <source>Obrázok nemá žiadnu čiernu bunku, súbor by bol prázdny. Uložiť ho aj tak?</source>
+        <translation>L&apos;image n&apos;a aucune case noire, le fichier serait vide. L&apos;enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>Obrázok nemá žiadnu bunku vo farbách zvolených na uloženie, súbor by bol prázdny. Uložiť ho aj tak?</source>
+        <translation>L&apos;image n&apos;a aucune case dans les couleurs choisies pour l&apos;enregistrement, le fichier serait vide. L&apos;enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>Uložiť</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Zrušiť</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nie je čitateľný súbor .g1m (Dôvod: %2). Ak ho nahradíte, bude obsahovať len tento obrázok. Nahradiť ho?</source>
+        <translation>Le fichier « %1 » n&apos;est pas un fichier .g1m lisible (raison : %2). Si vous le remplacez, il ne contiendra que cette image. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Nahradiť</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Súbor obsahuje aj iné položky (%1). Pridať do neho obrázok Pict %2 a ostatné ponechať?</source>
+        <translation>Le fichier contient aussi d&apos;autres éléments (%1). Y ajouter l&apos;image Pict %2 et garder les autres ?</translation>
+    </message>
+    <message>
+        <source>Pridať</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Nahradiť celý súbor</source>
+        <translation>Remplacer tout le fichier</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::SplashWindow</name>
     <message>
         <source>úvodné okno</source>

@@ -54,6 +54,9 @@ struct EditorState {
     ColorCode currentColor = kBlack;
     std::int16_t penWidth = 1;
     QString fileName;
+    // The n of "Pict n" the picture was opened or last saved as in a .g1m file; 0 for
+    // none. A save proposes it again.
+    int pictNumber = 0;
 
     // The cell shown in the coordinate display: the cell of the last pointer move,
     // where a click on the canvas acts.

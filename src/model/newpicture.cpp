@@ -12,6 +12,7 @@ void resetToPen(EditorState& state) {
 void clearForNewPicture(EditorState& state) {
     takeUndoCopy(state);
     resetToPen(state);
+    state.pictNumber = 0;
     setCurrentColor(state, kBlack);
     state.picture.clearUsedCells();
 }

@@ -12,8 +12,8 @@ void newPicture(EditorState& state);
 void resetToPen(EditorState& state);
 
 // The start of every picture that replaces the current one: the old one is kept for
-// "Naspäť", the pen in black is the tool, and the picture is blank. The canvas still
-// shows the old picture.
+// "Naspäť", the pen in black is the tool, and the picture is blank, of no Pict number. The canvas
+// still shows the old picture.
 void clearForNewPicture(EditorState& state);
 
 // A picture that replaces the current one whole (an opened .g1m picture, an imported

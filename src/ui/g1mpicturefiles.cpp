@@ -8,6 +8,7 @@
 #include "g1mfile/g1mwriter.h"
 #include "model/newpicture.h"
 #include "ui/picturefilemessages.h"
+#include "ui/savequestions.h"
 
 namespace tavrolin::ui {
 
@@ -37,22 +38,39 @@ void openG1mFile(EditorContext& context, const QString& path) {
     if (chosen < 0 || chosen >= int(entries.value().size())) {
         return;
     }
-    model::adoptPicture(context.state, entries.value()[std::size_t(chosen)].picture);
+    const g1mfile::G1mEntry& entry = entries.value()[std::size_t(chosen)];
+    model::adoptPicture(context.state, entry.picture);
+    if (entry.kind == g1mfile::G1mEntry::Kind::Picture &&
+        entry.number >= g1mfile::kFirstPictureNumber &&
+        entry.number <= g1mfile::kLastPictureNumber) {
+        context.state.pictNumber = entry.number;
+    }
     context.state.markSaved();
     context.changed();
 }
 
 bool saveG1mFile(EditorContext& context, const QString& path) {
-    const int number = context.prompts.choosePictureNumber(g1mfile::kFirstPictureNumber);
+    model::EditorState& state = context.state;
+    if (!savedEvenIfEmpty(context.prompts, state.picture, exchange::SaveVariant::Monochrome)) {
+        return false;
+    }
+    const int number = context.prompts.choosePictureNumber(
+        state.pictNumber > 0 ? state.pictNumber : g1mfile::kFirstPictureNumber);
     if (number < g1mfile::kFirstPictureNumber || number > g1mfile::kLastPictureNumber) {
         return false;
     }
+    const std::optional<exchange::G1mWrite> mode = chosenG1mWrite(context.prompts, path, number);
+    if (!mode) {
+        return false;
+    }
     context.prompts.message(monochromeWarning());
-    const model::Outcome written = exchange::writeG1mFile(path, context.state.picture, number);
+    const model::Outcome written = exchange::writeG1mFile(path, state.picture, number, *mode);
     if (!written) {
         context.prompts.message(saveFailureMessage(path, exchange::failureText(written.failure())));
+        return false;
     }
-    return bool(written);
+    state.pictNumber = number;
+    return true;
 }
 
 }  // namespace tavrolin::ui

@@ -10,6 +10,7 @@
 #include "ui/frames/toolboxframe.h"
 #include "ui/g1mpicturefiles.h"
 #include "ui/picturefilemessages.h"
+#include "ui/savequestions.h"
 
 namespace tavrolin::ui {
 
@@ -150,6 +151,11 @@ void PictureFileSession::save() {
         return;
     }
     const exchange::SaveVariant variant = toolbox_.calculatorVariant();
+    if (variant == exchange::SaveVariant::Monochrome &&
+        !savedEvenIfEmpty(context_.prompts, state.picture, variant)) {
+        endSave(false);
+        return;
+    }
     if (const model::Outcome started = save_.start(state.fileName, variant, state.picture);
         !started) {
         showSaveFailure(started.failure());
@@ -172,6 +178,12 @@ void PictureFileSession::save() {
 void PictureFileSession::finishSave() {
     saveTimer_.stop();
     const bool colour = save_.variant() == exchange::SaveVariant::Colour;
+    if (colour && !savedEvenIfEmpty(context_.prompts, context_.state.picture, save_.variant(),
+                                    saveColours_->colours())) {
+        save_.abandon();
+        endSave(false);
+        return;
+    }
     if (const model::Outcome finished =
             save_.finish(context_.state.picture, saveColours_->colours());
         !finished) {

@@ -53,6 +53,10 @@ class Prompts {
     // Whether to save the changed picture before the window closes: "Uložiť",
     // "Zahodiť" or "Zrušiť".
     virtual CloseAnswer askSaveBeforeClosing() = 0;
+    // A question answered by one of `buttons`, captioned in order; the index of the one
+    // pressed. Enter presses `defaultButton`, Escape and the window's frame `escapeButton`.
+    virtual int ask(const QString& text, const QStringList& buttons, int defaultButton,
+                    int escapeButton) = 0;
 };
 
 }  // namespace tavrolin::ui

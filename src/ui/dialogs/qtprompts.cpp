@@ -110,4 +110,19 @@ CloseAnswer QtPrompts::askSaveBeforeClosing() {
                                             : CloseAnswer::Cancel;
 }
 
+int QtPrompts::ask(const QString& text, const QStringList& buttons, int defaultButton,
+                   int escapeButton) {
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::NoButton, parent_);
+    QList<QPushButton*> pressable;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        pressable << box.addButton(
+            buttons[i], i == escapeButton ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    box.setDefaultButton(pressable.value(defaultButton));
+    box.setEscapeButton(pressable.value(escapeButton));
+    box.exec();
+    const auto pressed = pressable.indexOf(box.clickedButton());
+    return pressed < 0 ? escapeButton : int(pressed);
+}
+
 }  // namespace tavrolin::ui

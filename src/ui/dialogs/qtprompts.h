@@ -22,6 +22,8 @@ class QtPrompts : public Prompts {
     int choosePicture(const QStringList& names) override;
     int choosePictureNumber(int proposed) override;
     CloseAnswer askSaveBeforeClosing() override;
+    int ask(const QString& text, const QStringList& buttons, int defaultButton,
+            int escapeButton) override;
 
     // "(súbory *.cat)|*.cat|(všetky súbory)|*.*" as Qt's name filters.
     static QStringList nameFilters(const QString& filter);
