@@ -110,7 +110,7 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(run(u"decode in.cat out.bmp"_s + options).exitCode, 0);
         model::EditorState editor;
         pictureart::draw(editor.picture, 1, 1, {expected});
-        QVERIFY(exchange::exportBmp(editor, filePath(u"editor.bmp"_s)));
+        QVERIFY(exchange::exportPicture(editor, filePath(u"editor.bmp"_s), exchange::SaveVariant::Monochrome));
         QCOMPARE(fileBytes(filePath(u"out.bmp"_s)), fileBytes(filePath(u"editor.bmp"_s)));
         QCOMPARE(run(u"decode in.cat out.PNG"_s + options).exitCode, 0);
         QCOMPARE(QImage(filePath(u"out.PNG"_s)).convertToFormat(QImage::Format_RGB32),
