@@ -313,8 +313,10 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     const bool rightCount = oneFile                                ? files.size() == 1
                             : *command == ConverterCommand::Encode ? files.size() >= 2
                                                                    : files.size() == 2;
-    if (!rightCount) {
-        if (const auto mode = FitArguments::strayMode(arguments)) {
+    // A word after --fit that is no mode was meant as one, not as a file to encode.
+    const auto strayMode = FitArguments::strayMode(arguments);
+    if (!rightCount || (*command == ConverterCommand::Encode && strayMode)) {
+        if (const auto& mode = strayMode) {
             return QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
                 .arg(*mode);
         }
