@@ -52,7 +52,7 @@ constexpr std::array kFormats{
                   "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
     PictureFormat{"png", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.png)"),
                   "*.png", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
-    PictureFormat{"c", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "C source"),
+    PictureFormat{"c", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Zdrojový kód C"),
                   "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false},
 };
 
