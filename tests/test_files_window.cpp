@@ -284,12 +284,14 @@ class TestFilesWindow : public QObject {
         QCOMPARE(fileBytes(path(u"kept.CAT"_s)), QByteArray("old picture"));
         QVERIFY(!QFile::exists(path(u"other.cat"_s)));
         const QString pictures = u"(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|(všetky súbory)|*.*"_s;
-        const QMap<QString, QString> filters{{u"Otvoriť obrázok"_s, pictures},
-                                             {u"Uložiť obrázok"_s, pictures},
-                                             {u"Exportuj obrázok"_s, u"(súbory *.bmp)|*.bmp"_s},
-                                             {u"Importovať obrázok"_s,
-                                              u"(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory "
-                                              u"*.gif)|*.gif|(súbory *.png)|*.png"_s}};
+        const QMap<QString, QString> filters{
+            {u"Otvoriť obrázok"_s, pictures},
+            {u"Uložiť obrázok"_s, pictures},
+            {u"Exportuj obrázok"_s,
+             u"(súbory *.bmp)|*.bmp|(súbory *.png)|*.png|Zdrojový kód C|*.c *.h"_s},
+            {u"Importovať obrázok"_s,
+             u"(súbory *.bmp)|*.bmp|(súbory *.jpg)|*.jpg|(súbory "
+             u"*.gif)|*.gif|(súbory *.png)|*.png"_s}};
         for (const ui::FileDialogRequest& dialog : prompts_.dialogs) {
             QCOMPARE(dialog.filter, filters.value(dialog.title));
         }

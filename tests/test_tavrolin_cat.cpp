@@ -110,7 +110,8 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(run(u"decode in.cat out.bmp"_s + options).exitCode, 0);
         model::EditorState editor;
         pictureart::draw(editor.picture, 1, 1, {expected});
-        QVERIFY(exchange::exportBmp(editor, filePath(u"editor.bmp"_s)));
+        QVERIFY(exchange::exportPicture(editor, filePath(u"editor.bmp"_s),
+                                        exchange::SaveVariant::Monochrome));
         QCOMPARE(fileBytes(filePath(u"out.bmp"_s)), fileBytes(filePath(u"editor.bmp"_s)));
         QCOMPARE(run(u"decode in.cat out.PNG"_s + options).exitCode, 0);
         QCOMPARE(QImage(filePath(u"out.PNG"_s)).convertToFormat(QImage::Format_RGB32),
@@ -208,7 +209,7 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("too large")
             << "encode huge.png o.cat --mono --fit" << 1 << "huge.png: obrázok má 30000 × 30000";
         QTest::newRow("missing folder") << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: ";
-        QTest::newRow("folder as output") << "decode in.cat out.bmp" << 1 << "out.bmp: ";
+        QTest::newRow("folder as output") << "encode in.png out.bmp --mono" << 1 << "out.bmp: ";
         QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;
         QTest::newRow("colour g1m") << "encode in.png o.g1m --colour" << 2 << usage;
         QTest::newRow("no such pict") << "show in.g1m --pict 2" << 1 << "„Pict 2“";
@@ -224,6 +225,11 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("g1m cut in its magic") << "show cut" << 1 << "cut: súbor je skrátený";
         QTest::newRow("empty g1m") << "list empty.G1R" << 1 << "empty.G1R: súbor je prázdny";
         QTest::newRow("--new for .cat") << "encode in.png o.cat --mono --new" << 2 << usage;
+        QTest::newRow("past Pict 20") << "encode in.png in.bmp o.g1m --pict 20" << 2 << "past Pict";
+        QTest::newRow("several into .cat") << "encode in.png in.bmp o.cat --mono" << 2 << ".g1m";
+        QTest::newRow("bad --name") << "decode in.cat o.c --name 1x" << 2 << "--name takes";
+        QTest::newRow("--name for .png") << "decode in.cat o.png --name a" << 2 << "--name is";
+        QTest::newRow("--format for a file") << "decode in.cat o.png --format c" << 2 << usage;
     }
     void failuresGiveTheirStatus() {
         QFETCH(QString, arguments);
@@ -245,6 +251,29 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(done.out, QByteArray());
         QVERIFY(!QFile::exists(filePath(u"o.cat"_s)) && !QFile::exists(filePath(u"o.bmp"_s)) &&
                 !QFile::exists(filePath(u"o.g1m"_s)));
+    }
+
+    // Several images become Pict n, n + 1, … in order; a file decodes into a folder, a
+    // file a picture, and never over a file there unless --force.
+    void batches() {
+        QImage blank(128, 64, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QVERIFY(blank.save(filePath(u"white.png"_s)));
+        QCOMPARE(run(u"encode in.png white.png in.bmp out.g1m --pict 18"_s).exitCode, 0);
+        const QByteArray white = (QByteArray(128, '.') + '\n').repeated(64);
+        QVERIFY(run(u"show out.g1m --pict 18"_s).out != white);
+        QCOMPARE(run(u"show out.g1m --pict 19"_s).out, white);
+        QCOMPARE(run(u"show out.g1m --pict 20"_s).out, run(u"show out.g1m --pict 18"_s).out);
+        const QString dir = filePath(u"d"_s);
+        QCOMPARE(run(u"decode out.g1m d/"_s).out, "d/Pict18.png\nd/Pict19.png\nd/Pict20.png\n");
+        QCOMPARE(run(u"decode out.g1m d --format bmp"_s).exitCode, 0);
+        const Run refused = run(u"decode out.g1m d"_s);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.err.contains("Pict18.png exists") && refused.out.isEmpty());
+        QCOMPARE(run(u"decode out.g1m d --force --format c"_s).exitCode, 0);
+        QVERIFY(fileBytes(dir + u"/Pict20.c"_s).contains("Pict20[1024]"));
+        writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
+        QCOMPARE(run(u"decode in.cat d"_s).out, "d/record1.png\n");
     }
 
     void versionAsTheEditors() {

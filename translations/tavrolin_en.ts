@@ -83,10 +83,6 @@
         <translation>--mono and --colour are for encode</translation>
     </message>
     <message>
-        <source>decode writes .bmp or .png files</source>
-        <translation>decode writes .bmp or .png files</translation>
-    </message>
-    <message>
         <source>decode loads red, blue, green or white, not %1</source>
         <translation>decode loads red, blue, green or white, not %1</translation>
     </message>
@@ -163,17 +159,45 @@
         <translation>--new is for encode into a .g1m file</translation>
     </message>
     <message>
+        <source>--record is for .cat files; a .g1m file takes --pict</source>
+        <translation>--record is for .cat files; a .g1m file takes --pict</translation>
+    </message>
+    <message>
+        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
+        <translation>--mono is for .cat files; a .g1m file is black and white anyway</translation>
+    </message>
+    <message>
+        <source>%1 takes one file name</source>
+        <translation>%1 takes one file name</translation>
+    </message>
+    <message>
+        <source>%1 takes two file names, IN and OUT</source>
+        <translation>%1 takes two file names, IN and OUT</translation>
+    </message>
+    <message>
+        <source>%1 exists already; --force replaces it</source>
+        <translation>%1 exists already; --force replaces it</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>cannot make the folder %1</translation>
+    </message>
+    <message>
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
+       tavrolin-cat decode IN.cat|IN.g1m OUT.c [--name ID]
+       tavrolin-cat decode IN.cat|IN.g1m DIR/ [--format png|bmp|c] [--force]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
+       tavrolin-cat encode IN.bmp|png|gif|jpg... OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help | --version</source>
         <translation>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
+       tavrolin-cat decode IN.cat|IN.g1m OUT.c [--name ID]
+       tavrolin-cat decode IN.cat|IN.g1m DIR/ [--format png|bmp|c] [--force]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
+       tavrolin-cat encode IN.bmp|png|gif|jpg... OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help | --version</translation>
@@ -197,6 +221,8 @@ whatever its name.
            ended.
            From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
            or capture in it.
+           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
+           DIR/: every picture of the file, Pict3.png, record2.png, ...
   encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
@@ -217,7 +243,7 @@ whatever its name.
            captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
            writes a new file of the one picture whatever is there. --fit and its
-           options as for --mono.
+           options as for --mono. Several images become Pict N, N+1, ...
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -250,6 +276,8 @@ whatever its name.
            ended.
            From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
            or capture in it.
+           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
+           DIR/: every picture of the file, Pict3.png, record2.png, ...
   encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
@@ -270,7 +298,7 @@ whatever its name.
            captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
            writes a new file of the one picture whatever is there. --fit and its
-           options as for --mono.
+           options as for --mono. Several images become Pict N, N+1, ...
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -287,20 +315,36 @@ stderr; a file already at OUT is left as it was), 2 wrong arguments.
 </translation>
     </message>
     <message>
-        <source>--record is for .cat files; a .g1m file takes --pict</source>
-        <translation>--record is for .cat files; a .g1m file takes --pict</translation>
+        <source>--format and --force are for decode into a folder</source>
+        <translation>--format and --force are for decode into a folder</translation>
     </message>
     <message>
-        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
-        <translation>--mono is for .cat files; a .g1m file is black and white anyway</translation>
+        <source>--format is png, bmp or c, not %1</source>
+        <translation>--format is png, bmp or c, not %1</translation>
     </message>
     <message>
-        <source>%1 takes one file name</source>
-        <translation>%1 takes one file name</translation>
+        <source>decode writes .bmp, .png or .c files</source>
+        <translation>decode writes .bmp, .png or .c files</translation>
     </message>
     <message>
-        <source>%1 takes two file names, IN and OUT</source>
-        <translation>%1 takes two file names, IN and OUT</translation>
+        <source>--name is for decode into a .c file</source>
+        <translation>--name is for decode into a .c file</translation>
+    </message>
+    <message>
+        <source>--name takes a C identifier, not %1</source>
+        <translation>--name takes a C identifier, not %1</translation>
+    </message>
+    <message>
+        <source>several images are encoded into a .g1m file only</source>
+        <translation>several images are encoded into a .g1m file only</translation>
+    </message>
+    <message>
+        <source>%1 images from Pict %2 on go past Pict 20</source>
+        <translation>%1 images from Pict %2 on go past Pict 20</translation>
+    </message>
+    <message>
+        <source>--name, --format and --force are for decode</source>
+        <translation>--name, --format and --force are for decode</translation>
     </message>
 </context>
 <context>
@@ -406,6 +450,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     <message>
         <source>(všetky súbory)</source>
         <translation>(all files)</translation>
+    </message>
+    <message>
+        <source>Zdrojový kód C</source>
+        <translation>C source</translation>
     </message>
 </context>
 <context>

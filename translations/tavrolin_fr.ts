@@ -83,10 +83,6 @@
         <translation>--mono et --colour vont avec encode</translation>
     </message>
     <message>
-        <source>decode writes .bmp or .png files</source>
-        <translation>decode écrit des fichiers .bmp ou .png</translation>
-    </message>
-    <message>
         <source>decode loads red, blue, green or white, not %1</source>
         <translation>decode charge red, blue, green ou white, pas %1</translation>
     </message>
@@ -163,17 +159,45 @@
         <translation>--new va avec encode vers un fichier .g1m</translation>
     </message>
     <message>
+        <source>--record is for .cat files; a .g1m file takes --pict</source>
+        <translation>--record est pour les fichiers .cat&#xa0;; un fichier .g1m prend --pict</translation>
+    </message>
+    <message>
+        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
+        <translation>--mono est pour les fichiers .cat&#xa0;; un fichier .g1m est de toute façon en noir et blanc</translation>
+    </message>
+    <message>
+        <source>%1 takes one file name</source>
+        <translation>%1 attend un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 takes two file names, IN and OUT</source>
+        <translation>%1 attend deux noms de fichier, ENTRÉE et SORTIE</translation>
+    </message>
+    <message>
+        <source>%1 exists already; --force replaces it</source>
+        <translation>%1 existe déjà&#xa0;; --force le remplace</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
         <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
+       tavrolin-cat decode IN.cat|IN.g1m OUT.c [--name ID]
+       tavrolin-cat decode IN.cat|IN.g1m DIR/ [--format png|bmp|c] [--force]
        tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
             [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]
+       tavrolin-cat encode IN.bmp|png|gif|jpg... OUT.g1m [--pict N] [--new] [--fit ...]
        tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
        tavrolin-cat list IN.cat|IN.g1m
        tavrolin-cat --help | --version</source>
         <translation>utilisation : tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.bmp|SORTIE.png [--colours red,blue,green,white] [--record N | --pict N]
+              tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.c [--name ID]
+              tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m DOSSIER/ [--format png|bmp|c] [--force]
               tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
                    [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.g1m [--pict N] [--new] [--fit ...]
+              tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg... SORTIE.g1m [--pict N] [--new] [--fit ...]
               tavrolin-cat show ENTRÉE.cat|ENTRÉE.g1m [--record N | --pict N]
               tavrolin-cat list ENTRÉE.cat|ENTRÉE.g1m
               tavrolin-cat --help | --version</translation>
@@ -197,6 +221,8 @@ whatever its name.
            ended.
            From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
            or capture in it.
+           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
+           DIR/: every picture of the file, Pict3.png, record2.png, ...
   encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
@@ -217,7 +243,7 @@ whatever its name.
            captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
            writes a new file of the one picture whatever is there. --fit and its
-           options as for --mono.
+           options as for --mono. Several images become Pict N, N+1, ...
   show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
            &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
            for decode.
@@ -252,6 +278,8 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            stderr indique où il s&apos;arrête.
            D&apos;un fichier .g1m&#xa0;: l&apos;image «&#xa0;Pict N&#xa0;» avec --pict N, sinon la
            première image ou capture qu&apos;il contient.
+           SORTIE.c&#xa0;: tableaux C au format des feuilles .g1m, nommés ID ou
+           d&apos;après le fichier. DOSSIER/&#xa0;: chaque image du fichier, Pict3.png, ...
   encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
            le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
            couleurs exactes de la palette et les deux variantes proches
@@ -276,7 +304,7 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            «&#xa0;Pict N&#xa0;» remplace l&apos;ancienne. Tout autre fichier à SORTIE reste
            tel quel, sauf avec --new, qui écrit un nouveau fichier de la seule
            image quoi qu&apos;il y ait. --fit et ses options comme
-           pour --mono.
+           pour --mono. Plusieurs images deviennent Pict N, N+1, ...
   show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
            &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert. --record et --pict comme
            pour decode.
@@ -295,20 +323,36 @@ est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel que
 </translation>
     </message>
     <message>
-        <source>--record is for .cat files; a .g1m file takes --pict</source>
-        <translation>--record est pour les fichiers .cat&#xa0;; un fichier .g1m prend --pict</translation>
+        <source>--format and --force are for decode into a folder</source>
+        <translation>--format et --force sont pour decode dans un dossier</translation>
     </message>
     <message>
-        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
-        <translation>--mono est pour les fichiers .cat&#xa0;; un fichier .g1m est de toute façon en noir et blanc</translation>
+        <source>--format is png, bmp or c, not %1</source>
+        <translation>--format vaut png, bmp ou c, pas %1</translation>
     </message>
     <message>
-        <source>%1 takes one file name</source>
-        <translation>%1 attend un nom de fichier</translation>
+        <source>decode writes .bmp, .png or .c files</source>
+        <translation>decode écrit des fichiers .bmp, .png ou .c</translation>
     </message>
     <message>
-        <source>%1 takes two file names, IN and OUT</source>
-        <translation>%1 attend deux noms de fichier, ENTRÉE et SORTIE</translation>
+        <source>--name is for decode into a .c file</source>
+        <translation>--name est pour decode dans un fichier .c</translation>
+    </message>
+    <message>
+        <source>--name takes a C identifier, not %1</source>
+        <translation>--name prend un identificateur C, pas %1</translation>
+    </message>
+    <message>
+        <source>several images are encoded into a .g1m file only</source>
+        <translation>plusieurs images ne s&apos;encodent que dans un fichier .g1m</translation>
+    </message>
+    <message>
+        <source>%1 images from Pict %2 on go past Pict 20</source>
+        <translation>%1 images à partir de Pict %2 dépassent Pict 20</translation>
+    </message>
+    <message>
+        <source>--name, --format and --force are for decode</source>
+        <translation>--name, --format et --force sont pour decode</translation>
     </message>
 </context>
 <context>
@@ -415,6 +459,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     <message>
         <source>(všetky súbory)</source>
         <translation>(tous les fichiers)</translation>
+    </message>
+    <message>
+        <source>Zdrojový kód C</source>
+        <translation>Source C</translation>
     </message>
 </context>
 <context>

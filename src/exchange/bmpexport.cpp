@@ -2,7 +2,9 @@
 
 #include <QSaveFile>
 
+#include "exchange/csourceexport.h"
 #include "exchange/failuretext.h"
+#include "exchange/pictureformats.h"
 #include "exchange/savefilecommit.h"
 #include "model/canvas.h"
 #include "model/picturebox.h"
@@ -29,8 +31,17 @@ model::Outcome writePictureImage(const model::PictureGrid& picture, const QStrin
     return commitSaveFile(path, file);
 }
 
-model::Outcome exportBmp(model::EditorState& state, const QString& path) {
-    model::Outcome written = writePictureImage(state.picture, path, "BMP");
+model::Outcome writeExport(const PictureFormat& format, const model::PictureGrid& picture,
+                           const QString& path, SaveVariant variant) {
+    if (format.writing == Writing::CSource) {
+        return writeCSource(picture, path, identifierFromFileName(path), variant);
+    }
+    return writePictureImage(
+        picture, path, QByteArray::fromStdString(std::string(format.name)).toUpper().constData());
+}
+
+model::Outcome exportPicture(model::EditorState& state, const QString& path, SaveVariant variant) {
+    model::Outcome written = writeExport(formatForExport(path), state.picture, path, variant);
     if (written) {
         model::setCurrentColor(state, model::kBlack);
     }

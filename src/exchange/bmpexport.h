@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include "exchange/catfilesave.h"
+#include "exchange/pictureformat.h"
 #include "model/editorstate.h"
 #include "model/failure.h"
 
@@ -18,9 +20,14 @@ QImage pictureImage(const model::PictureGrid& picture);
 model::Outcome writePictureImage(const model::PictureGrid& picture, const QString& path,
                                  const char* format);
 
-// "Exportuj obrázok": writes the picture as a BMP file and makes black the current
-// colour. A failure changes nothing: the colour stays, and a file already there is
-// kept whole.
-model::Outcome exportBmp(model::EditorState& state, const QString& path);
+// Writes the picture in an export format: a BMP or PNG image, or C source whose arrays
+// are named after the file and hold the sheets of `variant`.
+model::Outcome writeExport(const PictureFormat& format, const model::PictureGrid& picture,
+                           const QString& path, SaveVariant variant);
+
+// "Exportuj obrázok": writes the picture in the format the name's extension gives (BMP
+// for any other name) and makes black the current colour. A failure changes nothing:
+// the colour stays, and a file already there is kept whole.
+model::Outcome exportPicture(model::EditorState& state, const QString& path, SaveVariant variant);
 
 }  // namespace tavrolin::exchange

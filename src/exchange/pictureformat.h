@@ -10,6 +10,7 @@ enum class Reading {
     Records,  // the link software's picture records: a colour file asks which colours load
     Entries,  // a calculator's memory file: asks which picture when it holds several
     Image,    // any image, imported: asks how to fit one that is more than a picture
+    None,     // never read
 };
 
 // How the picture is written in a format, and what the user is asked on the way.
@@ -17,7 +18,8 @@ enum class Writing {
     None,     // never written
     Records,  // for the calculator chosen; the colour one asks which colours to save
     Entries,  // asks the picture's number
-    Bitmap,   // the canvas as it shows, grid included ("Exportuj obrázok")
+    Bitmap,   // one pixel a cell in the palette colours ("Exportuj obrázok")
+    CSource,  // C arrays of the calculator's 1-bit sheets ("Exportuj obrázok")
 };
 
 // One kind of file the editor and the converter know: a row of the format table.
@@ -25,6 +27,7 @@ struct PictureFormat {
     std::string_view name;  // for people and messages: "cat", "g1m", "bmp"
     // The file dialogs' filter entry: its untranslated description and its pattern.
     const char* filterLabel;
+    // Its patterns separated by spaces, the first giving the extension added to a bare name.
     std::string_view pattern;
     // Whether a file's first bytes show it is of the format; nullptr for a format told
     // by its name only.

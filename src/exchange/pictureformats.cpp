@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 #include <array>
 
 #include "catfile/asciitext.h"
@@ -50,20 +51,29 @@ constexpr std::array kFormats{
     PictureFormat{"gif", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.gif)"),
                   "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
     PictureFormat{"png", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.png)"),
-                  "*.png", nullptr, nullptr, Reading::Image, Writing::None, false},
+                  "*.png", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
+    PictureFormat{"c", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Zdrojový kód C"),
+                  "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false},
 };
 
 bool isPictureFile(const PictureFormat& format) {
-    return format.reading != Reading::Image;
+    return format.reading == Reading::Records || format.reading == Reading::Entries;
+}
+
+bool isExported(const PictureFormat& format) {
+    return format.writing == Writing::Bitmap || format.writing == Writing::CSource;
 }
 
 bool writesPictureFile(const PictureFormat& format) {
     return format.writing == Writing::Records || format.writing == Writing::Entries;
 }
 
-// Whether the name ends in the format's extension, the pattern without its "*".
+// Whether the name ends in one of the format's extensions, a pattern without its "*".
 bool hasNameOf(const QString& path, const PictureFormat& format) {
-    return path.endsWith(QLatin1String(format.pattern.substr(1)), Qt::CaseInsensitive);
+    const QStringList patterns = QString::fromLatin1(format.pattern).split(u' ');
+    return std::ranges::any_of(patterns, [&](const QString& pattern) {
+        return path.endsWith(pattern.mid(1), Qt::CaseInsensitive);
+    });
 }
 
 const PictureFormat& firstWhere(bool (*wanted)(const PictureFormat&)) {
@@ -151,7 +161,31 @@ QString importFilter() {
 }
 
 QString exportFilter() {
-    return filterOf([](const PictureFormat& format) { return format.writing == Writing::Bitmap; });
+    return filterOf(isExported);
+}
+
+const PictureFormat* exportFormatOf(const QString& path) {
+    const auto found = std::ranges::find_if(kFormats, [&](const PictureFormat& format) {
+        return isExported(format) && hasNameOf(path, format);
+    });
+    return found == kFormats.end() ? nullptr : &*found;
+}
+
+const PictureFormat* exportFormatNamed(QStringView name) {
+    const auto found = std::ranges::find_if(kFormats, [&](const PictureFormat& format) {
+        return isExported(format) &&
+               name.compare(QLatin1String(format.name), Qt::CaseInsensitive) == 0;
+    });
+    return found == kFormats.end() ? nullptr : &*found;
+}
+
+const PictureFormat& formatForExport(const QString& path) {
+    const PictureFormat* format = exportFormatOf(path);
+    return format ? *format : firstWhere(isExported);
+}
+
+QString extensionOf(const PictureFormat& format) {
+    return QLatin1String(format.pattern.substr(1, format.pattern.find(' ') - 1));
 }
 
 QString extendingSavePattern() {

@@ -27,11 +27,22 @@ const PictureFormat& formatForSaving(const QString& path);
 
 // The dialogs' filters, "(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|…", in the
 // interface's language: the picture files read for "Otvor" and those written for "Ulož",
-// each followed by every file; the images for "Importuj obrázok", the bitmap of the export.
+// each followed by every file; the images for "Importuj obrázok", the formats of
+// "Exportuj obrázok" (a bitmap, a PNG, C source).
 QString openFilter();
 QString saveFilter();
 QString importFilter();
 QString exportFilter();
+
+// The export format whose extension the name has, or nothing; the one --format names
+// ("png", "bmp", "c"), or nothing.
+const PictureFormat* exportFormatOf(const QString& path);
+const PictureFormat* exportFormatNamed(QStringView name);
+// The export format whose extension the name has, else the first one (BMP).
+const PictureFormat& formatForExport(const QString& path);
+
+// The extension of the format's first pattern, with its dot: ".png", ".c".
+QString extensionOf(const PictureFormat& format);
 
 // The pattern whose choice in the save dialog adds its extension to a bare name.
 QString extendingSavePattern();

@@ -81,7 +81,8 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent) : QWidget(parent), con
     auto* importFrame = new ImportFrame(context_, this);
     importFrame->setGeometry(8, 240, 129, 169);
     imports_ = new ImportSession(context_, *importFrame, *toolbox, this);
-    (new MenuFrame(context_, *pictureFiles_, *imports_, this))->setGeometry(8, 128, 129, 105);
+    (new MenuFrame(context_, *pictureFiles_, *imports_, *toolbox, this))
+        ->setGeometry(8, 128, 129, 105);
     (new ReplaceFrame(context_, this))->setGeometry(8, 416, 129, 153);
     canvasView_ = new CanvasView(context_.state, this);
     canvasView_->setObjectName(QStringLiteral("Picture1"));

@@ -1,7 +1,10 @@
 #include "catconverter/convertercommands.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +15,7 @@
 #include "catfile/decodedcatfile.h"
 #include "exchange/bmpexport.h"
 #include "exchange/catfilesave.h"
+#include "exchange/csourceexport.h"
 #include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/g1mfileio.h"
@@ -63,13 +67,40 @@ std::optional<std::vector<g1mfile::G1mEntry>> readG1mEntries(const QString& path
     return std::move(entries).value();
 }
 
+// A picture read, the name of the file it is written to in a folder ("Pict3",
+// "record2"), and the calculator its colours are for.
+struct FoundPicture {
+    QString name;
+    model::PictureGrid picture;
+    exchange::SaveVariant variant = exchange::SaveVariant::Monochrome;
+};
+
+bool isG1mFile(const QString& path) {
+    return exchange::formatToOpen(path).reading == exchange::Reading::Entries;
+}
+
+std::optional<FoundPicture> readCatPicture(const ConverterRequest& request, int record,
+                                           std::FILE* err) {
+    auto decoded = readCatFile(request.input, request.loadColours, record, err);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    return FoundPicture{QStringLiteral("record%1").arg(record), decoded->picture,
+                        decoded->loadFormat == catfile::LoadFormat::Colour
+                            ? exchange::SaveVariant::Colour
+                            : exchange::SaveVariant::Monochrome};
+}
+
+FoundPicture foundEntry(const g1mfile::G1mEntry& entry) {
+    return {QString::fromStdString(entry.name).remove(u' '), entry.picture,
+            exchange::SaveVariant::Monochrome};
+}
+
 // The picture asked for: "Pict n" of a .g1m file for --pict n, else its first picture;
 // the one picture of a .cat file.
-std::optional<model::PictureGrid> readPicture(const ConverterRequest& request, std::FILE* err) {
-    if (exchange::formatToOpen(request.input).reading != exchange::Reading::Entries) {
-        auto decoded =
-            readCatFile(request.input, request.loadColours, std::max(request.record, 1), err);
-        return decoded ? std::optional(decoded->picture) : std::nullopt;
+std::optional<FoundPicture> readPicture(const ConverterRequest& request, std::FILE* err) {
+    if (!isG1mFile(request.input)) {
+        return readCatPicture(request, std::max(request.record, 1), err);
     }
     const auto entries = readG1mEntries(request.input, err);
     if (!entries) {
@@ -78,12 +109,40 @@ std::optional<model::PictureGrid> readPicture(const ConverterRequest& request, s
     for (const g1mfile::G1mEntry& entry : *entries) {
         if (request.pict == 0 ||
             (entry.kind == g1mfile::G1mEntry::Kind::Picture && entry.number == request.pict)) {
-            return entry.picture;
+            return foundEntry(entry);
         }
     }
     report(err, request.input,
            {model::FailureReason::PictureMissing, 0, "Pict " + std::to_string(request.pict)});
     return std::nullopt;
+}
+
+// Every picture of the file: each of a .g1m file, each record of a .cat archive.
+std::optional<std::vector<FoundPicture>> readEveryPicture(const ConverterRequest& request,
+                                                          std::FILE* err) {
+    std::vector<FoundPicture> found;
+    if (isG1mFile(request.input)) {
+        const auto entries = readG1mEntries(request.input, err);
+        if (!entries) {
+            return std::nullopt;
+        }
+        std::ranges::transform(*entries, std::back_inserter(found), foundEntry);
+        return found;
+    }
+    const model::Result<std::string> bytes =
+        exchange::readPictureFileBytes(request.input, catfile::kMaxCatFileBytes);
+    const auto pictures =
+        bytes ? std::ranges::count_if(catfile::splitCatRecords(bytes.value()),
+                                      [](const catfile::CatRecord& r) { return r.isPicture(); })
+              : 0;
+    for (int record = 1; record <= std::max<std::ptrdiff_t>(pictures, 1); ++record) {
+        auto picture = readCatPicture(request, record, err);
+        if (!picture) {
+            return std::nullopt;
+        }
+        found.push_back(std::move(*picture));
+    }
+    return found;
 }
 
 // Every record of a .cat file: its number among the pictures ("-" for any other
@@ -129,14 +188,55 @@ int list(const QString& path, std::FILE* out, std::FILE* err) {
     return kDone;
 }
 
-// Writes the picture as "Exportuj obrázok" does, so a BMP is the very file the editor
-// writes.
-int writeImage(const model::PictureGrid& picture, const QString& path, std::FILE* err) {
-    const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
-    const model::Outcome written = exchange::writePictureImage(picture, path, bmp ? "BMP" : "PNG");
+// Writes the picture as "Exportuj obrázok" does, so an image is the very file the editor
+// writes; C source names its arrays after --name or the file.
+int writeImage(const ConverterRequest& request, const FoundPicture& found, const QString& path,
+               std::FILE* err) {
+    const model::Outcome written =
+        request.identifier.isEmpty()
+            ? exchange::writeExport(*request.outputFormat, found.picture, path, found.variant)
+            : exchange::writeCSource(found.picture, path, request.identifier.toStdString(),
+                                     found.variant);
     if (!written) {
         report(err, path, written.failure());
         return kFileFailed;
+    }
+    return kDone;
+}
+
+// Every picture of the input into the folder, a file each; refused, writing nothing,
+// when one of the files is there already and --force is not given.
+int decodeToFolder(const ConverterRequest& request, std::FILE* out, std::FILE* err) {
+    const auto pictures = readEveryPicture(request, err);
+    if (!pictures) {
+        return kFileFailed;
+    }
+    const QDir folder(request.output);
+    const auto pathOf = [&](const FoundPicture& found) {
+        return folder.filePath(found.name + exchange::extensionOf(*request.outputFormat));
+    };
+    for (const FoundPicture& found : *pictures) {
+        if (!request.force && QFileInfo::exists(pathOf(found))) {
+            std::fprintf(
+                err, "tavrolin-cat: %s\n",
+                qUtf8Printable(QCoreApplication::translate("tavrolin-cat",
+                                                           "%1 exists already; --force replaces it")
+                                   .arg(pathOf(found))));
+            return kFileFailed;
+        }
+    }
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(
+            err, "tavrolin-cat: %s\n",
+            qUtf8Printable(QCoreApplication::translate("tavrolin-cat", "cannot make the folder %1")
+                               .arg(request.output)));
+        return kFileFailed;
+    }
+    for (const FoundPicture& found : *pictures) {
+        if (writeImage(request, found, pathOf(found), err) != kDone) {
+            return kFileFailed;
+        }
+        std::fprintf(out, "%s\n", qUtf8Printable(pathOf(found)));
     }
     return kDone;
 }
@@ -154,14 +254,15 @@ model::Result<model::PictureGrid> importedPicture(const ConverterRequest& reques
     return exchange::fitImage(image.value(), *request.fit);
 }
 
-// The picture added to the .g1m archive at the output, or with --new written as a new
-// file; any other file there is kept.
-int encodeG1m(const ConverterRequest& request, const model::PictureGrid& picture, std::FILE* err) {
-    const int number = std::max(request.pict, 1);
-    const exchange::G1mWrite mode =
+// The pictures added to the .g1m archive at the output as "Pict n", n + 1, …, or with
+// --new written as a new file; any other file there is kept.
+int encodeG1m(const ConverterRequest& request, const std::vector<model::PictureGrid>& pictures,
+              std::FILE* err) {
+    const int first = std::max(request.pict, 1);
+    exchange::G1mWrite mode =
         request.newG1mFile ? exchange::G1mWrite::Replace : exchange::G1mWrite::Merge;
     const exchange::G1mTarget target = mode == exchange::G1mWrite::Merge
-                                           ? exchange::inspectG1mTarget(request.output, number)
+                                           ? exchange::inspectG1mTarget(request.output, first)
                                            : exchange::G1mTarget{};
     if (target.kind == exchange::G1mTarget::Kind::Unreadable) {
         report(err, request.output, target.failure);
@@ -173,10 +274,14 @@ int encodeG1m(const ConverterRequest& request, const model::PictureGrid& picture
                                         .arg(request.output)));
         return kFileFailed;
     }
-    const model::Outcome written = exchange::writeG1mFile(request.output, picture, number, mode);
-    if (!written) {
-        report(err, request.output, written.failure());
-        return kFileFailed;
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const model::Outcome written =
+            exchange::writeG1mFile(request.output, pictures[i], first + static_cast<int>(i), mode);
+        if (!written) {
+            report(err, request.output, written.failure());
+            return kFileFailed;
+        }
+        mode = exchange::G1mWrite::Merge;
     }
     if (!target.others.empty()) {
         std::fprintf(
@@ -188,17 +293,24 @@ int encodeG1m(const ConverterRequest& request, const model::PictureGrid& picture
     return kDone;
 }
 
+// Every image is read before anything is written, so a bad one leaves the output as it was.
 int encode(const ConverterRequest& request, std::FILE* err) {
-    const model::Result<model::PictureGrid> picture = importedPicture(request);
-    if (!picture) {
-        report(err, request.input, picture.failure());
-        return kFileFailed;
+    std::vector<model::PictureGrid> pictures;
+    for (const QString& input : request.inputs) {
+        ConverterRequest one = request;
+        one.input = input;
+        const model::Result<model::PictureGrid> picture = importedPicture(one);
+        if (!picture) {
+            report(err, input, picture.failure());
+            return kFileFailed;
+        }
+        pictures.push_back(picture.value());
     }
     if (request.g1mOutput) {
-        return encodeG1m(request, picture.value(), err);
+        return encodeG1m(request, pictures, err);
     }
     const model::Outcome written = exchange::saveCatFile(request.output, request.variant,
-                                                         picture.value(), request.saveColours);
+                                                         pictures.front(), request.saveColours);
     if (!written) {
         report(err, request.output, written.failure());
         return kFileFailed;
@@ -234,18 +346,22 @@ int runRequest(const ConverterRequest& request, std::FILE* out, std::FILE* err) 
         case ConverterCommand::List:
             return list(request.input, out, err);
         case ConverterCommand::Decode:
+            if (request.toFolder) {
+                return decodeToFolder(request, out, err);
+            }
+            break;
         case ConverterCommand::Show:
             break;
     }
-    const std::optional<model::PictureGrid> picture = readPicture(request, err);
-    if (!picture) {
+    const std::optional<FoundPicture> found = readPicture(request, err);
+    if (!found) {
         return kFileFailed;
     }
     if (request.command == ConverterCommand::Show) {
-        show(*picture, out);
+        show(found->picture, out);
         return kDone;
     }
-    return writeImage(*picture, request.output, err);
+    return writeImage(request, *found, request.output, err);
 }
 
 }  // namespace tavrolin::catconverter

@@ -9,11 +9,13 @@ QString usageLine() {
         "tavrolin-cat",
         "usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white]"
         " [--record N | --pict N]\n"
+        "       tavrolin-cat decode IN.cat|IN.g1m OUT.c [--name ID]\n"
+        "       tavrolin-cat decode IN.cat|IN.g1m DIR/ [--format png|bmp|c] [--force]\n"
         "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour "
         "[--colours red,blue,green]\n"
         "            [--fit [contain|cover] [--dither diffuse|ordered|none] "
         "[--threshold 0-255] [--invert]]\n"
-        "       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.g1m [--pict N] [--new] [--fit ...]\n"
+        "       tavrolin-cat encode IN.bmp|png|gif|jpg... OUT.g1m [--pict N] [--new] [--fit ...]\n"
         "       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]\n"
         "       tavrolin-cat list IN.cat|IN.g1m\n"
         "       tavrolin-cat --help | --version");
@@ -38,6 +40,8 @@ whatever its name.
            ended.
            From a .g1m file: picture "Pict N" with --pict N, else the first picture
            or capture in it.
+           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
+           DIR/: every picture of the file, Pict3.png, record2.png, ...
   encode   Takes the image's top-left 128 x 64 pixels as "Importuj obrázok" does
            with every box ticked: exact palette colours and the two near variants
            (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
@@ -58,7 +62,7 @@ whatever its name.
            captures, ...) and stderr says how many; "Pict N" replaces its old
            one. Any other file at OUT is left alone unless --new is given, which
            writes a new file of the one picture whatever is there. --fit and its
-           options as for --mono.
+           options as for --mono. Several images become Pict N, N+1, ...
   show     Prints the picture as 64 lines of 128 characters: '.' white,
            '#' black, 'R' red, 'B' blue, 'G' green. --record and --pict as
            for decode.

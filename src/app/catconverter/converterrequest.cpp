@@ -3,11 +3,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <span>
 
 #include "catconverter/fitarguments.h"
+#include "exchange/csourceexport.h"
 #include "exchange/pictureformats.h"
 #include "g1mfile/g1mwriter.h"
 
@@ -27,6 +29,9 @@ struct Options {
     QCommandLineOption record{QStringLiteral("record"), QString(), QStringLiteral("N")};
     QCommandLineOption pict{QStringLiteral("pict"), QString(), QStringLiteral("N")};
     QCommandLineOption newFile{QStringLiteral("new")};
+    QCommandLineOption name{QStringLiteral("name"), QString(), QStringLiteral("ID")};
+    QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("format")};
+    QCommandLineOption force{QStringLiteral("force")};
     FitArguments fit;
 };
 
@@ -101,11 +106,46 @@ std::optional<Failure> readPictureNumbers(const QCommandLineParser& parser, cons
     return std::nullopt;
 }
 
+// The output: one file in a format its name gives, or a folder for every picture, in
+// the format --format names.
+std::optional<Failure> readDecodeOutput(const QCommandLineParser& parser, const Options& options,
+                                        ConverterRequest& request) {
+    request.toFolder = request.output.endsWith(u'/') || QFileInfo(request.output).isDir();
+    request.force = parser.isSet(options.force);
+    if (!request.toFolder && (parser.isSet(options.format) || request.force)) {
+        return QCoreApplication::translate("tavrolin-cat",
+                                           "--format and --force are for decode into a folder");
+    }
+    request.outputFormat = request.toFolder
+                               ? exchange::exportFormatNamed(parser.isSet(options.format)
+                                                                 ? parser.value(options.format)
+                                                                 : QStringLiteral("png"))
+                               : exchange::exportFormatOf(request.output);
+    if (!request.outputFormat) {
+        return request.toFolder ? QCoreApplication::translate("tavrolin-cat",
+                                                              "--format is png, bmp or c, not %1")
+                                      .arg(parser.value(options.format))
+                                : QCoreApplication::translate(
+                                      "tavrolin-cat", "decode writes .bmp, .png or .c files");
+    }
+    if (!parser.isSet(options.name)) {
+        return std::nullopt;
+    }
+    if (request.toFolder || request.outputFormat->writing != exchange::Writing::CSource) {
+        return QCoreApplication::translate("tavrolin-cat", "--name is for decode into a .c file");
+    }
+    request.identifier = parser.value(options.name);
+    if (!exchange::isCIdentifier(request.identifier.toStdString())) {
+        return QCoreApplication::translate("tavrolin-cat", "--name takes a C identifier, not %1")
+            .arg(request.identifier);
+    }
+    return std::nullopt;
+}
+
 std::optional<Failure> readDecodeOptions(const QCommandLineParser& parser, const Options& options,
                                          ConverterRequest& request) {
-    if (!request.output.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) &&
-        !request.output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-        return QCoreApplication::translate("tavrolin-cat", "decode writes .bmp or .png files");
+    if (const auto failure = readDecodeOutput(parser, options, request)) {
+        return failure;
     }
     catfile::LoadColours& load = request.loadColours;
     const std::array<NamedColour, 4> names{{{u"red", &load.red},
@@ -140,6 +180,16 @@ std::optional<Failure> readEncodeOptions(const QCommandLineParser& parser, const
     if (request.g1mOutput && mono) {
         return QCoreApplication::translate(
             "tavrolin-cat", "--mono is for .cat files; a .g1m file is black and white anyway");
+    }
+    if (!request.g1mOutput && request.inputs.size() > 1) {
+        return QCoreApplication::translate("tavrolin-cat",
+                                           "several images are encoded into a .g1m file only");
+    }
+    if (std::max(request.pict, 1) + request.inputs.size() - 1 > g1mfile::kLastPictureNumber) {
+        return QCoreApplication::translate("tavrolin-cat",
+                                           "%1 images from Pict %2 on go past Pict 20")
+            .arg(request.inputs.size())
+            .arg(std::max(request.pict, 1));
     }
     if (!request.g1mOutput && request.pict != 0) {
         return QCoreApplication::translate("tavrolin-cat", "--pict is for .g1m files");
@@ -193,6 +243,12 @@ std::optional<Failure> refuseForeignOptions(const QCommandLineParser& parser,
     if (!encode && parser.isSet(options.newFile)) {
         return QCoreApplication::translate("tavrolin-cat", "--new is for encode into a .g1m file");
     }
+    if (command != ConverterCommand::Decode &&
+        (parser.isSet(options.name) || parser.isSet(options.format) ||
+         parser.isSet(options.force))) {
+        return QCoreApplication::translate("tavrolin-cat",
+                                           "--name, --format and --force are for decode");
+    }
     if (encode && parser.isSet(options.record)) {
         return QCoreApplication::translate("tavrolin-cat", "--record is for show and decode");
     }
@@ -224,7 +280,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({options.help, options.version, options.mono, options.colour, options.colours,
-                       options.record, options.pict, options.newFile});
+                       options.record, options.pict, options.newFile, options.name, options.format,
+                       options.force});
     options.fit.addTo(parser);
     // The parser takes the program's name first.
     const QStringList withMode = FitArguments::withModeJoined(arguments);
@@ -253,8 +310,13 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     request.command = *command;
     const QStringList files = words.mid(1);
     const bool oneFile = *command == ConverterCommand::Show || *command == ConverterCommand::List;
-    if (files.size() != (oneFile ? 1 : 2)) {
-        if (const auto mode = FitArguments::strayMode(arguments)) {
+    const bool rightCount = oneFile                                ? files.size() == 1
+                            : *command == ConverterCommand::Encode ? files.size() >= 2
+                                                                   : files.size() == 2;
+    // A word after --fit that is no mode was meant as one, not as a file to encode.
+    const auto strayMode = FitArguments::strayMode(arguments);
+    if (!rightCount || (*command == ConverterCommand::Encode && strayMode)) {
+        if (const auto& mode = strayMode) {
             return QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
                 .arg(*mode);
         }
@@ -265,7 +327,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
                              .arg(words.first());
     }
     request.input = files[0];
-    request.output = files.value(1);
+    request.output = oneFile ? QString() : files.last();
+    request.inputs = files.mid(0, files.size() - 1);
     std::optional<Failure> failure = refuseForeignOptions(parser, options, *command);
     if (!failure) {
         failure = readPictureNumbers(parser, options, request);

@@ -9,6 +9,7 @@
 #include "catfile/savecolours.h"
 #include "exchange/catfilesave.h"
 #include "exchange/imagefit.h"
+#include "exchange/pictureformat.h"
 
 namespace tavrolin::catconverter {
 
@@ -19,6 +20,16 @@ struct ConverterRequest {
     ConverterCommand command = ConverterCommand::Help;
     QString input;
     QString output;
+    // encode: every image, in order; `input` is the first.
+    QStringList inputs;
+    // decode: the format written; with `toFolder` every picture of the input, each into
+    // a file of the folder `output` named after it.
+    const exchange::PictureFormat* outputFormat = nullptr;
+    bool toFolder = false;
+    // decode into a folder: --force, files already there are replaced.
+    bool force = false;
+    // decode into C source: --name, the arrays' name; empty for the file's base name.
+    QString identifier;
     // decode: the planes applied, as ticked in the editor's open dialog.
     catfile::LoadColours loadColours;
     // encode: the variant, and for a colour file the colours written.

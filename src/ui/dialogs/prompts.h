@@ -16,6 +16,8 @@ struct FileDialogRequest {
     // A pattern of the filter, "*.g1m", whose choice in a save dialog adds its extension
     // to a name typed without one; none when empty.
     QString extendingPattern = {};
+    // Every filter's choice adds the extension of its first pattern to a bare name.
+    bool everyPatternExtends = false;
 };
 
 // How the user wants an image that is more than a calculator picture imported: fitted

@@ -33,15 +33,18 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
     const QStringList filters = QtPrompts::nameFilters(request.filter);
     dialog.setNameFilters(filters);
     dialog.selectFile(QString());
-    // Overwrite confirmation is on by default; no suffix is added to a typed name.
-    dialog.setDefaultSuffix(QString());
-    if (!request.extendingPattern.isEmpty()) {
-        const QString extending =
-            filters.value(QtPrompts::patterns(request.filter).indexOf(request.extendingPattern));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& f) {
-            dialog.setDefaultSuffix(f == extending ? request.extendingPattern.mid(2) : QString());
-        });
-    }
+    // Overwrite confirmation is on by default; a suffix is added to a typed name only
+    // where the request says so.
+    const QStringList patterns = QtPrompts::patterns(request.filter);
+    const auto suffixFor = [&](const QString& chosen) {
+        const QString pattern = patterns.value(filters.indexOf(chosen));
+        const bool extends = request.everyPatternExtends ||
+                             (!pattern.isEmpty() && pattern == request.extendingPattern);
+        return extends ? pattern.section(u' ', 0, 0).mid(2) : QString();
+    };
+    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& chosen) { dialog.setDefaultSuffix(suffixFor(chosen)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }

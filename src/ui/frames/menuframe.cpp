@@ -5,6 +5,7 @@
 #include "exchange/pictureformats.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
+#include "ui/frames/toolboxframe.h"
 #include "ui/importsession.h"
 #include "ui/picturefilesession.h"
 #include "ui/shortcuts.h"
@@ -12,11 +13,12 @@
 namespace tavrolin::ui {
 
 MenuFrame::MenuFrame(EditorContext& context, PictureFileSession& pictureFiles,
-                     ImportSession& imports, QWidget* parent)
+                     ImportSession& imports, const ToolboxFrame& toolbox, QWidget* parent)
     : QGroupBox(tr("Menu:"), parent),
       context_(context),
       pictureFiles_(pictureFiles),
-      imports_(imports) {
+      imports_(imports),
+      toolbox_(toolbox) {
     setObjectName(QStringLiteral("Frame2"));
     auto* saveButton = makeButton(this, "Command2", tr("Ulož"), QRect(8, 16, 57, 25));
     auto* openButton = makeButton(this, "Command1", tr("Otvor"), QRect(64, 16, 57, 25));
@@ -52,11 +54,13 @@ void MenuFrame::newPicture() {
 void MenuFrame::exportPicture() {
     model::EditorState& state = context_.state;
     state.fileName =
-        context_.prompts.saveFileName({tr("Exportuj obrázok"), exchange::exportFilter()});
+        context_.prompts.saveFileName({tr("Exportuj obrázok"), exchange::exportFilter(), {}, true});
     if (state.fileName.isEmpty()) {
         return;
     }
-    if (const model::Outcome written = exchange::exportBmp(state, state.fileName); !written) {
+    if (const model::Outcome written =
+            exchange::exportPicture(state, state.fileName, toolbox_.calculatorVariant());
+        !written) {
         context_.prompts.message(
             tr("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
                "priečinok existuje a či doň možno zapisovať.")

@@ -10,15 +10,17 @@ namespace tavrolin::ui {
 
 class ImportSession;
 class PictureFileSession;
+class ToolboxFrame;
 
 // "Menu:": opening, saving, a new picture, bitmap export and image import.
 class MenuFrame : public QGroupBox {
     Q_OBJECT
 
   public:
-    // pictureFiles opens and saves, imports imports.
+    // pictureFiles opens and saves, imports imports; the toolbox tells which calculator
+    // an export in C source writes for.
     MenuFrame(EditorContext& context, PictureFileSession& pictureFiles, ImportSession& imports,
-              QWidget* parent);
+              const ToolboxFrame& toolbox, QWidget* parent);
 
   private:
     void openPicture();
@@ -30,6 +32,7 @@ class MenuFrame : public QGroupBox {
     EditorContext& context_;
     PictureFileSession& pictureFiles_;
     ImportSession& imports_;
+    const ToolboxFrame& toolbox_;
 };
 
 }  // namespace tavrolin::ui
