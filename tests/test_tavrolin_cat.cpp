@@ -270,7 +270,8 @@ class TestTavrolinCat : public QObject {
         const Run refused = run(u"decode out.g1m d"_s);
         QCOMPARE(refused.exitCode, 1);
         QVERIFY(refused.err.contains("Pict18.png exists") && refused.out.isEmpty());
-        QCOMPARE(run(u"decode out.g1m d --force --format c"_s).exitCode, 0);
+        QCOMPARE(run(u"decode out.g1m d --force"_s).exitCode, 0);
+        QCOMPARE(run(u"decode out.g1m d --format c"_s).exitCode, 0);
         QVERIFY(fileBytes(dir + u"/Pict20.c"_s).contains("Pict20[1024]"));
         writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
         QCOMPARE(run(u"decode in.cat d"_s).out, "d/record1.png\n");
