@@ -3,12 +3,16 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
 
+#include "exchange/pictureformats.h"
 #include "model/canvas.h"
 #include "stamps/textstamp.h"
+#include "ui/dialogs/qtprompts.h"
 #include "ui/dialogs/splashwindow.h"
 #include "windowdriver.h"
 
@@ -258,6 +262,27 @@ class TestMainWindow : public QObject {
         QMetaObject::invokeMethod(timer, "timeout");
         QTRY_VERIFY(splash.isNull());
         QCOMPARE(opened, 1);
+    }
+
+    // A file dialog starts in the folder and on the filter it was last accepted with; its
+    // filter then adds its extension to a bare name.
+    void fileDialogStartsWhereItWasLeft() {
+        const QTemporaryDir settingsFolder;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+        QSettings().setValue(u"fileDialogs/export/folder"_s, settingsFolder.path());
+        QSettings().setValue(u"fileDialogs/export/filter"_s, u"*.bmp"_s);
+        QFileDialog dialog;
+        ui::QtPrompts::setUpFileDialog(
+            dialog,
+            {u"Exportuj"_s, u"Súbory .cat|*.cat|"_s + exchange::exportFilter(), u"export"_s,
+             exchange::extendingExportPatterns()},
+            QFileDialog::AcceptSave);
+        QCOMPARE(dialog.directory().absolutePath(), settingsFolder.path());
+        QCOMPARE(dialog.nameFilters(),
+                 QStringList({u"Súbory .cat (*.cat)"_s, u"Súbory .bmp (*.bmp)"_s,
+                              u"Súbory .png (*.png)"_s, u"Súbory .c (*.c *.h)"_s}));
+        QCOMPARE(dialog.selectedNameFilter(), u"Súbory .bmp (*.bmp)"_s);
+        QCOMPARE(dialog.defaultSuffix(), u"bmp"_s);
     }
 
     // Each window is called by its caption, and so is every control in it that a

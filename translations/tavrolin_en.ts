@@ -424,36 +424,20 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
 <context>
     <name>tavrolin::exchange::PictureFormats</name>
     <message>
-        <source>(súbory *.cat)</source>
-        <translation>(files *.cat)</translation>
+        <source>Súbory .%1</source>
+        <translation>.%1 files</translation>
     </message>
     <message>
-        <source>(súbory *.g1m)</source>
-        <translation>(files *.g1m)</translation>
+        <source>Všetky súbory</source>
+        <translation>All files</translation>
     </message>
     <message>
-        <source>(súbory *.bmp)</source>
-        <translation>(files *.bmp)</translation>
+        <source>Obrázky pre kalkulačky</source>
+        <translation>Calculator pictures</translation>
     </message>
     <message>
-        <source>(súbory *.jpg)</source>
-        <translation>(files *.jpg)</translation>
-    </message>
-    <message>
-        <source>(súbory *.gif)</source>
-        <translation>(files *.gif)</translation>
-    </message>
-    <message>
-        <source>(súbory *.png)</source>
-        <translation>(files *.png)</translation>
-    </message>
-    <message>
-        <source>(všetky súbory)</source>
-        <translation>(all files)</translation>
-    </message>
-    <message>
-        <source>Zdrojový kód C</source>
-        <translation>C source</translation>
+        <source>Všetky obrázky</source>
+        <translation>All images</translation>
     </message>
 </context>
 <context>

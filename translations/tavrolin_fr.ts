@@ -433,36 +433,20 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
 <context>
     <name>tavrolin::exchange::PictureFormats</name>
     <message>
-        <source>(súbory *.cat)</source>
-        <translation>(fichiers *.cat)</translation>
+        <source>Súbory .%1</source>
+        <translation>Fichiers .%1</translation>
     </message>
     <message>
-        <source>(súbory *.g1m)</source>
-        <translation>(fichiers *.g1m)</translation>
+        <source>Všetky súbory</source>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
-        <source>(súbory *.bmp)</source>
-        <translation>(fichiers *.bmp)</translation>
+        <source>Obrázky pre kalkulačky</source>
+        <translation>Images pour calculatrices</translation>
     </message>
     <message>
-        <source>(súbory *.jpg)</source>
-        <translation>(fichiers *.jpg)</translation>
-    </message>
-    <message>
-        <source>(súbory *.gif)</source>
-        <translation>(fichiers *.gif)</translation>
-    </message>
-    <message>
-        <source>(súbory *.png)</source>
-        <translation>(fichiers *.png)</translation>
-    </message>
-    <message>
-        <source>(všetky súbory)</source>
-        <translation>(tous les fichiers)</translation>
-    </message>
-    <message>
-        <source>Zdrojový kód C</source>
-        <translation>Source C</translation>
+        <source>Všetky obrázky</source>
+        <translation>Toutes les images</translation>
     </message>
 </context>
 <context>

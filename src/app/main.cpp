@@ -77,6 +77,8 @@ int main(int argc, char* argv[]) {
     // The splash's own texts too are in the language: ours load in well under a
     // millisecond, Qt's wait until the splash is up.
     tavrolin::language::useLanguage(language.language);
+    // The file dialogs remember their folders under these names.
+    QApplication::setOrganizationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationVersion(QString::fromLatin1(tavrolin::kVersion));
     tavrolin::ui::QtPrompts prompts;

@@ -25,9 +25,7 @@ enum class Writing {
 // One kind of file the editor and the converter know: a row of the format table.
 struct PictureFormat {
     std::string_view name;  // for people and messages: "cat", "g1m", "bmp"
-    // The file dialogs' filter entry: its untranslated description and its pattern.
-    const char* filterLabel;
-    // Its patterns separated by spaces, the first giving the extension added to a bare name.
+    // The names its files have, "*.g1m *.g1r": the first one for a name without any.
     std::string_view pattern;
     // Whether a file's first bytes show it is of the format; nullptr for a format told
     // by its name only.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QImageReader>
 #include <algorithm>
 #include <array>
 
@@ -38,22 +39,15 @@ bool shortG1mFile(const QString& path, std::string_view start) {
 }
 
 constexpr std::array kFormats{
-    PictureFormat{"cat", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.cat)"),
-                  "*.cat", startsAsCatFile, namedAsCatFile, Reading::Records, Writing::Records,
-                  false},
-    PictureFormat{"g1m", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.g1m)"),
-                  "*.g1m", g1mfile::startsAsG1mFile, shortG1mFile, Reading::Entries,
+    PictureFormat{"cat", "*.cat", startsAsCatFile, namedAsCatFile, Reading::Records,
+                  Writing::Records, false},
+    PictureFormat{"g1m", "*.g1m *.g1r", g1mfile::startsAsG1mFile, shortG1mFile, Reading::Entries,
                   Writing::Entries, true},
-    PictureFormat{"bmp", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.bmp)"),
-                  "*.bmp", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
-    PictureFormat{"jpg", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.jpg)"),
-                  "*.jpg", nullptr, nullptr, Reading::Image, Writing::None, false},
-    PictureFormat{"gif", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.gif)"),
-                  "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
-    PictureFormat{"png", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "(súbory *.png)"),
-                  "*.png", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
-    PictureFormat{"c", QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Zdrojový kód C"),
-                  "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false},
+    PictureFormat{"bmp", "*.bmp", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
+    PictureFormat{"jpg", "*.jpg *.jpeg", nullptr, nullptr, Reading::Image, Writing::None, false},
+    PictureFormat{"gif", "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
+    PictureFormat{"png", "*.png", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
+    PictureFormat{"c", "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false},
 };
 
 bool isPictureFile(const PictureFormat& format) {
@@ -68,7 +62,7 @@ bool writesPictureFile(const PictureFormat& format) {
     return format.writing == Writing::Records || format.writing == Writing::Entries;
 }
 
-// Whether the name ends in one of the format's extensions, a pattern without its "*".
+// Whether the name ends in one of the format's extensions, its patterns without "*".
 bool hasNameOf(const QString& path, const PictureFormat& format) {
     const QStringList patterns = QString::fromLatin1(format.pattern).split(u' ');
     return std::ranges::any_of(patterns, [&](const QString& pattern) {
@@ -85,16 +79,41 @@ const PictureFormat& firstWhere(bool (*wanted)(const PictureFormat&)) {
     return kFormats.front();
 }
 
-QString filterOf(bool (*wanted)(const PictureFormat&)) {
-    QStringList parts;
+QString translated(const char* text) {
+    return QCoreApplication::translate("tavrolin::exchange::PictureFormats", text);
+}
+
+// "Súbory .cat|*.cat|Súbory .g1m|*.g1m *.g1r", each format wanted.
+QStringList entriesOf(bool (*wanted)(const PictureFormat&)) {
+    QStringList entries;
     for (const PictureFormat& format : kFormats) {
         if (wanted(format)) {
-            parts << QCoreApplication::translate("tavrolin::exchange::PictureFormats",
-                                                 format.filterLabel)
-                  << QLatin1String(format.pattern);
+            entries << translated(
+                           QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Súbory .%1"))
+                           .arg(QLatin1String(format.name))
+                    << QLatin1String(format.pattern);
         }
     }
-    return parts.join(u'|');
+    return entries;
+}
+
+// The patterns of the entries: "*.cat", "*.g1m *.g1r".
+QStringList patternsOf(const QStringList& entries) {
+    QStringList patterns;
+    for (qsizetype i = 1; i < entries.size(); i += 2) {
+        patterns << entries[i];
+    }
+    return patterns;
+}
+
+// The wanted formats together under the label, then each alone.
+QStringList withAllOf(const char* label, const QStringList& entries) {
+    return QStringList{translated(label), patternsOf(entries).join(u' ')} + entries;
+}
+
+QStringList everyFile() {
+    return {translated(QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Všetky súbory")),
+            QStringLiteral("*")};
 }
 
 }  // namespace
@@ -137,31 +156,37 @@ const PictureFormat& formatForSaving(const QString& path) {
     return firstWhere(writesPictureFile);
 }
 
-namespace {
-
-// The filter, then every file.
-QString withEveryFile(const QString& filter) {
-    return filter + u'|' +
-           QCoreApplication::translate("tavrolin::exchange::PictureFormats", "(všetky súbory)") +
-           QStringLiteral("|*.*");
-}
-
-}  // namespace
-
 QString openFilter() {
-    return withEveryFile(filterOf(isPictureFile));
+    return (withAllOf(
+                QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Obrázky pre kalkulačky"),
+                entriesOf(isPictureFile)) +
+            everyFile())
+        .join(u'|');
 }
 
 QString saveFilter() {
-    return withEveryFile(filterOf(writesPictureFile));
+    return (entriesOf(writesPictureFile) + everyFile()).join(u'|');
 }
 
 QString importFilter() {
-    return filterOf([](const PictureFormat& format) { return format.reading == Reading::Image; });
+    // Every image Qt reads here, each of the table's images among them.
+    QStringList images;
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats()) {
+        images << QStringLiteral("*.") + QString::fromLatin1(suffix);
+    }
+    const QStringList entries =
+        entriesOf([](const PictureFormat& format) { return format.reading == Reading::Image; });
+    images << patternsOf(entries).join(u' ').split(u' ');
+    images.removeDuplicates();
+    return (QStringList{translated(QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats",
+                                                     "Všetky obrázky")),
+                        images.join(u' ')} +
+            entries)
+        .join(u'|');
 }
 
 QString exportFilter() {
-    return filterOf(isExported);
+    return entriesOf(isExported).join(u'|');
 }
 
 const PictureFormat* exportFormatOf(const QString& path) {
@@ -188,9 +213,13 @@ QString extensionOf(const PictureFormat& format) {
     return QLatin1String(format.pattern.substr(1, format.pattern.find(' ') - 1));
 }
 
-QString extendingSavePattern() {
-    return QLatin1String(
-        firstWhere([](const PictureFormat& format) { return format.savedByNameOnly; }).pattern);
+QStringList extendingSavePatterns() {
+    return patternsOf(
+        entriesOf([](const PictureFormat& format) { return format.savedByNameOnly; }));
+}
+
+QStringList extendingExportPatterns() {
+    return patternsOf(entriesOf(isExported));
 }
 
 }  // namespace tavrolin::exchange

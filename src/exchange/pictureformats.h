@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <span>
 
 #include "exchange/pictureformat.h"
@@ -25,10 +26,11 @@ const PictureFormat& formatToOpen(const QString& path);
 // name has, else the first picture file format.
 const PictureFormat& formatForSaving(const QString& path);
 
-// The dialogs' filters, "(súbory *.cat)|*.cat|(súbory *.g1m)|*.g1m|…", in the
-// interface's language: the picture files read for "Otvor" and those written for "Ulož",
-// each followed by every file; the images for "Importuj obrázok", the formats of
-// "Exportuj obrázok" (a bitmap, a PNG, C source).
+// The dialogs' filters, label and patterns pairs separated by vertical bars,
+// "Súbory .cat|*.cat|Súbory .g1m|*.g1m *.g1r|Všetky súbory|*", in the interface's
+// language: for "Otvor" the picture files read, all of them first, then every file; for
+// "Ulož" those written, then every file; for "Importuj obrázok" every image Qt reads here,
+// then the table's images; for the export the formats written (a bitmap, a PNG, C source).
 QString openFilter();
 QString saveFilter();
 QString importFilter();
@@ -44,7 +46,9 @@ const PictureFormat& formatForExport(const QString& path);
 // The extension of the format's first pattern, with its dot: ".png", ".c".
 QString extensionOf(const PictureFormat& format);
 
-// The pattern whose choice in the save dialog adds its extension to a bare name.
-QString extendingSavePattern();
+// The patterns of the filter entries whose choice in the save dialog, or the export's,
+// adds its first extension to a bare name.
+QStringList extendingSavePatterns();
+QStringList extendingExportPatterns();
 
 }  // namespace tavrolin::exchange

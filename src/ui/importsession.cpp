@@ -16,8 +16,8 @@ ImportSession::ImportSession(EditorContext& context, const ImportFrame& importFr
 
 void ImportSession::import() {
     model::EditorState& state = context_.state;
-    state.fileName =
-        context_.prompts.openFileName({tr("Importovať obrázok"), exchange::importFilter()});
+    state.fileName = context_.prompts.openFileName(
+        {tr("Importovať obrázok"), exchange::importFilter(), QStringLiteral("import")});
     if (!state.fileName.isEmpty()) {
         importFile(state.fileName);
     }

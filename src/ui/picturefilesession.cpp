@@ -85,9 +85,9 @@ bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
     QString& fileName = context_.state.fileName;
     fileName.clear();
     const FileDialogRequest request =
-        forSaving
-            ? FileDialogRequest{title, exchange::saveFilter(), exchange::extendingSavePattern()}
-            : FileDialogRequest{title, exchange::openFilter()};
+        forSaving ? FileDialogRequest{title, exchange::saveFilter(), QStringLiteral("save"),
+                                      exchange::extendingSavePatterns()}
+                  : FileDialogRequest{title, exchange::openFilter(), QStringLiteral("open")};
     fileName =
         forSaving ? context_.prompts.saveFileName(request) : context_.prompts.openFileName(request);
     return !fileName.isEmpty();

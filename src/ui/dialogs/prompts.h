@@ -8,16 +8,16 @@
 
 namespace tavrolin::ui {
 
-// What a file dialog is asked: a title and a filter of description and pattern
-// pairs separated by vertical bars, "(súbory *.cat)|*.cat|(všetky súbory)|*.*".
+// What a file dialog is asked: a title, a filter of label and patterns pairs separated
+// by vertical bars, "Súbory .cat|*.cat|Všetky súbory|*", and the name under which the
+// dialog remembers its last folder and filter ("open", "save", "import", "export").
 struct FileDialogRequest {
     QString title;
     QString filter;
-    // A pattern of the filter, "*.g1m", whose choice in a save dialog adds its extension
-    // to a name typed without one; none when empty.
-    QString extendingPattern = {};
-    // Every filter's choice adds the extension of its first pattern to a bare name.
-    bool everyPatternExtends = false;
+    QString memory = {};
+    // The filter's patterns, "*.g1m *.g1r", whose choice in a save dialog adds the first
+    // one's extension to a name typed without one.
+    QStringList extendingPatterns = {};
 };
 
 // How the user wants an image that is more than a calculator picture imported: fitted

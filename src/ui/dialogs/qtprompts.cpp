@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include "ui/apptitle.h"
 #include "ui/dialogs/filenameiconprovider.h"
@@ -21,37 +22,63 @@ class Texts {
     Q_DECLARE_TR_FUNCTIONS(tavrolin::ui::QtPrompts)
 };
 
+// Where a dialog keeps its last folder and the pattern of its last filter.
+QString settingsKey(const FileDialogRequest& request, const char* what) {
+    return QStringLiteral("fileDialogs/") + request.memory + u'/' + QLatin1String(what);
+}
+
+// A typed name without extension gets the chosen filter's first one, when it extends.
+void extendBareNames(QFileDialog& dialog, const FileDialogRequest& request,
+                     const QString& nameFilter) {
+    const QString chosen =
+        QtPrompts::patterns(request.filter).value(dialog.nameFilters().indexOf(nameFilter));
+    dialog.setDefaultSuffix(
+        request.extendingPatterns.contains(chosen) ? chosen.section(u' ', 0, 0).mid(2) : QString());
+}
+
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode) {
     // Outlives the dialog, whose folder model asks it for every file listed.
     FileNameIconProvider iconProvider;
-    QFileDialog dialog(parent, request.title, QDir::currentPath());
+    QFileDialog dialog(parent);
     dialog.setIconProvider(&iconProvider);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    const QStringList filters = QtPrompts::nameFilters(request.filter);
-    dialog.setNameFilters(filters);
-    dialog.selectFile(QString());
-    // Overwrite confirmation is on by default; a suffix is added to a typed name only
-    // where the request says so.
-    const QStringList patterns = QtPrompts::patterns(request.filter);
-    const auto suffixFor = [&](const QString& chosen) {
-        const QString pattern = patterns.value(filters.indexOf(chosen));
-        const bool extends = request.everyPatternExtends ||
-                             (!pattern.isEmpty() && pattern == request.extendingPattern);
-        return extends ? pattern.section(u' ', 0, 0).mid(2) : QString();
-    };
-    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&](const QString& chosen) { dialog.setDefaultSuffix(suffixFor(chosen)); });
+    QtPrompts::setUpFileDialog(dialog, request, mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
+    QSettings settings;
+    settings.setValue(settingsKey(request, "folder"), dialog.directory().absolutePath());
+    settings.setValue(settingsKey(request, "filter"),
+                      QtPrompts::patterns(request.filter)
+                          .value(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
+
+void QtPrompts::setUpFileDialog(QFileDialog& dialog, const FileDialogRequest& request,
+                                QFileDialog::AcceptMode mode) {
+    dialog.setWindowTitle(request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QSettings settings;
+    const QString folder = settings.value(settingsKey(request, "folder")).toString();
+    dialog.setDirectory(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::currentPath());
+    const QStringList filters = nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    const qsizetype remembered =
+        patterns(request.filter).indexOf(settings.value(settingsKey(request, "filter")).toString());
+    if (remembered >= 0) {
+        dialog.selectNameFilter(filters[remembered]);
+    }
+    dialog.selectFile(QString());
+    // Overwrite confirmation is on by default.
+    extendBareNames(dialog, request, dialog.selectedNameFilter());
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, request](const QString& chosen) { extendBareNames(dialog, request, chosen); });
+}
 
 QStringList QtPrompts::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QStringList>
 
 #include "ui/dialogs/prompts.h"
@@ -8,8 +9,9 @@ class QWidget;
 
 namespace tavrolin::ui {
 
-// The real dialogs: Qt's file dialog starting in the current folder with an empty
-// name, message boxes captioned with the application's title, and the fit dialog.
+// The real dialogs: Qt's file dialog starting in its last folder (the current one at
+// first) with its last filter and an empty name, message boxes captioned with the application's
+// title, and the fit dialog.
 class QtPrompts : public Prompts {
   public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
@@ -25,9 +27,13 @@ class QtPrompts : public Prompts {
     int ask(const QString& text, const QStringList& buttons, int defaultButton,
             int escapeButton) override;
 
-    // "(súbory *.cat)|*.cat|(všetky súbory)|*.*" as Qt's name filters.
+    // The file dialog as asked: its title, filters, and the folder and filter it
+    // remembers from the last time it was accepted.
+    static void setUpFileDialog(QFileDialog& dialog, const FileDialogRequest& request,
+                                QFileDialog::AcceptMode mode);
+    // "Súbory .cat|*.cat|Všetky súbory|*" as Qt's name filters.
     static QStringList nameFilters(const QString& filter);
-    // Its patterns alone: "*.cat", "*.*".
+    // Its patterns alone: "*.cat", "*".
     static QStringList patterns(const QString& filter);
 
   private:

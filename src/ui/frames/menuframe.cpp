@@ -53,8 +53,9 @@ void MenuFrame::newPicture() {
 
 void MenuFrame::exportPicture() {
     model::EditorState& state = context_.state;
-    state.fileName =
-        context_.prompts.saveFileName({tr("Exportuj obrázok"), exchange::exportFilter(), {}, true});
+    state.fileName = context_.prompts.saveFileName(
+        {tr("Exportuj obrázok"), exchange::exportFilter(), QStringLiteral("export"),
+         exchange::extendingExportPatterns()});
     if (state.fileName.isEmpty()) {
         return;
     }
