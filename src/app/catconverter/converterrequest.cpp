@@ -144,7 +144,7 @@ std::optional<Failure> readDecodeOutput(const QCommandLineParser& parser, const 
 
 std::optional<Failure> readDecodeOptions(const QCommandLineParser& parser, const Options& options,
                                          ConverterRequest& request) {
-    if (const auto failure = readDecodeOutput(parser, options, request)) {
+    if (auto failure = readDecodeOutput(parser, options, request)) {
         return failure;
     }
     catfile::LoadColours& load = request.loadColours;
@@ -273,6 +273,30 @@ std::optional<ConverterCommand> commandNamed(const QString& name) {
     return std::nullopt;
 }
 
+// Why the files named do not suit the command, if they do not: a count it does not
+// take, or a word after --fit that is no mode (meant as one, not as a file to encode).
+std::optional<Failure> wrongFiles(ConverterCommand command, const QStringList& words,
+                                  const QStringList& arguments) {
+    const qsizetype files = words.size() - 1;
+    const bool oneFile = command == ConverterCommand::Show || command == ConverterCommand::List;
+    const bool rightCount = oneFile                               ? files == 1
+                            : command == ConverterCommand::Encode ? files >= 2
+                                                                  : files == 2;
+    const auto strayMode = FitArguments::strayMode(arguments);
+    if (rightCount && !(command == ConverterCommand::Encode && strayMode)) {
+        return std::nullopt;
+    }
+    if (strayMode) {
+        return QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
+            .arg(*strayMode);
+    }
+    return oneFile
+               ? QCoreApplication::translate("tavrolin-cat", "%1 takes one file name")
+                     .arg(words.first())
+               : QCoreApplication::translate("tavrolin-cat", "%1 takes two file names, IN and OUT")
+                     .arg(words.first());
+}
+
 }  // namespace
 
 std::variant<ConverterRequest, QString> parseArguments(const QStringList& arguments) {
@@ -310,21 +334,8 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     request.command = *command;
     const QStringList files = words.mid(1);
     const bool oneFile = *command == ConverterCommand::Show || *command == ConverterCommand::List;
-    const bool rightCount = oneFile                                ? files.size() == 1
-                            : *command == ConverterCommand::Encode ? files.size() >= 2
-                                                                   : files.size() == 2;
-    // A word after --fit that is no mode was meant as one, not as a file to encode.
-    const auto strayMode = FitArguments::strayMode(arguments);
-    if (!rightCount || (*command == ConverterCommand::Encode && strayMode)) {
-        if (const auto& mode = strayMode) {
-            return QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
-                .arg(*mode);
-        }
-        return oneFile ? QCoreApplication::translate("tavrolin-cat", "%1 takes one file name")
-                             .arg(words.first())
-                       : QCoreApplication::translate("tavrolin-cat",
-                                                     "%1 takes two file names, IN and OUT")
-                             .arg(words.first());
+    if (auto failure = wrongFiles(*command, words, arguments)) {
+        return *failure;
     }
     request.input = files[0];
     request.output = oneFile ? QString() : files.last();
