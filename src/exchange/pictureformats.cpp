@@ -190,14 +190,14 @@ QString exportFilter() {
 }
 
 const PictureFormat* exportFormatOf(const QString& path) {
-    const auto found = std::ranges::find_if(kFormats, [&](const PictureFormat& format) {
+    const auto* const found = std::ranges::find_if(kFormats, [&](const PictureFormat& format) {
         return isExported(format) && hasNameOf(path, format);
     });
     return found == kFormats.end() ? nullptr : &*found;
 }
 
 const PictureFormat* exportFormatNamed(QStringView name) {
-    const auto found = std::ranges::find_if(kFormats, [&](const PictureFormat& format) {
+    const auto* const found = std::ranges::find_if(kFormats, [&](const PictureFormat& format) {
         return isExported(format) &&
                name.compare(QLatin1String(format.name), Qt::CaseInsensitive) == 0;
     });
