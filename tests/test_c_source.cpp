@@ -26,10 +26,11 @@ QByteArray readBackProgram(const QByteArray& id, SaveVariant variant) {
         "    for (int i = 0; i < 1024; ++i) printf(\"%02X\", bytes[i]);\n"
         "    printf(\"\\n\");\n}\n"
         "int main(void) {\n    printf(\"%d %d\\n\", @_WIDTH, @_HEIGHT);\n";
-    for (const char* name : variant == SaveVariant::Colour
-                                ? std::initializer_list<const char*>{"@_red", "@_blue", "@_green"}
-                                : std::initializer_list<const char*>{"@"}) {
-        program += "    print(" + QByteArray(name) + ");\n";
+    const QByteArrayList names = variant == SaveVariant::Colour
+                                     ? QByteArrayList{"@_red", "@_blue", "@_green"}
+                                     : QByteArrayList{"@"};
+    for (const QByteArray& name : names) {
+        program += "    print(" + name + ");\n";
     }
     program += "    return 0;\n}\n";
     return program.replace('@', id);
