@@ -85,6 +85,9 @@ class TestDesktop : public QObject {
         QTest::addColumn<QString>("err");       // part of standard error
         QTest::addColumn<QString>("language");  // the desktop's
         const QString usage =
+            u"použitie: tavrolin [--lang sk|en|fr] [SÚBOR]\n"
+            "          tavrolin --help | --version\n"_s;
+        const QString englishUsage =
             u"usage: tavrolin [--lang sk|en|fr] [FILE]\n       tavrolin --help | --version\n"_s;
         QTest::newRow("--help") << QStringList{u"--help"_s} << false << 0 << usage << QString()
                                 << QString();
@@ -96,21 +99,28 @@ class TestDesktop : public QObject {
             << u"no Qt platform plugin could be initialized"_s << QString();
         QTest::newRow("two files")
             << QStringList{u"a.cat"_s, u"b.png"_s} << false << 2 << QString()
-            << u"tavrolin: one file at most, 2 given\n"_s + usage << QString();
-        QTest::newRow("unknown option")
-            << QStringList{u"--colour"_s, u"a.cat"_s} << true << 2 << QString()
-            << u"tavrolin: unknown option --colour\n"_s + usage << QString();
+            << u"tavrolin: najviac jeden súbor, zadaných: 2\n"_s + usage << QString();
+        QTest::newRow("unknown option, no display")
+            << QStringList{u"--colour"_s, u"a.cat"_s} << false << 2 << QString()
+            << u"tavrolin: neznáma voľba --colour\n"_s + usage << QString();
+        QTest::newRow("unknown option, English desktop")
+            << QStringList{u"-x"_s} << false << 2 << QString()
+            << u"tavrolin: unknown option -x\n"_s + englishUsage << u"en_GB"_s;
+        QTest::newRow("no value") << QStringList{u"-platform"_s} << false << 2 << QString()
+                                  << u"tavrolin: za -platform chýba hodnota\n"_s + usage
+                                  << QString();
         QTest::newRow("Qt's option taken, two files")
             << QStringList{u"-platform"_s, u"offscreen"_s, u"a.cat"_s, u"b.cat"_s} << true << 2
-            << QString() << u"tavrolin: one file at most, 2 given\n"_s + usage << QString();
+            << QString() << u"tavrolin: najviac jeden súbor, zadaných: 2\n"_s + usage << QString();
         QTest::newRow("French desktop")
             << QStringList{u"--help"_s} << false << 0 << u"utilisation\u00a0: tavrolin"_s
             << QString() << u"fr_FR"_s;
-        QTest::newRow("--lang over the desktop") << QStringList{u"--lang"_s, u"en"_s, u"--help"_s}
-                                                 << false << 0 << usage << QString() << u"fr"_s;
+        QTest::newRow("--lang over the desktop")
+            << QStringList{u"--lang"_s, u"en"_s, u"--help"_s} << false << 0 << englishUsage
+            << QString() << u"fr"_s;
         QTest::newRow("--lang unknown")
             << QStringList{u"--lang=de"_s} << false << 2 << QString()
-            << u"tavrolin: --lang takes sk, en or fr\n"_s + usage << QString();
+            << u"tavrolin: --lang berie sk, en alebo fr\n"_s + usage << QString();
     }
     void commandLine() {
         QFETCH(QStringList, arguments);

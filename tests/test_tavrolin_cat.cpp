@@ -40,9 +40,14 @@ class TestTavrolinCat : public QObject {
     Q_OBJECT
 
     QString filePath(const QString& name) const { return folder_->filePath(name); }
-    // Runs the converter in the test's folder with the space-separated arguments.
+    // Runs the converter in the test's folder with the space-separated arguments, on a
+    // desktop that names no language.
     Run run(const QString& arguments) const {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"LANGUAGE"_s);
+        environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+        process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder_->path());
         process.start(QString::fromUtf8(TAVROLIN_CAT), arguments.split(u' ', Qt::SkipEmptyParts));
         if (!process.waitForFinished(30000)) {
@@ -160,9 +165,10 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("archive") << archive << "--pict 3" << 0
                                  << QByteArray::fromStdString(
                                         g1mfile::g1mWithPicture(view, black, 3).value())
-                                 << "out.g1m: other items kept: 1";
-        QTest::newRow("other file") << QByteArray("notes") << QString() << 1 << QByteArray("notes")
-                                    << "out.g1m is no .g1m file to add the picture to; --new";
+                                 << "out.g1m: ponechané iné položky: 1";
+        QTest::newRow("other file")
+            << QByteArray("notes") << QString() << 1 << QByteArray("notes")
+            << "out.g1m nie je súbor .g1m, do ktorého sa dá pridať obrázok; --new";
         QTest::newRow("--new") << archive << "--new" << 0
                                << QByteArray::fromStdString(g1mfile::g1mPictureFile(black, 1))
                                << QString();
@@ -184,8 +190,11 @@ class TestTavrolinCat : public QObject {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const auto usage = u"usage: tavrolin-cat"_s;
+        const auto usage = u"použitie: tavrolin-cat"_s;
         QTest::newRow("nothing") << QString() << 2 << usage;
+        QTest::newRow("English asked") << "--lang en convert a b" << 2 << "usage: tavrolin-cat";
+        QTest::newRow("French asked") << "list --lang=fr" << 2 << "utilisation\u00a0: tavrolin-cat";
+        QTest::newRow("no value") << "show in.cat --record" << 2 << "za --record chýba hodnota";
         QTest::newRow("unknown command") << "convert a b" << 2 << usage;
         QTest::newRow("one file") << "decode in.cat" << 2 << usage;
         QTest::newRow("gif out") << "decode in.cat o.gif" << 2 << usage;
@@ -194,12 +203,12 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("colours with mono")
             << "encode in.png o.cat --mono --colours red" << 2 << usage;
         QTest::newRow("white is not saved")
-            << "encode in.png o.cat --colour --colours=white" << 2 << "not white";
+            << "encode in.png o.cat --colour --colours=white" << 2 << "nie white";
         QTest::newRow("threshold too high")
-            << "encode in.png o.cat --mono --fit --threshold 256" << 2 << "0 to 255";
+            << "encode in.png o.cat --mono --fit --threshold 256" << 2 << "od 0 do 255";
         QTest::newRow("threshold with dithering")
             << "encode in.png o.cat --mono --fit --dither ordered --threshold 9" << 2
-            << "goes with --dither none";
+            << "patrí k --dither none";
         QTest::newRow("colours without list") << "decode in.cat o.bmp --colours" << 2 << usage;
         QTest::newRow("unknown option") << "show in.cat -x" << 2 << usage;
         QTest::newRow("missing cat") << "show none.cat" << 1 << "none.cat: ";
@@ -215,20 +224,21 @@ class TestTavrolinCat : public QObject {
         QTest::newRow("no such pict") << "show in.g1m --pict 2" << 1 << "„Pict 2“";
         QTest::newRow("list no picture file") << "list in.png" << 1 << "in.png:1: ";
         // Each option a command or its file has no use for is named.
-        QTest::newRow("fit word") << "encode in.png o.cat --mono --fit foo" << 2 << "not foo";
-        QTest::newRow("three files") << "decode in.cat o.bmp o.png" << 2 << "two file names";
-        QTest::newRow("pict of cat") << "show in.cat --pict 1" << 2 << "--pict is for";
-        QTest::newRow("record of g1m") << "decode in.g1m o.bmp --record 1" << 2 << "--record is";
+        QTest::newRow("fit word") << "encode in.png o.cat --mono --fit foo" << 2 << "nie foo";
+        QTest::newRow("three files") << "decode in.cat o.bmp o.png" << 2 << "dva názvy súborov";
+        QTest::newRow("pict of cat") << "show in.cat --pict 1" << 2 << "--pict patrí k";
+        QTest::newRow("record of g1m") << "decode in.g1m o.bmp --record 1" << 2 << "--record patrí";
         QTest::newRow("empty colours")
-            << "encode in.png o.cat --colour --colours=" << 2 << "--colours needs";
-        QTest::newRow("mono g1m") << "encode in.png o.g1m --mono" << 2 << "--mono is for";
+            << "encode in.png o.cat --colour --colours=" << 2 << "--colours potrebuje";
+        QTest::newRow("mono g1m") << "encode in.png o.g1m --mono" << 2 << "--mono patrí k";
         QTest::newRow("g1m cut in its magic") << "show cut" << 1 << "cut: súbor je skrátený";
         QTest::newRow("empty g1m") << "list empty.G1R" << 1 << "empty.G1R: súbor je prázdny";
         QTest::newRow("--new for .cat") << "encode in.png o.cat --mono --new" << 2 << usage;
-        QTest::newRow("past Pict 20") << "encode in.png in.bmp o.g1m --pict 20" << 2 << "past Pict";
+        QTest::newRow("past Pict 20")
+            << "encode in.png in.bmp o.g1m --pict 20" << 2 << "presahuje Pict 20";
         QTest::newRow("several into .cat") << "encode in.png in.bmp o.cat --mono" << 2 << ".g1m";
-        QTest::newRow("bad --name") << "decode in.cat o.c --name 1x" << 2 << "--name takes";
-        QTest::newRow("--name for .png") << "decode in.cat o.png --name a" << 2 << "--name is";
+        QTest::newRow("bad --name") << "decode in.cat o.c --name 1x" << 2 << "--name berie";
+        QTest::newRow("--name for .png") << "decode in.cat o.png --name a" << 2 << "--name patrí";
         QTest::newRow("--format for a file") << "decode in.cat o.png --format c" << 2 << usage;
     }
     void failuresGiveTheirStatus() {
@@ -269,7 +279,7 @@ class TestTavrolinCat : public QObject {
         QCOMPARE(run(u"decode out.g1m d --format bmp"_s).exitCode, 0);
         const Run refused = run(u"decode out.g1m d"_s);
         QCOMPARE(refused.exitCode, 1);
-        QVERIFY(refused.err.contains("Pict18.png exists") && refused.out.isEmpty());
+        QVERIFY(refused.err.contains("Pict18.png už existuje") && refused.out.isEmpty());
         QCOMPARE(run(u"decode out.g1m d --force"_s).exitCode, 0);
         QCOMPARE(run(u"decode out.g1m d --format c"_s).exitCode, 0);
         QVERIFY(fileBytes(dir + u"/Pict20.c"_s).contains("Pict20[1024]"));

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <array>
 
-using namespace Qt::StringLiterals;
+#include "language/commandlineproblem.h"
 
 namespace tavrolin::app {
 
@@ -59,21 +59,14 @@ EditorRequest parseEditorArguments(const QStringList& arguments) {
         return {EditorRequest::Kind::Version, {}, {}};
     }
     if (!parsed) {
-        const QStringList unknown = parser.unknownOptionNames();
-        return {
-            EditorRequest::Kind::WrongArguments,
-            {},
-            unknown.isEmpty()
-                ? parser.errorText()
-                : QCoreApplication::translate("tavrolin::app::EditorRequest", "unknown option %1")
-                      .arg((unknown.first().size() == 1 ? u"-"_s : u"--"_s) + unknown.first())};
+        return {EditorRequest::Kind::WrongArguments, {}, language::commandLineProblem(parser)};
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         return {EditorRequest::Kind::WrongArguments,
                 {},
                 QCoreApplication::translate("tavrolin::app::EditorRequest",
-                                            "one file at most, %1 given")
+                                            "najviac jeden súbor, zadaných: %1")
                     .arg(files.size())};
     }
     return {EditorRequest::Kind::Edit, files.value(0), {}};
@@ -81,28 +74,30 @@ EditorRequest parseEditorArguments(const QStringList& arguments) {
 
 QString editorUsage() {
     return QCoreApplication::translate("tavrolin::app::EditorRequest",
-                                       "usage: tavrolin [--lang sk|en|fr] [FILE]\n"
-                                       "       tavrolin --help | --version");
+                                       "použitie: tavrolin [--lang sk|en|fr] [SÚBOR]\n"
+                                       "          tavrolin --help | --version");
 }
 
 QString editorHelp() {
     return editorUsage() + QCoreApplication::translate("tavrolin::app::EditorRequest", R"(
 
-Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
-FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its "%Header Record" first line) or a .g1m/.g1r file of the fx-9860G
-family (by its content) as "Otvor" opens it, any other file imported as an image
-(bmp, jpg, gif, png) as "Importuj obrázok" imports it.
+Spustí Tavrolin, editor obrázkov pre obrazovky grafických kalkulačiek Casio.
+SÚBOR, ak je zadaný, sa otvorí, len čo sa ukáže hlavné okno: súbor obrázka .cat
+(podľa mena alebo podľa prvého riadku „%Header Record“) alebo súbor .g1m/.g1r
+kalkulačiek radu fx-9860G (podľa obsahu) tak, ako ho otvára „Otvor“; akýkoľvek
+iný súbor sa importuje ako obrázok (bmp, jpg, gif, png) tak, ako ho importuje
+„Importuj obrázok“.
 
-  --lang LANG  the language of the window: sk, en or fr (by default the desktop's:
-               Slovak, English or French where it asks for one of them, English
-               for any other language, Slovak where none is set)
-  -h, --help   print this text and exit
-  --version    print the version and exit
-  --           every argument after it is a file, even one starting with "-"
+  --lang JAZYK  jazyk okna: sk, en alebo fr (predvolene jazyk pracovného
+                prostredia: slovenčina, angličtina alebo francúzština, ak žiada
+                niektorý z nich, angličtina pri akomkoľvek inom jazyku,
+                slovenčina, ak nie je nastavený žiadny)
+  -h, --help    vypíše tento text a skončí
+  --version     vypíše verziu a skončí
+  --            každý argument za ním je súbor, aj keď začína znakom „-“
 
-Qt's own options (-platform, -style, ...) are accepted too.
-Exit status: 0 when the editor closes, 2 for wrong arguments.
+Prijímajú sa aj vlastné voľby Qt (-platform, -style, ...).
+Návratový kód: 0, keď sa editor zatvorí, 2 pri chybných argumentoch.
 )");
 }
 

@@ -70,7 +70,8 @@ int main(int argc, char* argv[]) {
     if (!language.understood || request.kind != EditorRequest::Kind::Edit) {
         QCoreApplication commandLine(argc, argv);
         tavrolin::language::useLanguage(language.language);
-        return answerOnCommandLine(request, language);
+        // Parsed once more, so that its problem is told in the language now in use.
+        return answerOnCommandLine(tavrolin::app::parseEditorArguments(arguments), language);
     }
 
     QApplication application(argc, argv);

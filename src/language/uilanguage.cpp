@@ -61,7 +61,7 @@ LanguageChoice takeLanguageOption(QStringList& arguments, const QStringList& uiL
 }
 
 QString languageOptionProblem() {
-    return QCoreApplication::translate("tavrolin::language", "--lang takes sk, en or fr");
+    return QCoreApplication::translate("tavrolin::language", "--lang berie sk, en alebo fr");
 }
 
 void useLanguage(QStringView language) {

@@ -52,7 +52,7 @@ std::optional<catfile::DecodedCatFile> readCatFile(const QString& path,
     if (const catfile::FileEnd end = decoded.value().end) {
         std::fprintf(err, "tavrolin-cat: %s:%d: %s\n", qUtf8Printable(path), *end,
                      qUtf8Printable(QCoreApplication::translate(
-                         "tavrolin-cat", "the file ends here; the rest stayed white")));
+                         "tavrolin-cat", "súbor tu končí; zvyšok ostal biely")));
     }
     return std::move(decoded).value();
 }
@@ -217,19 +217,18 @@ int decodeToFolder(const ConverterRequest& request, std::FILE* out, std::FILE* e
     };
     for (const FoundPicture& found : *pictures) {
         if (!request.force && QFileInfo::exists(pathOf(found))) {
-            std::fprintf(
-                err, "tavrolin-cat: %s\n",
-                qUtf8Printable(QCoreApplication::translate("tavrolin-cat",
-                                                           "%1 exists already; --force replaces it")
-                                   .arg(pathOf(found))));
+            std::fprintf(err, "tavrolin-cat: %s\n",
+                         qUtf8Printable(QCoreApplication::translate(
+                                            "tavrolin-cat", "%1 už existuje; --force ho nahradí")
+                                            .arg(pathOf(found))));
             return kFileFailed;
         }
     }
     if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(
-            err, "tavrolin-cat: %s\n",
-            qUtf8Printable(QCoreApplication::translate("tavrolin-cat", "cannot make the folder %1")
-                               .arg(request.output)));
+        std::fprintf(err, "tavrolin-cat: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("tavrolin-cat",
+                                                                "priečinok %1 sa nedá vytvoriť")
+                                        .arg(request.output)));
         return kFileFailed;
     }
     for (const FoundPicture& found : *pictures) {
@@ -266,12 +265,13 @@ int encodeG1m(const ConverterRequest& request, const std::vector<model::PictureG
                                            : exchange::G1mTarget{};
     if (target.kind == exchange::G1mTarget::Kind::Unreadable) {
         report(err, request.output, target.failure);
-        std::fprintf(err, "tavrolin-cat: %s\n",
-                     qUtf8Printable(QCoreApplication::translate(
-                                        "tavrolin-cat",
-                                        "%1 is no .g1m file to add the picture to; --new "
-                                        "replaces it")
-                                        .arg(request.output)));
+        std::fprintf(
+            err, "tavrolin-cat: %s\n",
+            qUtf8Printable(
+                QCoreApplication::translate(
+                    "tavrolin-cat",
+                    "%1 nie je súbor .g1m, do ktorého sa dá pridať obrázok; --new ho nahradí")
+                    .arg(request.output)));
         return kFileFailed;
     }
     for (std::size_t i = 0; i < pictures.size(); ++i) {
@@ -284,11 +284,11 @@ int encodeG1m(const ConverterRequest& request, const std::vector<model::PictureG
         mode = exchange::G1mWrite::Merge;
     }
     if (!target.others.empty()) {
-        std::fprintf(
-            err, "tavrolin-cat: %s\n",
-            qUtf8Printable(QCoreApplication::translate("tavrolin-cat", "%1: other items kept: %2")
-                               .arg(request.output)
-                               .arg(target.others.size())));
+        std::fprintf(err, "tavrolin-cat: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("tavrolin-cat",
+                                                                "%1: ponechané iné položky: %2")
+                                        .arg(request.output)
+                                        .arg(target.others.size())));
     }
     return kDone;
 }

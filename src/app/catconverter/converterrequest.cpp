@@ -12,6 +12,7 @@
 #include "exchange/csourceexport.h"
 #include "exchange/pictureformats.h"
 #include "g1mfile/g1mwriter.h"
+#include "language/commandlineproblem.h"
 
 namespace tavrolin::catconverter {
 
@@ -69,10 +70,6 @@ std::optional<int> numberFrom(const QString& text, int last) {
 }
 
 // The option as the user wrote it, for messages: "-x", "--colours".
-QString spelled(const QString& name) {
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-}
-
 // --record and --pict: the picture of a file read, each for its own format.
 std::optional<Failure> readPictureNumbers(const QCommandLineParser& parser, const Options& options,
                                           ConverterRequest& request) {
@@ -83,23 +80,22 @@ std::optional<Failure> readPictureNumbers(const QCommandLineParser& parser, cons
         const auto number =
             numberFrom(parser.value(options.record), std::numeric_limits<int>::max());
         if (!number) {
-            return QCoreApplication::translate("tavrolin-cat", "--record takes a number from 1 on");
+            return QCoreApplication::translate("tavrolin-cat", "--record berie číslo od 1 vyššie");
         }
         if (fromG1m) {
             return QCoreApplication::translate(
-                "tavrolin-cat", "--record is for .cat files; a .g1m file takes --pict");
+                "tavrolin-cat", "--record patrí k súborom .cat; súbor .g1m berie --pict");
         }
         request.record = *number;
     }
     if (parser.isSet(options.pict)) {
         const auto number = numberFrom(parser.value(options.pict), g1mfile::kLastPictureNumber);
         if (!number) {
-            return QCoreApplication::translate("tavrolin-cat",
-                                               "--pict takes a number from 1 to 20");
+            return QCoreApplication::translate("tavrolin-cat", "--pict berie číslo od 1 do 20");
         }
         if (QFileInfo(request.input).isFile() && !fromG1m &&
             request.command != ConverterCommand::Encode) {
-            return QCoreApplication::translate("tavrolin-cat", "--pict is for .g1m files");
+            return QCoreApplication::translate("tavrolin-cat", "--pict patrí k súborom .g1m");
         }
         request.pict = *number;
     }
@@ -114,7 +110,7 @@ std::optional<Failure> readDecodeOutput(const QCommandLineParser& parser, const 
     request.force = parser.isSet(options.force);
     if (!request.toFolder && (parser.isSet(options.format) || request.force)) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "--format and --force are for decode into a folder");
+                                           "--format a --force patria k decode do priečinka");
     }
     request.outputFormat = request.toFolder
                                ? exchange::exportFormatNamed(parser.isSet(options.format)
@@ -122,21 +118,22 @@ std::optional<Failure> readDecodeOutput(const QCommandLineParser& parser, const 
                                                                  : QStringLiteral("png"))
                                : exchange::exportFormatOf(request.output);
     if (!request.outputFormat) {
-        return request.toFolder ? QCoreApplication::translate("tavrolin-cat",
-                                                              "--format is png, bmp or c, not %1")
+        return request.toFolder ? QCoreApplication::translate(
+                                      "tavrolin-cat", "--format je png, bmp alebo c, nie %1")
                                       .arg(parser.value(options.format))
                                 : QCoreApplication::translate(
-                                      "tavrolin-cat", "decode writes .bmp, .png or .c files");
+                                      "tavrolin-cat", "decode zapisuje súbory .bmp, .png alebo .c");
     }
     if (!parser.isSet(options.name)) {
         return std::nullopt;
     }
     if (request.toFolder || request.outputFormat->writing != exchange::Writing::CSource) {
-        return QCoreApplication::translate("tavrolin-cat", "--name is for decode into a .c file");
+        return QCoreApplication::translate("tavrolin-cat", "--name patrí k decode do súboru .c");
     }
     request.identifier = parser.value(options.name);
     if (!exchange::isCIdentifier(request.identifier.toStdString())) {
-        return QCoreApplication::translate("tavrolin-cat", "--name takes a C identifier, not %1")
+        return QCoreApplication::translate("tavrolin-cat",
+                                           "--name berie identifikátor jazyka C, nie %1")
             .arg(request.identifier);
     }
     return std::nullopt;
@@ -157,7 +154,7 @@ std::optional<Failure> readDecodeOptions(const QCommandLineParser& parser, const
     }
     if (const auto unknown = pickColours(parser.value(options.colours), names)) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "decode loads red, blue, green or white, not %1")
+                                           "decode načíta red, blue, green alebo white, nie %1")
             .arg(*unknown);
     }
     return std::nullopt;
@@ -170,36 +167,35 @@ std::optional<Failure> readEncodeOptions(const QCommandLineParser& parser, const
     request.g1mOutput =
         exchange::formatForSaving(request.output).writing == exchange::Writing::Entries;
     if (request.g1mOutput && (colour || parser.isSet(options.colours))) {
-        return QCoreApplication::translate("tavrolin-cat",
-                                           "a .g1m file holds black and white only");
+        return QCoreApplication::translate("tavrolin-cat", "súbor .g1m má len čiernu a bielu");
     }
     request.newG1mFile = parser.isSet(options.newFile);
     if (request.newG1mFile && !request.g1mOutput) {
-        return QCoreApplication::translate("tavrolin-cat", "--new is for encode into a .g1m file");
+        return QCoreApplication::translate("tavrolin-cat", "--new patrí k encode do súboru .g1m");
     }
     if (request.g1mOutput && mono) {
         return QCoreApplication::translate(
-            "tavrolin-cat", "--mono is for .cat files; a .g1m file is black and white anyway");
+            "tavrolin-cat", "--mono patrí k súborom .cat; súbor .g1m je aj tak čiernobiely");
     }
     if (!request.g1mOutput && request.inputs.size() > 1) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "several images are encoded into a .g1m file only");
+                                           "viac obrázkov sa dá zakódovať len do súboru .g1m");
     }
     if (std::max(request.pict, 1) + request.inputs.size() - 1 > g1mfile::kLastPictureNumber) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "%1 images from Pict %2 on go past Pict 20")
+                                           "počet obrázkov (%1) od Pict %2 presahuje Pict 20")
             .arg(request.inputs.size())
             .arg(std::max(request.pict, 1));
     }
     if (!request.g1mOutput && request.pict != 0) {
-        return QCoreApplication::translate("tavrolin-cat", "--pict is for .g1m files");
+        return QCoreApplication::translate("tavrolin-cat", "--pict patrí k súborom .g1m");
     }
     if (!request.g1mOutput && mono == colour) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "encode needs either --mono or --colour");
+                                           "encode potrebuje buď --mono, alebo --colour");
     }
     if (mono && parser.isSet(options.colours)) {
-        return QCoreApplication::translate("tavrolin-cat", "--colours goes with --colour only");
+        return QCoreApplication::translate("tavrolin-cat", "--colours patrí len k --colour");
     }
     request.variant = colour ? exchange::SaveVariant::Colour : exchange::SaveVariant::Monochrome;
     auto fit = options.fit.options(
@@ -216,7 +212,7 @@ std::optional<Failure> readEncodeOptions(const QCommandLineParser& parser, const
     }
     if (const auto unknown = pickColours(parser.value(options.colours), names)) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "encode saves red, blue or green, not %1")
+                                           "encode ukladá red, blue alebo green, nie %1")
             .arg(*unknown);
     }
     return std::nullopt;
@@ -227,33 +223,33 @@ std::optional<Failure> refuseForeignOptions(const QCommandLineParser& parser,
                                             const Options& options, ConverterCommand command) {
     const bool encode = command == ConverterCommand::Encode;
     if (!encode && options.fit.given(parser)) {
-        return QCoreApplication::translate("tavrolin-cat", "--fit and its options are for encode");
+        return QCoreApplication::translate("tavrolin-cat", "--fit a jeho voľby patria k encode");
     }
     if (!encode && (parser.isSet(options.mono) || parser.isSet(options.colour))) {
-        return QCoreApplication::translate("tavrolin-cat", "--mono and --colour are for encode");
+        return QCoreApplication::translate("tavrolin-cat", "--mono a --colour patria k encode");
     }
     if (command == ConverterCommand::List &&
         (parser.isSet(options.colours) || parser.isSet(options.pict) ||
          parser.isSet(options.record))) {
-        return QCoreApplication::translate("tavrolin-cat", "list takes no options");
+        return QCoreApplication::translate("tavrolin-cat", "list neberie žiadne voľby");
     }
     if (command == ConverterCommand::Show && parser.isSet(options.colours)) {
-        return QCoreApplication::translate("tavrolin-cat", "show takes --record or --pict only");
+        return QCoreApplication::translate("tavrolin-cat", "show berie len --record alebo --pict");
     }
     if (!encode && parser.isSet(options.newFile)) {
-        return QCoreApplication::translate("tavrolin-cat", "--new is for encode into a .g1m file");
+        return QCoreApplication::translate("tavrolin-cat", "--new patrí k encode do súboru .g1m");
     }
     if (command != ConverterCommand::Decode &&
         (parser.isSet(options.name) || parser.isSet(options.format) ||
          parser.isSet(options.force))) {
         return QCoreApplication::translate("tavrolin-cat",
-                                           "--name, --format and --force are for decode");
+                                           "--name, --format a --force patria k decode");
     }
     if (encode && parser.isSet(options.record)) {
-        return QCoreApplication::translate("tavrolin-cat", "--record is for show and decode");
+        return QCoreApplication::translate("tavrolin-cat", "--record patrí k show a decode");
     }
     if (parser.isSet(options.colours) && parser.value(options.colours).trimmed().isEmpty()) {
-        return QCoreApplication::translate("tavrolin-cat", "--colours needs a list of colours");
+        return QCoreApplication::translate("tavrolin-cat", "--colours potrebuje zoznam farieb");
     }
     return std::nullopt;
 }
@@ -287,14 +283,14 @@ std::optional<Failure> wrongFiles(ConverterCommand command, const QStringList& w
         return std::nullopt;
     }
     if (strayMode) {
-        return QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
+        return QCoreApplication::translate("tavrolin-cat", "--fit je contain alebo cover, nie %1")
             .arg(*strayMode);
     }
-    return oneFile
-               ? QCoreApplication::translate("tavrolin-cat", "%1 takes one file name")
-                     .arg(words.first())
-               : QCoreApplication::translate("tavrolin-cat", "%1 takes two file names, IN and OUT")
-                     .arg(words.first());
+    return oneFile ? QCoreApplication::translate("tavrolin-cat", "%1 berie jeden názov súboru")
+                         .arg(words.first())
+                   : QCoreApplication::translate("tavrolin-cat",
+                                                 "%1 berie dva názvy súborov, VSTUP a VÝSTUP")
+                         .arg(words.first());
 }
 
 }  // namespace
@@ -310,10 +306,7 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
     // The parser takes the program's name first.
     const QStringList withMode = FitArguments::withModeJoined(arguments);
     if (!parser.parse(QStringList{QStringLiteral("tavrolin-cat")} + withMode)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        return unknown.isEmpty() ? parser.errorText()
-                                 : QCoreApplication::translate("tavrolin-cat", "unknown option %1")
-                                       .arg(spelled(unknown.first()));
+        return language::commandLineProblem(parser);
     }
     ConverterRequest request;
     const QStringList words = parser.positionalArguments();
@@ -325,11 +318,11 @@ std::variant<ConverterRequest, QString> parseArguments(const QStringList& argume
         return request;
     }
     if (words.isEmpty()) {
-        return QCoreApplication::translate("tavrolin-cat", "no command given");
+        return QCoreApplication::translate("tavrolin-cat", "chýba príkaz");
     }
     const std::optional<ConverterCommand> command = commandNamed(words.first());
     if (!command) {
-        return QCoreApplication::translate("tavrolin-cat", "unknown command %1").arg(words.first());
+        return QCoreApplication::translate("tavrolin-cat", "neznámy príkaz %1").arg(words.first());
     }
     request.command = *command;
     const QStringList files = words.mid(1);

@@ -50,7 +50,7 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     if (!parser.isSet(fit_)) {
         if (given(parser)) {
             return Failure(QCoreApplication::translate(
-                "tavrolin-cat", "--dither, --threshold and --invert go with --fit"));
+                "tavrolin-cat", "--dither, --threshold a --invert patria k --fit"));
         }
         return std::nullopt;
     }
@@ -60,7 +60,7 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     const QString mode = parser.value(fit_);
     if (!mode.isEmpty() && !isFitMode(mode)) {
         return Failure(
-            QCoreApplication::translate("tavrolin-cat", "--fit is contain or cover, not %1")
+            QCoreApplication::translate("tavrolin-cat", "--fit je contain alebo cover, nie %1")
                 .arg(mode));
     }
     options.mode = mode == u"cover" ? exchange::FitMode::Cover : exchange::FitMode::Contain;
@@ -76,20 +76,20 @@ std::variant<std::optional<exchange::FitOptions>, QString> FitArguments::options
     } else if (dither == u"none") {
         options.dither = exchange::FitDither::Threshold;
     } else {
-        return Failure(QCoreApplication::translate("tavrolin-cat",
-                                                   "--dither is diffuse, ordered or none, not %1")
+        return Failure(QCoreApplication::translate(
+                           "tavrolin-cat", "--dither je diffuse, ordered alebo none, nie %1")
                            .arg(dither));
     }
     if (parser.isSet(threshold_)) {
         bool number = false;
         options.threshold = parser.value(threshold_).toInt(&number);
         if (!number || options.threshold < 0 || options.threshold > 255) {
-            return Failure(QCoreApplication::translate("tavrolin-cat",
-                                                       "--threshold is a number from 0 to 255"));
+            return Failure(
+                QCoreApplication::translate("tavrolin-cat", "--threshold je číslo od 0 do 255"));
         }
         if (options.dither != exchange::FitDither::Threshold) {
             return Failure(
-                QCoreApplication::translate("tavrolin-cat", "--threshold goes with --dither none"));
+                QCoreApplication::translate("tavrolin-cat", "--threshold patrí k --dither none"));
         }
     }
     return options;
