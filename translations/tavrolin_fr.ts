@@ -55,144 +55,36 @@
 <context>
     <name>tavrolin-cat</name>
     <message>
-        <source>the file ends here; the rest stayed white</source>
+        <source>súbor tu končí; zvyšok ostal biely</source>
         <translation>le fichier s&apos;arrête ici&#xa0;; le reste est resté blanc</translation>
     </message>
     <message>
-        <source>no command given</source>
-        <translation>aucune commande donnée</translation>
-    </message>
-    <message>
-        <source>--colours needs a list of colours</source>
-        <translation>--colours attend une liste de couleurs</translation>
-    </message>
-    <message>
-        <source>unknown option %1</source>
-        <translation>option inconnue %1</translation>
-    </message>
-    <message>
-        <source>unknown command %1</source>
-        <translation>commande inconnue %1</translation>
-    </message>
-    <message>
-        <source>--fit and its options are for encode</source>
-        <translation>--fit et ses options vont avec encode</translation>
-    </message>
-    <message>
-        <source>--mono and --colour are for encode</source>
-        <translation>--mono et --colour vont avec encode</translation>
-    </message>
-    <message>
-        <source>decode loads red, blue, green or white, not %1</source>
-        <translation>decode charge red, blue, green ou white, pas %1</translation>
-    </message>
-    <message>
-        <source>encode needs either --mono or --colour</source>
-        <translation>encode demande --mono ou --colour</translation>
-    </message>
-    <message>
-        <source>--colours goes with --colour only</source>
-        <translation>--colours ne va qu&apos;avec --colour</translation>
-    </message>
-    <message>
-        <source>encode saves red, blue or green, not %1</source>
-        <translation>encode enregistre red, blue ou green, pas %1</translation>
-    </message>
-    <message>
-        <source>--dither, --threshold and --invert go with --fit</source>
-        <translation>--dither, --threshold et --invert vont avec --fit</translation>
-    </message>
-    <message>
-        <source>--fit is contain or cover, not %1</source>
-        <translation>--fit vaut contain ou cover, pas %1</translation>
-    </message>
-    <message>
-        <source>--dither is diffuse, ordered or none, not %1</source>
-        <translation>--dither vaut diffuse, ordered ou none, pas %1</translation>
-    </message>
-    <message>
-        <source>--threshold is a number from 0 to 255</source>
-        <translation>--threshold est un nombre de 0 à 255</translation>
-    </message>
-    <message>
-        <source>--threshold goes with --dither none</source>
-        <translation>--threshold va avec --dither none</translation>
-    </message>
-    <message>
-        <source>--pict takes a number from 1 to 20</source>
-        <translation>--pict attend un nombre de 1 à 20</translation>
-    </message>
-    <message>
-        <source>--record takes a number from 1 on</source>
-        <translation>--record attend un nombre à partir de 1</translation>
-    </message>
-    <message>
-        <source>--record is for show and decode</source>
-        <translation>--record va avec show et decode</translation>
-    </message>
-    <message>
-        <source>show takes --record or --pict only</source>
-        <translation>show n&apos;accepte que --record ou --pict</translation>
-    </message>
-    <message>
-        <source>list takes no options</source>
-        <translation>list n&apos;accepte aucune option</translation>
-    </message>
-    <message>
-        <source>a .g1m file holds black and white only</source>
-        <translation>un fichier .g1m ne contient que du noir et blanc</translation>
-    </message>
-    <message>
-        <source>--pict is for .g1m files</source>
-        <translation>--pict va avec les fichiers .g1m</translation>
-    </message>
-    <message>
-        <source>%1 is no .g1m file to add the picture to; --new replaces it</source>
-        <translation>%1 n&apos;est pas un fichier .g1m où ajouter l&apos;image&#xa0;; --new le remplace</translation>
-    </message>
-    <message>
-        <source>%1: other items kept: %2</source>
-        <translation>%1&#xa0;: autres éléments conservés&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>--new is for encode into a .g1m file</source>
-        <translation>--new va avec encode vers un fichier .g1m</translation>
-    </message>
-    <message>
-        <source>--record is for .cat files; a .g1m file takes --pict</source>
-        <translation>--record est pour les fichiers .cat&#xa0;; un fichier .g1m prend --pict</translation>
-    </message>
-    <message>
-        <source>--mono is for .cat files; a .g1m file is black and white anyway</source>
-        <translation>--mono est pour les fichiers .cat&#xa0;; un fichier .g1m est de toute façon en noir et blanc</translation>
-    </message>
-    <message>
-        <source>%1 takes one file name</source>
-        <translation>%1 attend un nom de fichier</translation>
-    </message>
-    <message>
-        <source>%1 takes two file names, IN and OUT</source>
-        <translation>%1 attend deux noms de fichier, ENTRÉE et SORTIE</translation>
-    </message>
-    <message>
-        <source>%1 exists already; --force replaces it</source>
+        <source>%1 už existuje; --force ho nahradí</source>
         <translation>%1 existe déjà&#xa0;; --force le remplace</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
+        <source>priečinok %1 sa nedá vytvoriť</source>
         <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
-        <source>usage: tavrolin-cat decode IN.cat|IN.g1m OUT.bmp|OUT.png [--colours red,blue,green,white] [--record N | --pict N]
-       tavrolin-cat decode IN.cat|IN.g1m OUT.c [--name ID]
-       tavrolin-cat decode IN.cat|IN.g1m DIR/ [--format png|bmp|c] [--force]
-       tavrolin-cat encode IN.bmp|png|gif|jpg OUT.cat --mono | --colour [--colours red,blue,green]
-            [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
-       tavrolin-cat encode IN.bmp|png|gif|jpg... OUT.g1m [--pict N] [--new] [--fit ...]
-       tavrolin-cat show IN.cat|IN.g1m [--record N | --pict N]
-       tavrolin-cat list IN.cat|IN.g1m
-       tavrolin-cat --help | --version</source>
-        <translation>utilisation : tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.bmp|SORTIE.png [--colours red,blue,green,white] [--record N | --pict N]
+        <source>%1 nie je súbor .g1m, do ktorého sa dá pridať obrázok; --new ho nahradí</source>
+        <translation>%1 n&apos;est pas un fichier .g1m où ajouter l&apos;image&#xa0;; --new le remplace</translation>
+    </message>
+    <message>
+        <source>%1: ponechané iné položky: %2</source>
+        <translation>%1&#xa0;: autres éléments conservés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>použitie: tavrolin-cat decode VSTUP.cat|VSTUP.g1m VÝSTUP.bmp|VÝSTUP.png [--colours red,blue,green,white] [--record N | --pict N]
+          tavrolin-cat decode VSTUP.cat|VSTUP.g1m VÝSTUP.c [--name MENO]
+          tavrolin-cat decode VSTUP.cat|VSTUP.g1m PRIEČINOK/ [--format png|bmp|c] [--force]
+          tavrolin-cat encode VSTUP.bmp|png|gif|jpg VÝSTUP.cat --mono | --colour [--colours red,blue,green]
+               [--fit [contain|cover] [--dither diffuse|ordered|none] [--threshold 0-255] [--invert]]
+          tavrolin-cat encode VSTUP.bmp|png|gif|jpg... VÝSTUP.g1m [--pict N] [--new] [--fit ...]
+          tavrolin-cat show VSTUP.cat|VSTUP.g1m [--record N | --pict N]
+          tavrolin-cat list VSTUP.cat|VSTUP.g1m
+          tavrolin-cat --help | --version</source>
+        <translation>utilisation&#xa0;: tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.bmp|SORTIE.png [--colours red,blue,green,white] [--record N | --pict N]
               tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m SORTIE.c [--name ID]
               tavrolin-cat decode ENTRÉE.cat|ENTRÉE.g1m DOSSIER/ [--format png|bmp|c] [--force]
               tavrolin-cat encode ENTRÉE.bmp|png|gif|jpg SORTIE.cat --mono | --colour [--colours red,blue,green]
@@ -205,58 +97,65 @@
     <message>
         <source>
 
-Converts pictures between the .cat files of the calculators&apos; PC link software, the
-.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
-editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
-whatever its name.
+Prevádza obrázky medzi súbormi .cat programu kalkulačiek na spojenie s PC,
+súbormi .g1m kalkulačiek radu fx-9860G a bežnými obrázkami presne tak, ako ich
+editor Tavrolin otvára, ukladá a importuje. Súbor .g1m alebo .g1r sa pozná podľa
+obsahu, nech sa volá akokoľvek.
 
-  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-           A .cat archive of several records (programs, lists, pictures) gives
-           its first picture, or the N-th with --record N. A file cut short
-           gives what it holds; the rest stays white, and stderr says where it
-           ended.
-           From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
-           or capture in it.
-           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
-           DIR/: every picture of the file, Pict3.png, record2.png, ...
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-           --fit takes any image instead, as the editor&apos;s fit dialog does:
-           scaled to the screen keeping its proportions, whole on white
-           (contain, the default) or filling it and cut (cover), then turned
-           into black and white (--mono) or red, blue, green and white
-           (--colour) by diffused (the default) or ordered dithering, or with
-           --dither none by brightness: darker than --threshold (128 unless
-           told; a threshold alone means none) becomes ink. --invert swaps
-           light and dark.
-           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
-           else 1), its black cells set and everything else clear. An existing
-           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
-           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
-           one. Any other file at OUT is left alone unless --new is given, which
-           writes a new file of the one picture whatever is there. --fit and its
-           options as for --mono. Several images become Pict N, N+1, ...
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
-           for decode.
-  list     Prints a line for each picture in the file: &quot;Pict 3&quot;, &quot;Capture 1&quot;
-           for a .g1m file. For a .cat file a line for each record: its number
-           among the pictures (as --record takes it; &quot;-&quot; for a record that is
-           no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
+  decode   Načíta súbor .cat ktoréhokoľvek variantu ako „Otvor“ a zapíše jeho
+           obrázok 128 x 64 vo farbách palety ako súbor BMP alebo PNG (podľa
+           prípony). --colours vymenúva roviny farebného súboru, ktoré sa
+           použijú, ako keď sa zaškrtnú v dialógu editora; predvolene všetky
+           štyri. Červená maže na bielo tam, kde jej rovina nemá bit; modrá,
+           zelená a biela bunky len nastavujú.
+           Archív .cat z viacerých záznamov (programy, zoznamy, obrázky) dá
+           svoj prvý obrázok, alebo N-tý s --record N. Skrátený súbor dá, čo
+           obsahuje; zvyšok ostane biely a na stderr sa vypíše, kde súbor
+           končí.
+           Zo súboru .g1m: obrázok „Pict N“ s --pict N, inak prvý obrázok alebo
+           snímku v ňom.
+           VÝSTUP.c: polia jazyka C v rozložení listu .g1m, pomenované MENO
+           alebo podľa súboru.
+           PRIEČINOK/: každý obrázok súboru, Pict3.png, record2.png, ...
+  encode   Vezme ľavých horných 128 x 64 pixelov obrázka ako „Importuj
+           obrázok“ so všetkými zaškrtnutými políčkami: presné farby palety
+           a dva blízke varianty (biela 255,252,255, zelená 0,132,0); čokoľvek
+           iné a pixely mimo obrázka sú biele. Súbor zapíše ako „Ulož“: --mono
+           pre Algebra FX 2.0 (len čierne bunky), --colour pre CFX-9850
+           (červená, modrá a zelená; --colours ich obmedzí, čierna sa nikdy
+           neuloží).
+           --fit namiesto toho vezme akýkoľvek obrázok ako dialóg prispôsobenia
+           v editore: zmení jeho veľkosť na obrazovku so zachovaním pomeru
+           strán, celý na bielom (contain, predvolené) alebo tak, že ju vyplní
+           a presah sa oreže (cover), potom ho prevedie na čiernu a bielu
+           (--mono) alebo na červenú, modrú, zelenú a bielu (--colour)
+           rozptylom chyby (predvolené) alebo usporiadaným rastrom, alebo
+           s --dither none podľa jasu: čo je tmavšie ako --threshold (128, ak
+           sa nezadá; samotný prah znamená none), sa stane atramentom.
+           --invert vymení svetlé a tmavé.
+           VÝSTUP končiaci na .g1m: obrázok ako „Pict N“ s --pict N (1 až 20,
+           inak 1), jeho čierne bunky nastavené a všetko ostatné prázdne.
+           Existujúci súbor .g1m alebo .g1r na mieste VÝSTUP si ponechá každú
+           inú položku (programy, obrázky, snímky, ...) a na stderr sa vypíše,
+           koľko ich je; „Pict N“ nahradí svoj starý obrázok. Akýkoľvek iný
+           súbor na mieste VÝSTUP ostane nedotknutý, ak sa nezadá --new, ktoré
+           zapíše nový súbor s tým jediným obrázkom, nech je tam čokoľvek.
+           --fit a jeho voľby ako pri --mono. Viac obrázkov sa stane Pict N,
+           N+1, ...
+  show     Vypíše obrázok ako 64 riadkov po 128 znakov: &apos;.&apos; biela, &apos;#&apos; čierna,
+           &apos;R&apos; červená, &apos;B&apos; modrá, &apos;G&apos; zelená. --record a --pict ako pri
+           decode.
+  list     Vypíše riadok pre každý obrázok v súbore: &quot;Pict 3&quot;, &quot;Capture 1&quot; pri
+           súbore .g1m. Pri súbore .cat riadok pre každý záznam: jeho poradové
+           číslo medzi obrázkami (ako ho berie --record; &quot;-&quot; pri zázname, ktorý
+           nie je obrázok), jeho formát, typ údajov a meno (&quot;1 MCS1 PC PICT1&quot;).
 
---version prints the version. --lang sk|en|fr chooses the language of the
-messages; by default it is the desktop&apos;s, as for the editor.
+--version vypíše verziu. --lang sk|en|fr zvolí jazyk správ; predvolene je to
+jazyk pracovného prostredia, ako pri editore.
 
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
+Návratový kód: 0 hotovo, 1 súbor sa nedal prečítať alebo zapísať (dôvod sa
+vypíše na stderr; súbor, ktorý už na mieste VÝSTUP bol, ostane, aký bol),
+2 chybné argumenty.
 </source>
         <translation>
 
@@ -279,7 +178,7 @@ fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
            D&apos;un fichier .g1m&#xa0;: l&apos;image «&#xa0;Pict N&#xa0;» avec --pict N, sinon la
            première image ou capture qu&apos;il contient.
            SORTIE.c&#xa0;: tableaux C au format des feuilles .g1m, nommés ID ou
-           d&apos;après le fichier. DOSSIER/&#xa0;: chaque image du fichier, Pict3.png, ...
+           d&apos;après le fichier. DOSSIER/&#xa0;: chaque image du fichier, Pict3.png, record2.png, ...
   encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
            le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
            couleurs exactes de la palette et les deux variantes proches
@@ -323,79 +222,182 @@ est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel que
 </translation>
     </message>
     <message>
-        <source>--format and --force are for decode into a folder</source>
+        <source>--record berie číslo od 1 vyššie</source>
+        <translation>--record attend un nombre à partir de 1</translation>
+    </message>
+    <message>
+        <source>--record patrí k súborom .cat; súbor .g1m berie --pict</source>
+        <translation>--record est pour les fichiers .cat&#xa0;; un fichier .g1m prend --pict</translation>
+    </message>
+    <message>
+        <source>--pict berie číslo od 1 do 20</source>
+        <translation>--pict attend un nombre de 1 à 20</translation>
+    </message>
+    <message>
+        <source>--pict patrí k súborom .g1m</source>
+        <translation>--pict va avec les fichiers .g1m</translation>
+    </message>
+    <message>
+        <source>--format a --force patria k decode do priečinka</source>
         <translation>--format et --force sont pour decode dans un dossier</translation>
     </message>
     <message>
-        <source>--format is png, bmp or c, not %1</source>
+        <source>--format je png, bmp alebo c, nie %1</source>
         <translation>--format vaut png, bmp ou c, pas %1</translation>
     </message>
     <message>
-        <source>decode writes .bmp, .png or .c files</source>
+        <source>decode zapisuje súbory .bmp, .png alebo .c</source>
         <translation>decode écrit des fichiers .bmp, .png ou .c</translation>
     </message>
     <message>
-        <source>--name is for decode into a .c file</source>
+        <source>--name patrí k decode do súboru .c</source>
         <translation>--name est pour decode dans un fichier .c</translation>
     </message>
     <message>
-        <source>--name takes a C identifier, not %1</source>
+        <source>--name berie identifikátor jazyka C, nie %1</source>
         <translation>--name prend un identificateur C, pas %1</translation>
     </message>
     <message>
-        <source>several images are encoded into a .g1m file only</source>
+        <source>decode načíta red, blue, green alebo white, nie %1</source>
+        <translation>decode charge red, blue, green ou white, pas %1</translation>
+    </message>
+    <message>
+        <source>súbor .g1m má len čiernu a bielu</source>
+        <translation>un fichier .g1m ne contient que du noir et blanc</translation>
+    </message>
+    <message>
+        <source>--new patrí k encode do súboru .g1m</source>
+        <translation>--new va avec encode vers un fichier .g1m</translation>
+    </message>
+    <message>
+        <source>--mono patrí k súborom .cat; súbor .g1m je aj tak čiernobiely</source>
+        <translation>--mono est pour les fichiers .cat&#xa0;; un fichier .g1m est de toute façon en noir et blanc</translation>
+    </message>
+    <message>
+        <source>viac obrázkov sa dá zakódovať len do súboru .g1m</source>
         <translation>plusieurs images ne s&apos;encodent que dans un fichier .g1m</translation>
     </message>
     <message>
-        <source>%1 images from Pict %2 on go past Pict 20</source>
+        <source>počet obrázkov (%1) od Pict %2 presahuje Pict 20</source>
         <translation>%1 images à partir de Pict %2 dépassent Pict 20</translation>
     </message>
     <message>
-        <source>--name, --format and --force are for decode</source>
+        <source>encode potrebuje buď --mono, alebo --colour</source>
+        <translation>encode demande --mono ou --colour</translation>
+    </message>
+    <message>
+        <source>--colours patrí len k --colour</source>
+        <translation>--colours ne va qu&apos;avec --colour</translation>
+    </message>
+    <message>
+        <source>encode ukladá red, blue alebo green, nie %1</source>
+        <translation>encode enregistre red, blue ou green, pas %1</translation>
+    </message>
+    <message>
+        <source>--fit a jeho voľby patria k encode</source>
+        <translation>--fit et ses options vont avec encode</translation>
+    </message>
+    <message>
+        <source>--mono a --colour patria k encode</source>
+        <translation>--mono et --colour vont avec encode</translation>
+    </message>
+    <message>
+        <source>list neberie žiadne voľby</source>
+        <translation>list n&apos;accepte aucune option</translation>
+    </message>
+    <message>
+        <source>show berie len --record alebo --pict</source>
+        <translation>show n&apos;accepte que --record ou --pict</translation>
+    </message>
+    <message>
+        <source>--name, --format a --force patria k decode</source>
         <translation>--name, --format et --force sont pour decode</translation>
+    </message>
+    <message>
+        <source>--record patrí k show a decode</source>
+        <translation>--record va avec show et decode</translation>
+    </message>
+    <message>
+        <source>--colours potrebuje zoznam farieb</source>
+        <translation>--colours attend une liste de couleurs</translation>
+    </message>
+    <message>
+        <source>--fit je contain alebo cover, nie %1</source>
+        <translation>--fit vaut contain ou cover, pas %1</translation>
+    </message>
+    <message>
+        <source>%1 berie jeden názov súboru</source>
+        <translation>%1 attend un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 berie dva názvy súborov, VSTUP a VÝSTUP</source>
+        <translation>%1 attend deux noms de fichier, ENTRÉE et SORTIE</translation>
+    </message>
+    <message>
+        <source>chýba príkaz</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <source>neznámy príkaz %1</source>
+        <translation>commande inconnue %1</translation>
+    </message>
+    <message>
+        <source>--dither, --threshold a --invert patria k --fit</source>
+        <translation>--dither, --threshold et --invert vont avec --fit</translation>
+    </message>
+    <message>
+        <source>--dither je diffuse, ordered alebo none, nie %1</source>
+        <translation>--dither vaut diffuse, ordered ou none, pas %1</translation>
+    </message>
+    <message>
+        <source>--threshold je číslo od 0 do 255</source>
+        <translation>--threshold est un nombre de 0 à 255</translation>
+    </message>
+    <message>
+        <source>--threshold patrí k --dither none</source>
+        <translation>--threshold va avec --dither none</translation>
     </message>
 </context>
 <context>
     <name>tavrolin::app::EditorRequest</name>
     <message>
-        <source>unknown option %1</source>
-        <translation>option inconnue %1</translation>
-    </message>
-    <message>
-        <source>one file at most, %1 given</source>
+        <source>najviac jeden súbor, zadaných: %1</source>
         <translation>un fichier au plus, %1 donnés</translation>
     </message>
     <message>
-        <source>usage: tavrolin [--lang sk|en|fr] [FILE]
-       tavrolin --help | --version</source>
+        <source>použitie: tavrolin [--lang sk|en|fr] [SÚBOR]
+          tavrolin --help | --version</source>
         <translation>utilisation&#xa0;: tavrolin [--lang sk|en|fr] [FICHIER]
               tavrolin --help | --version</translation>
     </message>
     <message>
         <source>
 
-Starts the Tavrolin picture editor for the screens of Casio graphing calculators.
-FILE, if given, is opened once the main window shows: a .cat picture file (by its
-name or its &quot;%Header Record&quot; first line) or a .g1m/.g1r file of the fx-9860G
-family (by its content) as &quot;Otvor&quot; opens it, any other file imported as an image
-(bmp, jpg, gif, png) as &quot;Importuj obrázok&quot; imports it.
+Spustí Tavrolin, editor obrázkov pre obrazovky grafických kalkulačiek Casio.
+SÚBOR, ak je zadaný, sa otvorí, len čo sa ukáže hlavné okno: súbor obrázka .cat
+(podľa mena alebo podľa prvého riadku „%Header Record“) alebo súbor .g1m/.g1r
+kalkulačiek radu fx-9860G (podľa obsahu) tak, ako ho otvára „Otvor“; akýkoľvek
+iný súbor sa importuje ako obrázok (bmp, jpg, gif, png) tak, ako ho importuje
+„Importuj obrázok“.
 
-  --lang LANG  the language of the window: sk, en or fr (by default the desktop&apos;s:
-               Slovak, English or French where it asks for one of them, English
-               for any other language, Slovak where none is set)
-  -h, --help   print this text and exit
-  --version    print the version and exit
-  --           every argument after it is a file, even one starting with &quot;-&quot;
+  --lang JAZYK  jazyk okna: sk, en alebo fr (predvolene jazyk pracovného
+                prostredia: slovenčina, angličtina alebo francúzština, ak žiada
+                niektorý z nich, angličtina pri akomkoľvek inom jazyku,
+                slovenčina, ak nie je nastavený žiadny)
+  -h, --help    vypíše tento text a skončí
+  --version     vypíše verziu a skončí
+  --            každý argument za ním je súbor, aj keď začína znakom „-“
 
-Qt&apos;s own options (-platform, -style, ...) are accepted too.
-Exit status: 0 when the editor closes, 2 for wrong arguments.
+Prijímajú sa aj vlastné voľby Qt (-platform, -style, ...).
+Návratový kód: 0, keď sa editor zatvorí, 2 pri chybných argumentoch.
 </source>
         <translation>
 
 Lance Tavrolin, l&apos;éditeur d&apos;images pour les écrans des calculatrices graphiques
 Casio. FICHIER, s&apos;il est donné, est ouvert dès que la fenêtre principale
 s&apos;affiche&#xa0;: un fichier image .cat (d&apos;après son nom ou sa première ligne
-«&#xa0;%Header Record&#xa0;») comme l&apos;ouvre «&#xa0;Ouvrir&#xa0;», tout autre fichier importé comme
+«&#xa0;%Header Record&#xa0;») ou un fichier .g1m/.g1r de la famille fx-9860G (d&apos;après
+son contenu) comme l&apos;ouvre «&#xa0;Ouvrir&#xa0;»&#xa0;; tout autre fichier est importé comme
 image (bmp, jpg, gif, png) comme l&apos;importe «&#xa0;Importer une image&#xa0;».
 
   --lang LANGUE  la langue de la fenêtre&#xa0;: sk, en ou fr (par défaut celle du
@@ -551,7 +553,19 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
 <context>
     <name>tavrolin::language</name>
     <message>
-        <source>--lang takes sk, en or fr</source>
+        <source>neznáma voľba %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>za %1 chýba hodnota</source>
+        <translation>il manque une valeur après %1</translation>
+    </message>
+    <message>
+        <source>%1 neberie hodnotu</source>
+        <translation>%1 n&apos;accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>--lang berie sk, en alebo fr</source>
         <translation>--lang accepte sk, en ou fr</translation>
     </message>
 </context>
