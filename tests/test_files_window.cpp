@@ -287,7 +287,7 @@ class TestFilesWindow : public QObject {
         const QMap<QString, QString> filters{
             {u"Otvoriť obrázok"_s, u"Obrázky pre kalkulačky|*.cat *.g1m *.g1r|"_s + pictures},
             {u"Uložiť obrázok"_s, pictures},
-            {u"Exportuj obrázok"_s, u"Súbory .bmp|*.bmp|Súbory .png|*.png|Súbory .c|*.c *.h"_s},
+            {u"Exportuj obrázok"_s, u"Súbory .bmp|*.bmp|Súbory .png|*.png|Zdrojový kód C|*.c *.h"_s},
             {u"Importovať obrázok"_s,
              u"Súbory .bmp|*.bmp|Súbory .jpg|*.jpg *.jpeg|Súbory "
              u".gif|*.gif|Súbory .png|*.png"_s}};

@@ -280,7 +280,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(dialog.directory().absolutePath(), settingsFolder.path());
         QCOMPARE(dialog.nameFilters(),
                  QStringList({u"Súbory .cat (*.cat)"_s, u"Súbory .bmp (*.bmp)"_s,
-                              u"Súbory .png (*.png)"_s, u"Súbory .c (*.c *.h)"_s}));
+                              u"Súbory .png (*.png)"_s, u"Zdrojový kód C (*.c *.h)"_s}));
         QCOMPARE(dialog.selectedNameFilter(), u"Súbory .bmp (*.bmp)"_s);
         QCOMPARE(dialog.defaultSuffix(), u"bmp"_s);
     }

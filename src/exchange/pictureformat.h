@@ -38,6 +38,8 @@ struct PictureFormat {
     // Written only when the name chosen says so; choosing it in the save dialog adds its
     // extension to a name typed without one.
     bool savedByNameOnly;
+    // Its entry in the file dialogs, translated; "Súbory .bmp" after its name without one.
+    const char* label = nullptr;
 };
 
 }  // namespace tavrolin::exchange

@@ -47,7 +47,8 @@ constexpr std::array kFormats{
     PictureFormat{"jpg", "*.jpg *.jpeg", nullptr, nullptr, Reading::Image, Writing::None, false},
     PictureFormat{"gif", "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
     PictureFormat{"png", "*.png", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
-    PictureFormat{"c", "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false},
+    PictureFormat{"c", "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false,
+                  QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Zdrojový kód C")},
 };
 
 bool isPictureFile(const PictureFormat& format) {
@@ -83,14 +84,16 @@ QString translated(const char* text) {
     return QCoreApplication::translate("tavrolin::exchange::PictureFormats", text);
 }
 
-// "Súbory .cat|*.cat|Súbory .g1m|*.g1m *.g1r", each format wanted.
+// "Súbory .cat|*.cat|Súbory .g1m|*.g1m *.g1r", each format wanted, under its label.
 QStringList entriesOf(bool (*wanted)(const PictureFormat&)) {
     QStringList entries;
     for (const PictureFormat& format : kFormats) {
         if (wanted(format)) {
-            entries << translated(
-                           QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Súbory .%1"))
-                           .arg(QLatin1String(format.name))
+            entries << (format.label != nullptr
+                            ? translated(format.label)
+                            : translated(QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats",
+                                                           "Súbory .%1"))
+                                  .arg(QLatin1String(format.name)))
                     << QLatin1String(format.pattern);
         }
     }
