@@ -440,6 +440,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>Všetky obrázky</source>
         <translation>All images</translation>
     </message>
+    <message>
+        <source>Zdrojový kód C</source>
+        <translation>C source code</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::exchange::Reasons</name>

@@ -450,6 +450,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>Všetky obrázky</source>
         <translation>Toutes les images</translation>
     </message>
+    <message>
+        <source>Zdrojový kód C</source>
+        <translation>Code source C</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::exchange::Reasons</name>
