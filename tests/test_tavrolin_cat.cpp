@@ -285,6 +285,9 @@ class TestTavrolinCat : public QObject {
         QVERIFY(fileBytes(dir + u"/Pict20.c"_s).contains("Pict20[1024]"));
         writeBytes(filePath(u"in.cat"_s), QByteArray::fromStdString(catfile::monochromeFile({})));
         QCOMPARE(run(u"decode in.cat d"_s).out, "d/record1.png\n");
+        // Pict 17 and 18 written, 19 and 20 kept.
+        QCOMPARE(run(u"encode white.png in.png out.g1m --pict 17"_s).err,
+                 "tavrolin-cat: out.g1m: ponechané iné položky: 2\n");
     }
 
     void versionAsTheEditors() {

@@ -30,20 +30,30 @@ model::Result<std::optional<std::string>> existingBytes(const QString& path) {
     return std::optional(std::move(bytes).value());
 }
 
-// The file to write: the archive at the path with the picture in it, or a new one.
-model::Result<std::string> fileToWrite(const QString& path, const model::PictureGrid& picture,
-                                       int number, G1mWrite mode) {
-    if (mode == G1mWrite::Replace) {
-        return g1mfile::g1mPictureFile(picture, number);
+// The file to write: the archive at the path with the pictures in it, or a new one.
+model::Result<std::string> fileToWrite(const QString& path,
+                                       std::span<const model::PictureGrid> pictures,
+                                       int firstNumber, G1mWrite mode) {
+    std::optional<std::string> existing;
+    if (mode == G1mWrite::Merge) {
+        model::Result<std::optional<std::string>> read = existingBytes(path);
+        if (!read) {
+            return read.failure();
+        }
+        existing = std::move(read).value();
     }
-    const model::Result<std::optional<std::string>> existing = existingBytes(path);
-    if (!existing) {
-        return existing.failure();
+    std::size_t next = existing ? 0 : 1;
+    std::string bytes =
+        existing ? std::move(*existing) : g1mfile::g1mPictureFile(pictures.front(), firstNumber);
+    for (; next < pictures.size(); ++next) {
+        model::Result<std::string> merged =
+            g1mfile::g1mWithPicture(bytes, pictures[next], firstNumber + static_cast<int>(next));
+        if (!merged) {
+            return merged.failure();
+        }
+        bytes = std::move(merged).value();
     }
-    if (!existing.value()) {
-        return g1mfile::g1mPictureFile(picture, number);
-    }
-    return g1mfile::g1mWithPicture(*existing.value(), picture, number);
+    return bytes;
 }
 
 }  // namespace
@@ -56,7 +66,7 @@ model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path) {
     return g1mfile::readG1mFile(bytes.value());
 }
 
-G1mTarget inspectG1mTarget(const QString& path, int number) {
+G1mTarget inspectG1mTarget(const QString& path, int number, int count) {
     const model::Result<std::optional<std::string>> existing = existingBytes(path);
     if (!existing) {
         return {G1mTarget::Kind::Unreadable, {}, existing.failure()};
@@ -68,12 +78,13 @@ G1mTarget inspectG1mTarget(const QString& path, int number) {
     if (!groups) {
         return {G1mTarget::Kind::Unreadable, {}, groups.failure()};
     }
-    return {G1mTarget::Kind::Archive, g1mfile::itemsBesidePicture(groups.value(), number), {}};
+    return {
+        G1mTarget::Kind::Archive, g1mfile::itemsBesidePicture(groups.value(), number, count), {}};
 }
 
-model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& picture, int number,
-                            G1mWrite mode) {
-    const model::Result<std::string> bytes = fileToWrite(path, picture, number, mode);
+model::Outcome writeG1mFile(const QString& path, std::span<const model::PictureGrid> pictures,
+                            int firstNumber, G1mWrite mode) {
+    const model::Result<std::string> bytes = fileToWrite(path, pictures, firstNumber, mode);
     if (!bytes) {
         return bytes.failure();
     }

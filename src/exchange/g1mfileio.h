@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <span>
 #include <vector>
 
 #include "g1mfile/g1mitems.h"
@@ -15,7 +16,7 @@ namespace tavrolin::exchange {
 // file picked by mistake must not fill the memory (it then fails its size check).
 model::Result<std::vector<g1mfile::G1mEntry>> readG1mFile(const QString& path);
 
-// What a picture written as "Pict n" would meet at a path.
+// What pictures written as "Pict n", n + 1, … (count of them) would meet at a path.
 struct G1mTarget {
     enum class Kind {
         Absent,      // no file, or an empty one: nothing to keep
@@ -26,17 +27,18 @@ struct G1mTarget {
     std::vector<g1mfile::G1mItem> others;
     model::Failure failure;
 };
-G1mTarget inspectG1mTarget(const QString& path, int number);
+G1mTarget inspectG1mTarget(const QString& path, int number, int count = 1);
 
 enum class G1mWrite {
     Merge,    // into the archive at the path, if there is one; never over another file
     Replace,  // a new file of the one picture in place of whatever is there
 };
 
-// Writes the picture as "Pict n" through a temporary file, so a failed save leaves any
-// file of that name as it was. Merge keeps every other memory file of the archive and
-// fails, writing nothing, where inspectG1mTarget() finds it Unreadable.
-model::Outcome writeG1mFile(const QString& path, const model::PictureGrid& picture, int number,
-                            G1mWrite mode = G1mWrite::Merge);
+// Writes the pictures as "Pict n", n + 1, … (one at least) through a temporary file in
+// one go, so a failed save leaves any file of that name as it was. Merge keeps every
+// other memory file of the archive and fails, writing nothing, where inspectG1mTarget()
+// finds it Unreadable.
+model::Outcome writeG1mFile(const QString& path, std::span<const model::PictureGrid> pictures,
+                            int firstNumber, G1mWrite mode = G1mWrite::Merge);
 
 }  // namespace tavrolin::exchange

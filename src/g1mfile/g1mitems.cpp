@@ -25,11 +25,16 @@ G1mItem itemOf(const G1mMemoryFile& file) {
 
 }  // namespace
 
-std::vector<G1mItem> itemsBesidePicture(const std::vector<G1mGroup>& groups, int number) {
+std::vector<G1mItem> itemsBesidePicture(const std::vector<G1mGroup>& groups, int number,
+                                        int count) {
     std::vector<G1mItem> items;
     for (const G1mGroup& group : groups) {
         for (const G1mMemoryFile& file : group.files) {
-            if (file.name != pictureFileName(number)) {
+            bool written = false;
+            for (int n = number; n < number + count; ++n) {
+                written = written || file.name == pictureFileName(n);
+            }
+            if (!written) {
                 items.push_back(itemOf(file));
             }
         }

@@ -14,8 +14,9 @@ struct G1mItem {
     std::string name;  // "Pict 2", "Capture 1"; a program's or any other file's own name
 };
 
-// Every memory file of the archive but "Pict n", in file order: what a picture written
-// as "Pict n" leaves beside itself.
-std::vector<G1mItem> itemsBesidePicture(const std::vector<G1mGroup>& groups, int number);
+// Every memory file of the archive but "Pict n" to "Pict n + count - 1", in file order:
+// what pictures written as those leave beside themselves.
+std::vector<G1mItem> itemsBesidePicture(const std::vector<G1mGroup>& groups, int number,
+                                        int count = 1);
 
 }  // namespace tavrolin::g1mfile

@@ -64,7 +64,8 @@ bool saveG1mFile(EditorContext& context, const QString& path) {
         return false;
     }
     context.prompts.message(monochromeWarning());
-    const model::Outcome written = exchange::writeG1mFile(path, state.picture, number, *mode);
+    const model::Outcome written =
+        exchange::writeG1mFile(path, std::span(&state.picture, 1), number, *mode);
     if (!written) {
         context.prompts.message(saveFailureMessage(path, exchange::failureText(written.failure())));
         return false;

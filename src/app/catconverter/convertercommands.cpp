@@ -258,11 +258,12 @@ model::Result<model::PictureGrid> importedPicture(const ConverterRequest& reques
 int encodeG1m(const ConverterRequest& request, const std::vector<model::PictureGrid>& pictures,
               std::FILE* err) {
     const int first = std::max(request.pict, 1);
-    exchange::G1mWrite mode =
+    const exchange::G1mWrite mode =
         request.newG1mFile ? exchange::G1mWrite::Replace : exchange::G1mWrite::Merge;
-    const exchange::G1mTarget target = mode == exchange::G1mWrite::Merge
-                                           ? exchange::inspectG1mTarget(request.output, first)
-                                           : exchange::G1mTarget{};
+    const exchange::G1mTarget target =
+        mode == exchange::G1mWrite::Merge
+            ? exchange::inspectG1mTarget(request.output, first, static_cast<int>(pictures.size()))
+            : exchange::G1mTarget{};
     if (target.kind == exchange::G1mTarget::Kind::Unreadable) {
         report(err, request.output, target.failure);
         std::fprintf(
@@ -274,14 +275,10 @@ int encodeG1m(const ConverterRequest& request, const std::vector<model::PictureG
                     .arg(request.output)));
         return kFileFailed;
     }
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const model::Outcome written =
-            exchange::writeG1mFile(request.output, pictures[i], first + static_cast<int>(i), mode);
-        if (!written) {
-            report(err, request.output, written.failure());
-            return kFileFailed;
-        }
-        mode = exchange::G1mWrite::Merge;
+    const model::Outcome written = exchange::writeG1mFile(request.output, pictures, first, mode);
+    if (!written) {
+        report(err, request.output, written.failure());
+        return kFileFailed;
     }
     if (!target.others.empty()) {
         std::fprintf(err, "tavrolin-cat: %s\n",
