@@ -527,7 +527,7 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>priečinok neexistuje</source>
-        <translation>le dossier n’existe pas</translation>
+        <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
         <source>cesta k súboru vedie cez súbor, nie cez priečinok</source>
@@ -650,11 +650,11 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>Dokument „%1“ sa nepodarilo otvoriť: v počítači nie je program, ktorý by ho zobrazil.</source>
-        <translation>Impossible d’ouvrir le document «&#xa0;%1&#xa0;»&#xa0;: aucun programme de cet ordinateur ne sait l’afficher.</translation>
+        <translation>Impossible d&apos;ouvrir le document «&#xa0;%1&#xa0;»&#xa0;: aucun programme de cet ordinateur ne sait l&apos;afficher.</translation>
     </message>
     <message>
         <source>Otvorí návod k programu v prehliadači</source>
-        <translation>Ouvre le mode d’emploi dans le navigateur</translation>
+        <translation>Ouvre le mode d&apos;emploi dans le navigateur</translation>
     </message>
     <message>
         <source>Otvorí text licencie</source>
