@@ -159,7 +159,7 @@ class TestG1mFile : public QObject {
         QTest::newRow("older type") << changed(8, 0x31 ^ 0x62) << -1 << true;
         QTest::newRow("empty") << QByteArray() << int(FailureReason::EmptyFile) << false;
         QTest::newRow("no USBPower")
-            << QByteArray("%Header Record\r\n") << int(FailureReason::HeaderKeyMismatch) << false;
+            << QByteArray("%Header Record\r\n") << int(FailureReason::NotG1mFile) << false;
         QTest::newRow("magic cut") << good.first(5) << cut << false;
         QTest::newRow("header cut") << good.first(0x1F) << cut << false;
         QTest::newRow("add-in") << changed(8, 0x31 ^ 0xF3) << noPicture << false;

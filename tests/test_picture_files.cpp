@@ -48,7 +48,7 @@ class TestPictureFiles : public QObject {
     void cleanup() { folder_.reset(); }
 
     // Which format a file is: by its first bytes, else by its name, else an image (the
-    // first of them); "Otvor" reads any such as a .cat, whose reader says why it is none.
+    // first of them); "Otvor" reads an image as a .cat, whose reader says why it is none.
     void formatOfAFile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
@@ -59,7 +59,7 @@ class TestPictureFiles : public QObject {
         QTest::newRow(".cat by name") << "picture.CAT" << QByteArray("junk") << "cat" << u"cat"_s;
         QTest::newRow(".g1m by content") << "picture.cat" << g1m << "g1m" << u"g1m"_s;
         QTest::newRow(".g1m name, other content")
-            << "picture.g1m" << QByteArray("a text, no picture") << "bmp" << u"cat"_s;
+            << "picture.g1m" << QByteArray("a text, no picture") << "g1m" << u"g1m"_s;
         QTest::newRow(".g1r name, too short")
             << "picture.G1R" << QByteArray("USB") << "g1m" << u"g1m"_s;
         QTest::newRow("empty .g1m") << "picture.g1m" << QByteArray() << "g1m" << u"g1m"_s;

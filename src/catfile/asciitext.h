@@ -10,14 +10,14 @@ constexpr char toUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// True when the item, upper-cased, begins with the (upper-case) key; whatever follows
-// the key is ignored.
+// True when the item begins with the key, in any letter case; whatever follows the key
+// is ignored.
 constexpr bool startsWithKey(std::string_view item, std::string_view key) {
     if (item.size() < key.size()) {
         return false;
     }
     for (std::size_t i = 0; i < key.size(); ++i) {
-        if (toUpperAscii(item[i]) != key[i]) {
+        if (toUpperAscii(item[i]) != toUpperAscii(key[i])) {
             return false;
         }
     }

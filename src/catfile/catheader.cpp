@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "catfile/asciitext.h"
+#include "catfile/catlayout.h"
 
 namespace tavrolin::catfile {
 
@@ -14,27 +15,27 @@ namespace {
 // The header lines after line 2, in file order; an empty key is a line that is taken
 // but not examined.
 constexpr std::array<std::string_view, 7> kMonochromeKeys = {
-    "", "", "OPTION NAME:", "", "", "", "%DATA RECORD",  // lines 3..9
+    "", "", "Option Name:", "", "", "", kDataRecordLine,  // lines 3..9
 };
 
 constexpr std::array<std::string_view, 19> kColourKeys = {
     "",                   // 3
     "",                   // 4
-    "HEIGHT:64",          // 5
-    "WIDTH:128",          // 6
+    "Height:64",          // 5
+    "Width:128",          // 6
     "",                   // 7
     "",                   // 8
-    "START POSITION:DR",  // 9
-    "DIRECTION:U",        // 10
-    "BYTE DIRECTION:W",   // 11
-    "BIT WEIGHT:F",       // 12
+    "Start Position:DR",  // 9
+    "Direction:U",        // 10
+    "Byte Direction:W",   // 11
+    "Bit Weight:F",       // 12
     "",                   // 13
     "",                   // 14
     "",                   // 15
     "",                   // 16
     "",                   // 17
     "",                   // 18
-    "%DATA RECORD",       // 19
+    kDataRecordLine,      // 19
     "",                   // 20, "Sheet:1"
     "",                   // 21, "Color:1"
 };
@@ -56,23 +57,22 @@ void fail(CatHeader& header, model::FailureReason reason, int line, std::string_
 CatHeader checkCatHeader(CatItemReader& reader) {
     CatHeader header;
     header.loadValid = true;
-    constexpr std::string_view kHeaderKey = "%HEADER RECORD";
     const std::optional<std::string_view> first = reader.next();
     if (!first) {
         fail(header, model::FailureReason::EmptyFile, 0);
         return header;
     }
-    if (!startsWithKey(*first, kHeaderKey)) {
-        fail(header, model::FailureReason::HeaderKeyMismatch, reader.line(), kHeaderKey);
+    if (!startsWithKey(*first, kHeaderRecordLine)) {
+        fail(header, model::FailureReason::HeaderKeyMismatch, reader.line(), kHeaderRecordLine);
     }
 
     // Monochrome is tested first.
     const std::optional<std::string_view> format = reader.next();
     std::span<const std::string_view> keys;
-    if (itemHasKey(format, "FORMAT:MCS1")) {
+    if (itemHasKey(format, "Format:MCS1")) {
         header.loadFormat = LoadFormat::Monochrome;
         keys = kMonochromeKeys;
-    } else if (itemHasKey(format, "FORMAT:IMG")) {
+    } else if (itemHasKey(format, "Format:IMG")) {
         header.loadFormat = LoadFormat::Colour;
         keys = kColourKeys;
     } else {

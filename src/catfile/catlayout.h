@@ -18,6 +18,9 @@ inline constexpr int kColourSeparatorLines = 2;
 inline constexpr std::size_t kMaxCatFileBytes = std::size_t{4} * 1024 * 1024;
 
 inline constexpr std::string_view kLineEnd = "\r\n";
+// The first line of a record and the last of its header, as written; read in any case.
+inline constexpr std::string_view kHeaderRecordLine = "%Header Record";
+inline constexpr std::string_view kDataRecordLine = "%Data Record";
 inline constexpr std::string_view kZeroLine = "00000000000000000000000000000000";
 inline constexpr std::string_view kNoteLine = "Tento subor bol vytvoreny programom Tavrolin.";
 

@@ -3,14 +3,12 @@
 #include <optional>
 
 #include "catfile/asciitext.h"
+#include "catfile/catlayout.h"
 #include "catfile/delimiterscan.h"
 
 namespace tavrolin::catfile {
 
 namespace {
-
-constexpr std::string_view kHeaderKey = "%HEADER RECORD";
-constexpr std::string_view kDataKey = "%DATA RECORD";
 
 // A line of the bytes: its text without the line end, and where the next one starts.
 struct Line {
@@ -43,7 +41,7 @@ int lineEndsIn(std::string_view text) {
 std::size_t nextHeaderLine(std::string_view bytes, std::size_t from) {
     for (std::size_t at = bytes.find('%', from); at != std::string_view::npos;
          at = bytes.find('%', at + 1)) {
-        if (isLineEnd(bytes[at - 1]) && startsWithKey(bytes.substr(at), kHeaderKey)) {
+        if (isLineEnd(bytes[at - 1]) && startsWithKey(bytes.substr(at), kHeaderRecordLine)) {
             return at;
         }
     }
@@ -64,19 +62,19 @@ CatRecord describedRecord(std::string_view text, int firstLine) {
         const Line line = lineAt(text, position);
         position = line.next;
         if (number == 2) {
-            if (startsWithKey(line.text, "FORMAT:")) {
-                record.formatName = valueAfter(line.text, "FORMAT:");
+            if (startsWithKey(line.text, "Format:")) {
+                record.formatName = valueAfter(line.text, "Format:");
             }
-            record.format = startsWithKey(line.text, "FORMAT:MCS1")  ? LoadFormat::Monochrome
-                            : startsWithKey(line.text, "FORMAT:IMG") ? LoadFormat::Colour
+            record.format = startsWithKey(line.text, "Format:MCS1")  ? LoadFormat::Monochrome
+                            : startsWithKey(line.text, "Format:IMG") ? LoadFormat::Colour
                                                                      : LoadFormat::None;
-        } else if (startsWithKey(line.text, "DATA TYPE:")) {
-            record.dataType = valueAfter(line.text, "DATA TYPE:");
-        } else if (startsWithKey(line.text, "FILE NAME:")) {
-            record.name = valueAfter(line.text, "FILE NAME:");
-        } else if (startsWithKey(line.text, "DATA NAME:")) {
-            record.name = valueAfter(line.text, "DATA NAME:");
-        } else if (startsWithKey(line.text, kDataKey)) {
+        } else if (startsWithKey(line.text, "Data Type:")) {
+            record.dataType = valueAfter(line.text, "Data Type:");
+        } else if (startsWithKey(line.text, "File Name:")) {
+            record.name = valueAfter(line.text, "File Name:");
+        } else if (startsWithKey(line.text, "Data Name:")) {
+            record.name = valueAfter(line.text, "Data Name:");
+        } else if (startsWithKey(line.text, kDataRecordLine)) {
             break;
         }
     }
@@ -88,7 +86,7 @@ CatRecord describedRecord(std::string_view text, int firstLine) {
 // one record as it is. A record's lines are counted only when another follows it.
 template <typename Visit>
 void visitRecords(std::string_view bytes, Visit&& visit) {
-    const bool archive = startsWithKey(bytes, kHeaderKey);
+    const bool archive = startsWithKey(bytes, kHeaderRecordLine);
     std::size_t start = 0;
     for (int firstLine = 1;;) {
         const std::size_t end = archive ? nextHeaderLine(bytes, start + 1) : bytes.size();

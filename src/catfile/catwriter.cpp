@@ -14,16 +14,16 @@ using model::PictureGrid;
 namespace {
 
 constexpr std::array<std::string_view, 9> kMonochromeHeader = {
-    "%Header Record",     "Format:MCS1",   "Type Number:7", "File Name:PICT1", "Option Name:",
-    "Communication SW:0", "Capacity:2048", "Data Type:PC",  "%Data Record",
+    kHeaderRecordLine,    "Format:MCS1",   "Type Number:7", "File Name:PICT1", "Option Name:",
+    "Communication SW:0", "Capacity:2048", "Data Type:PC",  kDataRecordLine,
 };
 
 constexpr std::array<std::string_view, 19> kColourHeader = {
-    "%Header Record",    "Format:IMG",  "Communication SW:0", "Data Type:PC",
+    kHeaderRecordLine,   "Format:IMG",  "Communication SW:0", "Data Type:PC",
     "Height:64",         "Width:128",   "Data Name:Picture6", "Group Name:",
     "Start Position:DR", "Direction:U", "Byte Direction:W",   "Bit Weight:F",
     "Colors:4",          "Sheets:1",    "Option1:",           "Option2:",
-    "Option3:",          "Option4:",    "%Data Record",
+    "Option3:",          "Option4:",    kDataRecordLine,
 };
 
 // Planes are 2 KB of the 10 KB; reserving spares the string its regrowth.

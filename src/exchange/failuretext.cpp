@@ -44,6 +44,8 @@ QString reasonText(const model::Failure& failure) {
             return Reasons::tr("veľkosť v hlavičke nesedí s dĺžkou súboru");
         case model::FailureReason::WrongControlBytes:
             return Reasons::tr("kontrolné bajty hlavičky nesedia");
+        case model::FailureReason::NotG1mFile:
+            return Reasons::tr("nie je to súbor .g1m ani .g1r");
         case model::FailureReason::BinaryCutShort:
             return Reasons::tr("súbor je skrátený");
         case model::FailureReason::NoPictureInside:

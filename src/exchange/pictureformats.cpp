@@ -8,6 +8,7 @@
 
 #include "catfile/asciitext.h"
 #include "catfile/catitemreader.h"
+#include "catfile/catlayout.h"
 #include "g1mfile/g1mheader.h"
 #include "g1mfile/g1mlayout.h"
 
@@ -21,7 +22,7 @@ constexpr qint64 kFirstBytes = 64;
 bool startsAsCatFile(std::string_view start) {
     catfile::CatItemReader reader(start);
     const auto first = reader.next();
-    return first && catfile::startsWithKey(*first, "%HEADER RECORD");
+    return first && catfile::startsWithKey(*first, catfile::kHeaderRecordLine);
 }
 
 // A .cat file is known by its name too, so that a file whose first line is damaged
@@ -30,18 +31,17 @@ bool namedAsCatFile(const QString& path, std::string_view /*start*/) {
     return path.endsWith(QStringLiteral(".cat"), Qt::CaseInsensitive);
 }
 
-// A .g1m or .g1r file by its name only when it is too short to say what it is: an
-// empty or cut-short one, to be refused as such rather than read as something else.
-bool shortG1mFile(const QString& path, std::string_view start) {
-    return start.size() < g1mfile::kMagic.size() &&
-           (path.endsWith(QStringLiteral(".g1m"), Qt::CaseInsensitive) ||
-            path.endsWith(QStringLiteral(".g1r"), Qt::CaseInsensitive));
+// A .g1m or .g1r file by its name when its content shows no format, so that an empty,
+// cut-short or damaged one is refused by the .g1m reader, saying why.
+bool namedAsG1mFile(const QString& path, std::string_view /*start*/) {
+    return path.endsWith(QStringLiteral(".g1m"), Qt::CaseInsensitive) ||
+           path.endsWith(QStringLiteral(".g1r"), Qt::CaseInsensitive);
 }
 
 constexpr std::array kFormats{
     PictureFormat{"cat", "*.cat", startsAsCatFile, namedAsCatFile, Reading::Records,
                   Writing::Records, false},
-    PictureFormat{"g1m", "*.g1m *.g1r", g1mfile::startsAsG1mFile, shortG1mFile, Reading::Entries,
+    PictureFormat{"g1m", "*.g1m *.g1r", g1mfile::startsAsG1mFile, namedAsG1mFile, Reading::Entries,
                   Writing::Entries, true},
     PictureFormat{"bmp", "*.bmp", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
     PictureFormat{"jpg", "*.jpg *.jpeg", nullptr, nullptr, Reading::Image, Writing::None, false},

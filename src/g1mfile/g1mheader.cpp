@@ -25,7 +25,7 @@ model::Outcome checkStandardHeader(std::string_view bytes) {
         return failure(model::FailureReason::EmptyFile);
     }
     if (!startsAsG1mFile(bytes)) {
-        return failure(model::FailureReason::HeaderKeyMismatch, std::string(kMagic));
+        return failure(model::FailureReason::NotG1mFile);
     }
     if (bytes.size() < kStandardHeaderBytes) {
         return failure(model::FailureReason::BinaryCutShort);

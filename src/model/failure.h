@@ -22,6 +22,7 @@ enum class FailureReason {
     ImageTooLarge,      // an image too large to decode (detail: its width x height)
     WrongSizeField,     // a binary file's size field differs from its length
     WrongControlBytes,  // a binary file's control bytes do not match its size
+    NotG1mFile,         // a file read as a calculator's memory file does not start as one
     BinaryCutShort,     // a binary file ends before its contents do
     NoPictureInside,    // a file of several records holds no picture
     ProgramInside,      // a picture file's one record is a program
