@@ -553,6 +553,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>obrázok má %1 × %2 bodov, to je priveľa</source>
         <translation>l&apos;image a %1 × %2 points, c&apos;est trop</translation>
     </message>
+    <message>
+        <source>nie je to súbor .g1m ani .g1r</source>
+        <translation>ce n&apos;est ni un fichier .g1m ni un fichier .g1r</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>
