@@ -1,13 +1,13 @@
 #include "exchange/pictureformats.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 #include <array>
 
 #include "catfile/asciitext.h"
 #include "catfile/catitemreader.h"
+#include "exchange/readablefile.h"
 #include "g1mfile/g1mheader.h"
 #include "g1mfile/g1mlayout.h"
 
@@ -123,10 +123,9 @@ std::span<const PictureFormat> pictureFormats() {
 }
 
 const PictureFormat& formatOfFile(const QString& path) {
-    QFile file(path);
     QByteArray start;
-    if (file.open(QIODevice::ReadOnly)) {
-        start = file.read(kFirstBytes);
+    if (const auto file = openReadableFile(path)) {
+        start = file.value()->read(kFirstBytes);
     }
     const std::string_view bytes(start.constData(), std::size_t(start.size()));
     for (const PictureFormat& format : kFormats) {
