@@ -538,6 +538,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>obrázok má %1 × %2 bodov, to je priveľa</source>
         <translation>the image has %1 × %2 pixels, that is too many</translation>
     </message>
+    <message>
+        <source>nie je to obyčajný súbor</source>
+        <translation>it is not an ordinary file</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>

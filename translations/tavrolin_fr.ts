@@ -547,6 +547,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>obrázok má %1 × %2 bodov, to je priveľa</source>
         <translation>l&apos;image a %1 × %2 points, c&apos;est trop</translation>
     </message>
+    <message>
+        <source>nie je to obyčajný súbor</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>
