@@ -6,12 +6,15 @@
 #include <optional>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "catfile/catwriter.h"
 #include "exchange/catfileload.h"
 #include "exchange/catfilesave.h"
 #include "exchange/failuretext.h"
 #include "exchange/g1mitemstext.h"
+#include "exchange/imagescan.h"
+#include "exchange/picturefilebytes.h"
 #include "exchange/pictureformats.h"
 #include "exchange/savedcells.h"
 #include "g1mfile/g1mwriter.h"
@@ -137,6 +140,34 @@ class TestPictureFiles : public QObject {
         QCOMPARE(pictureart::art(state.picture, 1, 1, 4, 1), expected);
         QCOMPARE(state.picture.at(9, 9), model::kWhite);
         QCOMPARE(state.undoHistory.latest().at(9, 9), model::kRed);
+    }
+
+    // What is no ordinary file is refused at once, wherever a file is read: an alarm
+    // ends a test that waits. Only root reads /proc/kmsg.
+    void specialFilesAreRefusedAtOnce_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        const QString special = u"nie je to obyčajný súbor"_s;
+        QTest::newRow("named pipe") << "pipe.cat" << special;
+        QTest::newRow("endless device") << "/dev/zero" << special;
+        QTest::newRow("kernel's text") << "/proc/cpuinfo" << special;
+        QTest::newRow("folder") << "." << u"je to priečinok, nie súbor"_s;
+        if (::access("/proc/kmsg", R_OK) == 0) {
+            QTest::newRow("kernel messages") << "/proc/kmsg" << special;
+        }
+    }
+    void specialFilesAreRefusedAtOnce() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QCOMPARE(::mkfifo(qPrintable(filePath(u"pipe.cat"_s)), 0600), 0);
+        const QString path = QDir(folder_->path()).filePath(name);
+        ::alarm(60);
+        QVERIFY(exchange::formatOfFile(path).reading != exchange::Reading::None);
+        const auto bytes = exchange::readPictureFileBytes(path, 64);
+        const auto image = exchange::scanImageFile(path, {});
+        ::alarm(0);
+        QCOMPARE(exchange::failureText(bytes.failure()), reason);
+        QCOMPARE(exchange::failureText(image.failure()), reason);
     }
 
     // Each fails at some step; the file that had the name stays as it was.

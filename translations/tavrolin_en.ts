@@ -547,6 +547,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>nie je to súbor .g1m ani .g1r</source>
         <translation>it is not a .g1m or .g1r file</translation>
     </message>
+    <message>
+        <source>nie je to obyčajný súbor</source>
+        <translation>it is not an ordinary file</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>

@@ -557,6 +557,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>nie je to súbor .g1m ani .g1r</source>
         <translation>ce n&apos;est ni un fichier .g1m ni un fichier .g1r</translation>
     </message>
+    <message>
+        <source>nie je to obyčajný súbor</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::language</name>

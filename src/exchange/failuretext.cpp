@@ -23,6 +23,8 @@ QString reasonText(const model::Failure& failure) {
             return Reasons::tr("nemáte povolenie");
         case model::FailureReason::IsFolder:
             return Reasons::tr("je to priečinok, nie súbor");
+        case model::FailureReason::NotRegularFile:
+            return Reasons::tr("nie je to obyčajný súbor");
         case model::FailureReason::NotFound:
             return Reasons::tr("súbor neexistuje");
         case model::FailureReason::EmptyFile:
@@ -90,6 +92,10 @@ std::optional<model::FailureReason> reasonOfSystemError(int error, FileUse use) 
             return model::FailureReason::ReadOnlyDisk;
         case EFBIG:
             return model::FailureReason::WriteCutShort;
+        // A pipe without a writer, a socket, or a kernel file with nothing to read yet.
+        case ENXIO:
+        case EAGAIN:
+            return model::FailureReason::NotRegularFile;
         default:
             return std::nullopt;
     }
@@ -109,6 +115,16 @@ QString failureAt(const QString& path, const model::Failure& failure) {
     const QString place =
         failure.line > 0 ? QStringLiteral("%1:%2").arg(path).arg(failure.line) : path;
     return place + QStringLiteral(": ") + reasonText(failure);
+}
+
+model::Failure readFailure(int systemError) {
+    if (systemError == EISDIR) {
+        return {model::FailureReason::IsFolder, 0, {}};
+    }
+    if (const auto known = reasonOfSystemError(systemError, FileUse::Read)) {
+        return {*known, 0, {}};
+    }
+    return {model::FailureReason::SystemError, 0, qt_error_string(systemError).toStdString()};
 }
 
 model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse use) {

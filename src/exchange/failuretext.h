@@ -16,6 +16,9 @@ QString failureAt(const QString& path, const model::Failure& failure);
 
 enum class FileUse { Read, Write };
 
+// Why a file could not be opened or read, from what the system said (errno).
+model::Failure readFailure(int systemError);
+
 // What went wrong with a file the system would not open, read or write, in our own
 // words where we know the cause (a missing file or folder, a folder, a refused
 // permission, a full or read-only disk, a name too long), else the system's own text.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "exchange/imagescan.h"
+#include "exchange/readablefile.h"
 #include "model/picturebox.h"
 
 namespace tavrolin::exchange {
@@ -16,7 +17,11 @@ constexpr QSize kDetail(2 * model::kColumns, 2 * model::kRows);
 }  // namespace
 
 model::Result<QImage> readImageToFit(const QString& path, int limitMegabytes) {
-    QImageReader reader(path);
+    const model::Result<std::unique_ptr<QFile>> file = openReadableFile(path);
+    if (!file) {
+        return file.failure();
+    }
+    QImageReader reader(file.value().get());
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid()) {
@@ -31,9 +36,14 @@ model::Result<QImage> readImageToFit(const QString& path, int limitMegabytes) {
 }
 
 bool imageNeedsFitting(const QString& path) {
-    QSize size = QImageReader(path).size();
+    const model::Result<std::unique_ptr<QFile>> file = openReadableFile(path);
+    if (!file) {
+        return false;
+    }
+    QImageReader reader(file.value().get());
+    QSize size = reader.size();
     if (!size.isValid()) {
-        size = QImageReader(path).read().size();
+        size = reader.read().size();
     }
     if (size.width() > model::kColumns || size.height() > model::kRows) {
         return true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "exchange/readablefile.h"
 #include "model/picturebox.h"
 
 namespace tavrolin::exchange {
@@ -31,10 +32,16 @@ QRgb nearPaletteColour(QRgb pixel) {
 }  // namespace
 
 model::Outcome loadAsImported(model::PictureBox& box, const QString& path) {
-    if (model::Outcome loaded = box.load(path); !loaded) {
+    const model::Result<std::unique_ptr<QFile>> file = openReadableFile(path);
+    if (!file) {
+        return file.failure();
+    }
+    QImageReader reader(file.value().get());
+    const bool jpeg = reader.format() == "jpeg";
+    if (model::Outcome loaded = box.load(reader); !loaded) {
         return loaded;
     }
-    if (QImageReader(path).format() == "jpeg") {
+    if (jpeg) {
         box.editImage([](QImage& image) {
             for (int y = 0; y < image.height(); ++y) {
                 auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));

@@ -1,19 +1,18 @@
 #include "exchange/picturefilebytes.h"
 
-#include <QFile>
-
 #include "exchange/failuretext.h"
+#include "exchange/readablefile.h"
 
 namespace tavrolin::exchange {
 
 model::Result<std::string> readPictureFileBytes(const QString& path, std::size_t limit) {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.read(static_cast<qint64>(limit));
+    const model::Result<std::unique_ptr<QFile>> file = openReadableFile(path);
+    if (!file) {
+        return file.failure();
     }
-    if (file.error() != QFileDevice::NoError) {
-        return fileFailure(path, file, FileUse::Read);
+    const QByteArray bytes = file.value()->read(static_cast<qint64>(limit));
+    if (file.value()->error() != QFileDevice::NoError) {
+        return fileFailure(path, *file.value(), FileUse::Read);
     }
     return bytes.toStdString();
 }

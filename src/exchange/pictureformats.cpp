@@ -1,7 +1,6 @@
 #include "exchange/pictureformats.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 #include <array>
@@ -9,6 +8,7 @@
 #include "catfile/asciitext.h"
 #include "catfile/catitemreader.h"
 #include "catfile/catlayout.h"
+#include "exchange/readablefile.h"
 #include "g1mfile/g1mheader.h"
 #include "g1mfile/g1mlayout.h"
 
@@ -126,10 +126,9 @@ std::span<const PictureFormat> pictureFormats() {
 }
 
 const PictureFormat& formatOfFile(const QString& path) {
-    QFile file(path);
     QByteArray start;
-    if (file.open(QIODevice::ReadOnly)) {
-        start = file.read(kFirstBytes);
+    if (const auto file = openReadableFile(path)) {
+        start = file.value()->read(kFirstBytes);
     }
     const std::string_view bytes(start.constData(), std::size_t(start.size()));
     for (const PictureFormat& format : kFormats) {

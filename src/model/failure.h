@@ -12,6 +12,8 @@ enum class FailureReason {
     SystemError,        // the system refused; its own text is the detail
     NoPermission,       // the file or its folder may not be read or written
     IsFolder,           // the name is a folder, not a file
+    NotRegularFile,     // a pipe, socket or device, or a kernel file that gives bytes
+                        // though it says it is empty, or waits for them
     NotFound,           // there is no such file
     EmptyFile,          // the file holds nothing
     TooLarge,           // the file is larger than any picture file; detail: its size

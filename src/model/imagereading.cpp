@@ -1,6 +1,5 @@
 #include "model/imagereading.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 namespace tavrolin::model {
@@ -12,21 +11,6 @@ namespace {
 qint64 wholeImageBytes(QSize size, QImage::Format format) {
     const int depth = std::max(32, int{QImage::toPixelFormat(format).bitsPerPixel()});
     return qint64{size.width()} * size.height() * depth / 8;
-}
-
-// Why an image could not be read: the file is missing or refused, or no format knows it.
-Failure unreadableImage(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return {FailureReason::NotFound, 0, {}};
-    }
-    if (info.isDir()) {
-        return {FailureReason::IsFolder, 0, {}};
-    }
-    if (!info.isReadable()) {
-        return {FailureReason::NoPermission, 0, {}};
-    }
-    return {FailureReason::NotAnImage, 0, {}};
 }
 
 }  // namespace
@@ -45,7 +29,7 @@ Result<QImage> readImageWithin(QImageReader& reader, int limitMegabytes) {
         return Failure{FailureReason::ImageTooLarge, 0,
                        std::to_string(size.width()) + 'x' + std::to_string(size.height())};
     }
-    return unreadableImage(reader.fileName());
+    return Failure{FailureReason::NotAnImage, 0, {}};
 }
 
 }  // namespace tavrolin::model

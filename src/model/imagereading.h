@@ -17,7 +17,8 @@ inline constexpr int kDecodeLimitMegabytes = 3072;
 // Reads the image as the reader is set up, with Qt's allocation limit (128 MB unless
 // told) raised to the given one for this read only. When nothing can be read, why:
 // the image is too large (its width × height) when decoding it whole passes the
-// limit, else the file is missing, a folder, refused or no image.
+// limit, else it is no image (whoever made the reader opened its file, and says why
+// a file cannot be).
 Result<QImage> readImageWithin(QImageReader& reader, int limitMegabytes = kDecodeLimitMegabytes);
 
 }  // namespace tavrolin::model

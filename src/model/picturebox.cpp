@@ -101,8 +101,7 @@ void PictureBox::print(const QString& text) {
     changed(image_.rect());
 }
 
-Outcome PictureBox::load(const QString& path) {
-    QImageReader reader(path);
+Outcome PictureBox::load(QImageReader& reader) {
     const QSize size = reader.size();
     if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect)) {
         reader.setClipRect(QRect(QPoint(0, 0), size).intersected(image_.rect()));

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QImageReader>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -66,11 +67,11 @@ class PictureBox {
     // the glyphs are painted, each of their pixels exactly in the drawing colour.
     void print(const QString& text);
 
-    // Replaces the picture by an image file drawn from the top-left corner,
+    // Replaces the picture by the reader's image drawn from the top-left corner,
     // unscaled, on the background. Only the part the box shows is decoded where the
-    // format allows it, so a large photo loads at once. A file that is not a readable
-    // image changes nothing and gives the reason.
-    Outcome load(const QString& path);
+    // format allows it, so a large photo loads at once. What is no readable image
+    // changes nothing and gives the reason.
+    Outcome load(QImageReader& reader);
 
   private:
     void changed(const QRect& area);
