@@ -69,15 +69,6 @@ inline PictureGrid pictureOf(const Cells& cells) {
     return picture;
 }
 
-// Every code in every shape of neighbourhood, so a shifted bit shows.
-inline PictureGrid patternPicture() {
-    PictureGrid picture;
-    PictureGrid::forEachUsedCell([&](int x, int y) {
-        picture.at(x, y) = static_cast<std::int16_t>((3 * x + 7 * y + x * y) % 5);
-    });
-    return picture;
-}
-
 inline LoadColours loadColours(int mask) {
     return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
 }
