@@ -134,25 +134,24 @@ class TestFilesWindow : public QObject {
                 u"tick Ktoré farby načítať? 14 | click Ktoré farby načítať? OK | settled | art 1,1 ..bg | ticked Ktoré farby načítať? 14"_s);
         row("open cancelled",
             u"draw 5,5 g | click Čiara | answer - | click Otvor | shown Ktoré farby načítať? 0 | "
-            u"said - | "
-            u"art 5,5 g | is tool=2 undo=0"_s);
+            u"said - | art 5,5 g | is tool=2 undo=0"_s);
         row("colour save cancelled",
-            u"click CFX 9850 | answer - | click Ulož | shown V akej farbe uložiť obrázok? 0 | said - | asked 1"_s);
+            u"click CFX 9850 | answer - | click Ulož | shown V akej farbe uložiť obrázok? 0 | "
+            u"said - | asked 1"_s);
         row("Form3 closed by its frame",
-            u"draw 3,3 # | click CFX 9850 | answer kept.CAT | click Ulož | close V akej farbe "
-            u"uložiť obrázok? | "
-            u"settled | said - | click Algebra FX 2.0 | answer p.cat | click Ulož | settled | "
-            u"click Nový | answer p.cat | click Otvor | settled | art 3,3 #"_s);
+            u"draw 3,3 # | click CFX 9850 | answer kept.CAT | click Ulož | "
+            u"close V akej farbe uložiť obrázok? | settled | said - | click Algebra FX 2.0 | "
+            u"answer p.cat | click Ulož | settled | click Nový | answer p.cat | click Otvor | "
+            u"settled | art 3,3 #"_s);
         // Closing the colour question cancels the Open: all is as before "Otvor".
         row("Form2 closed by its frame",
-            u"draw 3,3 r | click Čiara | answer colour.cat | click Otvor | close Ktoré farby "
-            u"načítať? | "
-            u"settled | art 1,1 ... | art 3,3 r | is tool=2 undo=0 | answer colour.cat | "
-            u"click Otvor | click Ktoré farby načítať? OK | settled | art 1,1 rbg"_s);
+            u"draw 3,3 r | click Čiara | answer colour.cat | click Otvor | "
+            u"close Ktoré farby načítať? | settled | art 1,1 ... | art 3,3 r | is tool=2 undo=0 | "
+            u"answer colour.cat | click Otvor | click Ktoré farby načítať? OK | settled | "
+            u"art 1,1 rbg"_s);
         row("colour file cut short",
-            u"answer cut.cat | click Otvor | click Ktoré farby načítať? OK | settled | art 1,1 rbg "
-            u"| "
-            u"said Obrázok v súbore je neúplný: súbor „@cut.cat“"_s);
+            u"answer cut.cat | click Otvor | click Ktoré farby načítať? OK | settled | "
+            u"art 1,1 rbg | said Obrázok v súbore je neúplný: súbor „@cut.cat“"_s);
         row("save into a missing folder",
             u"dab 1,1 | click Algebra FX 2.0 | answer gone/p.cat | click Ulož | "
             u"said Obrázok nemôžem uložiť do súboru „@gone/p.cat“! Súbor sa nedá vytvoriť ("_s);
@@ -160,14 +159,15 @@ class TestFilesWindow : public QObject {
         // the save with its dialogs, and the window closes only once it is written.
         row("saved before closing",
             u"answer colour.cat | click Command1 | click Form2.Command1 | settled | "
-            u"is modified=0 | dab 5,5 | is modified=1 | click Option2 | reply save | "
-            u"answer - | close Form1 | reply save | answer p.cat | close Form1 | close Form3 | "
-            u"settled | shown Form1 1 | is modified=1 | reply save | answer p.cat | close Form1 | "
+            u"is modified=0 | dab 5,5 | is modified=1 | click Option2 | reply save | answer - | "
+            u"close Form1 | reply save | answer p.cat | close Form1 | close Form3 | settled | "
+            u"shown Form1 1 | is modified=1 | reply save | answer p.cat | close Form1 | "
             u"click Form3.Command1 | settled | shown Form1 0 | is modified=0 questions=3"_s);
         // While a colour dialog waits, "Otvor" and "Ulož" only bring it to the front.
         row("Ulož while loading",
             u"answer colour.cat | click Otvor | answer other.cat | click Ulož | asked 1 | "
-            u"shown Ktoré farby načítať? 1 | shown V akej farbe uložiť obrázok? 0 | click Ktoré farby načítať? OK | settled | art 1,1 rbg"_s);
+            u"shown Ktoré farby načítať? 1 | shown V akej farbe uložiť obrázok? 0 | "
+            u"click Ktoré farby načítať? OK | settled | art 1,1 rbg"_s);
         row("Otvor while saving",
             saveColour +
                 u"answer colour.cat | click Otvor | asked 1 | shown Ktoré farby načítať? 0 | "
@@ -193,12 +193,11 @@ class TestFilesWindow : public QObject {
             u"art 1,1 ..r | is undo=0"_s);
         row(".g1m cut short",
             u"draw 3,1 r | answer cut.g1m | click Otvor | settled | "
-            u"said kalkulačky radu fx-9860G! | said Dôvod: súbor je skrátený | "
-            u"art 1,1 ..r | is undo=0"_s);
+            u"said kalkulačky radu fx-9860G! | said Dôvod: súbor je skrátený | art 1,1 ..r | "
+            u"is undo=0"_s);
         row(".g1m saved without a number",
-            u"dab 1,1 | answer p.g1m | click Ulož | said - | answer p.g1m | click Otvor | settled "
-            u"| "
-            u"said kalkulačky radu fx-9860G!"_s);
+            u"dab 1,1 | answer p.g1m | click Ulož | said - | answer p.g1m | click Otvor | "
+            u"settled | said kalkulačky radu fx-9860G!"_s);
         row(".g1m saved and opened",
             u"dab 1,1 | click Farba: červená | dab 2,1 | number 7 | answer p.g1m | click Ulož | "_s +
                 mono +
@@ -208,10 +207,10 @@ class TestFilesWindow : public QObject {
         // of it; the number proposed is the picture's own. A cancel writes nothing.
         row(".g1m added into an archive",
             u"pick 0 | answer two.g1m | click Otvor | dab 5,1 | number 3 | button Pridať | "
-            u"answer two.g1m | click Ulož | is proposed=3 modified=0 | asks iné položky (Pict 20, "
-            u"programy: 1). Pridať do neho obrázok Pict 3 | pick 0 | answer two.g1m | click Otvor "
-            u"| "
-            u"offered Pict 3/Pict 20 | art 1,1 #...# | number 9 | answer two.g1m | click Ulož | "
+            u"answer two.g1m | click Ulož | is proposed=3 modified=0 | "
+            u"asks iné položky (Pict 20, programy: 1). Pridať do neho obrázok Pict 3 | pick 0 | "
+            u"answer two.g1m | click Otvor | offered Pict 3/Pict 20 | art 1,1 #...# | number 9 | "
+            u"answer two.g1m | click Ulož | "
             u"asks (Pict 3, Pict 20, programy: 1). Pridať do neho obrázok Pict 9"_s);
         row(".g1m replacing an archive",
             u"dab 1,1 | number 4 | button Nahradiť celý súbor | answer two.g1m | click Ulož | "
@@ -222,18 +221,17 @@ class TestFilesWindow : public QObject {
             u"asks Pict 1 a ostatné ponechať? [Pridať/Nahradiť celý súbor/Zrušiť] | "
             u"same two.g1m twin.g1m | is modified=1"_s);
         row(".g1m unreadable, replaced when agreed",
-            u"dab 1,1 | number 2 | answer cut.g1m | click Ulož | asks „@cut.g1m“ nie je čitateľný "
-            u"| "
-            u"button Nahradiť | number 2 | answer cut.g1m | click Ulož | answer cut.g1m | "
-            u"click Otvor | art 1,1 #"_s);
+            u"dab 1,1 | number 2 | answer cut.g1m | click Ulož | "
+            u"asks „@cut.g1m“ nie je čitateľný | button Nahradiť | number 2 | answer cut.g1m | "
+            u"click Ulož | answer cut.g1m | click Otvor | art 1,1 #"_s);
         // Nothing to save: no black cell for the black-and-white formats, none in the
         // ticked colours for the colour .cat.
         row("empty picture not saved",
             u"draw 1,1 r | answer p.g1m | click Ulož | asks žiadnu čiernu bunku | is proposed=0 | "
             u"click Algebra FX 2.0 | answer p.cat | click Ulož | said - | button Uložiť | "
-            u"answer p.cat | click Ulož | settled | said čiernobiele | draw 1,1 # | click CFX 9850 "
-            u"| "
-            u"answer c.cat | click Ulož | click Form3.Command1 | settled | asks bunku vo farbách"_s);
+            u"answer p.cat | click Ulož | settled | said čiernobiele | draw 1,1 # | "
+            u"click CFX 9850 | answer c.cat | click Ulož | click Form3.Command1 | settled | "
+            u"asks bunku vo farbách"_s);
         // Images: the ticks of "Import obrázka:" choose the colours kept (here all but
         // red), the pen goes back to black; the export, of the picture as it is, too.
         row("imported",
@@ -250,9 +248,9 @@ class TestFilesWindow : public QObject {
             u"draw 1,1 #b/g. | draw 128,64 r | stop Timer1 | click Farba: červená | "
             u"drag 10,3 11,3 12,3 13,3 14,4 | answer p.bmp | click Exportuj obrázok | "
             u"is colour=1 shape=1 undo=0 | dab 20,20 | art 20,20 # | click Nový | "
-            u"click Farba: červená | answer p.bmp | click Importuj obrázok | said - | asked 2 "
-            u"Importovať obrázok | "
-            u"art 1,1 #b/g. | art 128,64 r | art 10,3 .rrr. | art 14,4 r"_s);
+            u"click Farba: červená | answer p.bmp | click Importuj obrázok | said - | "
+            u"asked 2 Importovať obrázok | art 1,1 #b/g. | art 128,64 r | art 10,3 .rrr. | "
+            u"art 14,4 r"_s);
         row("export into a missing folder",
             u"click Farba: modrá | answer gone/p.bmp | click Exportuj obrázok | "
             u"said Obrázok nemôžem zapísať do súboru „@gone/p.bmp“! | is colour=3"_s);
