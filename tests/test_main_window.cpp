@@ -140,12 +140,9 @@ class TestMainWindow : public QObject {
         // The size typed is stamped; one that is no number keeps the last (8 at the start).
         row("text stamped in the size typed",
             u"type Veľkosť písma x | type Písmo DejaVu Sans Mono | type Text H | click Dole | "
-            u"click Text: Vlož | "
-            u"art 1,3 "
-            u"......../.#....#./.#....#./.#....#./.######./.#....#./.#....#./.#....#./.#....#./"
-            u"........ | "
-            u"is undo=1 | click Naspäť | art 1,4 ........ | type Veľkosť písma 12 | "
-            u"click Text: Vlož | art 1,5 .#......#."_s);
+            u"click Text: Vlož | art 1,3 ......../.#....#./.#....#./.#....#./.######./.#....#./"
+            u".#....#./.#....#./.#....#./........ | is undo=1 | click Naspäť | art 1,4 ........ | "
+            u"type Veľkosť písma 12 | click Text: Vlož | art 1,5 .#......#."_s);
         row("clear empties the text and its place",
             u"type Písmo DejaVu Sans Mono | type Text H | click Doprava | click Text: Vlož | "
             u"art 2,3 .# | click Zmaž | is textx=0 undo=1 | art 2,3 .# | type Text H | "
