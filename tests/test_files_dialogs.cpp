@@ -146,13 +146,13 @@ void TestFilesWindow::replacementRefusedKeepsTheOldFile_data() {
     QTest::addColumn<QString>("locked");  // by a user who may not replace the old file
     QTest::addColumn<QString>("after");
     QTest::newRow(".cat")
-        << u"draw 3,3 r# | click CFX 9850 | answer locked/picture | "
-           u"click Ulož | shown V akej farbe uložiť obrázok? 1"_s
+        << u"draw 3,3 r# | click CFX 9850 | answer locked/picture | click Ulož | "
+           u"shown V akej farbe uložiť obrázok? 1"_s
         << u"click V akej farbe uložiť obrázok? OK | settled"_s
         << u"shown V akej farbe uložiť obrázok? 0 | asked 1 | said Obrázok nemôžem uložiť do "
-           u"súboru „@locked/picture“! Zapísaný súbor sa nedá dať na "
-           u"miesto | click Algebra FX 2.0 | answer p.cat | click Ulož | "
-           u"settled | said Obrázok ukladáte vo formáte pre čiernobiele"_s;
+           u"súboru „@locked/picture“! Zapísaný súbor sa nedá dať na miesto | "
+           u"click Algebra FX 2.0 | answer p.cat | click Ulož | settled | "
+           u"said Obrázok ukladáte vo formáte pre čiernobiele"_s;
     QTest::newRow(".bmp") << u"click Farba: modrá"_s
                           << u"answer locked/picture | click Exportuj obrázok"_s
                           << u"said Obrázok nemôžem zapísať do súboru „@locked/picture“! | "

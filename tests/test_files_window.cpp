@@ -51,10 +51,7 @@ void TestFilesWindow::init() {
     writeBytes(path(u"small.gif"_s),
                QByteArray::fromHex("47494638396104000200810000ff00000000ff00800000"
                                    "00002c00000000040002000002070443711cc51005003b"));
-    writeBytes(path(u"huge.png"_s),
-               QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200007530000075300802"
-                                   "000000e9456fed000000004944415435af061e0000000049454e"
-                                   "44ae426082"));
+    writeBytes(path(u"huge.png"_s), kHugePng);
     writeBytes(path(u"notes.txt"_s), "words\n");
     QVERIFY(mixedImage().scaled(56, 8).copy(0, 0, 16, 8).save(path(u"stripe.jpg"_s), nullptr, 100));
     prompts_ = ScriptedPrompts();
@@ -75,25 +72,20 @@ void TestFilesWindow::scenario_data() {
     const QString saveColour = u"click CFX 9850 | answer p.cat | click Ulož | "_s;
     const QString reopen = u"click Nový | click Obdĺžnik | answer p.cat | click Otvor | "_s;
     const QString drawnRed = u"click Farba: červená | dab 9,9 | "_s;
+    const QString saveOk = u"click V akej farbe uložiť obrázok? OK | settled | "_s;
+    const QString loadOk = u"click Ktoré farby načítať? OK | settled | "_s;
     row("monochrome saved and opened",
         drawn + u"click Algebra FX 2.0 | answer p.cat | click Ulož | settled | "_s + mono + reopen +
             u"settled | art 1,1 #... | art 127,64 .# | label aktívny nástroj aktívne: pero | "
             u"is shape=1 undo=1 | asked 2"_s);
-    row("colour saved and opened",
-        drawn + saveColour +
-            u"tick V akej farbe uložiť obrázok? 7 | click V akej farbe uložiť obrázok? OK | settled | "_s +
-            colour + reopen +
-            u"tick Ktoré farby načítať? 15 | click Ktoré farby načítať? OK | settled | art 1,1 "
-            u".rbg | art 127,64 r. | "
-            u"is tool=1"_s);
+    row("colour saved and opened", drawn + saveColour +
+                                       u"tick V akej farbe uložiť obrázok? 7 | "_s + saveOk +
+                                       colour + reopen + u"tick Ktoré farby načítať? 15 | "_s +
+                                       loadOk + u"art 1,1 .rbg | art 127,64 r. | is tool=1"_s);
     // Form3 opens with the focus on its first tick, "červená", and Enter confirms.
     row("colours to save from the keyboard",
-        drawn + saveColour +
-            u"focused V akej farbe uložiť obrázok? červená | key Space | key Return | settled | "_s +
-            reopen + u"click Ktoré farby načítať? OK | settled | art 1,1 ..bg | art 127,64 .."_s);
-    row("colour, red not loaded",
-        drawn + saveColour + u"click V akej farbe uložiť obrázok? OK | settled | "_s + reopen +
-            u"tick Ktoré farby načítať? 14 | click Ktoré farby načítať? OK | settled | art 1,1 ..bg | ticked Ktoré farby načítať? 14"_s);
+        drawn + saveColour + u"focused V akej farbe uložiť obrázok? červená | key Space | "_s +
+            u"key Return | settled | "_s + reopen + loadOk + u"art 1,1 ..bg | art 127,64 .."_s);
     row("open cancelled",
         u"draw 5,5 g | click Čiara | answer - | click Otvor | shown Ktoré farby načítať? 0 | "
         u"said - | art 5,5 g | is tool=2 undo=0"_s);
@@ -132,17 +124,16 @@ void TestFilesWindow::scenario_data() {
         u"click Ktoré farby načítať? OK | settled | art 1,1 rbg"_s);
     row("Otvor while saving",
         saveColour +
-            u"answer colour.cat | click Otvor | asked 1 | shown Ktoré farby načítať? 0 | "
-            u"click V akej farbe uložiť obrázok? OK | settled | art 1,1 ..."_s);
+            u"answer colour.cat | click Otvor | asked 1 | shown Ktoré farby načítať? 0 | "_s +
+            saveOk + u"art 1,1 ..."_s);
     // Planes go over the picture as it is when the colours are confirmed.
     row("drawn while Form2 waits, red unticked",
         u"answer colour.cat | click Otvor | dab 1,1 | dab 4,1 | tick Ktoré farby načítať? 14 | "
-        u"click Ktoré farby načítať? OK | settled | art 1,1 #bg#"_s);
+        u"click Ktoré farby načítať? OK | settled | art 1,1 #bg# | "
+        u"ticked Ktoré farby načítať? 14"_s);
     // The sheets hold the picture as it is at OK, in the variant chosen at "Ulož".
-    row("edits while Form3 waits",
-        saveColour +
-            u"draw 7,7 r | click Algebra FX 2.0 | click V akej farbe uložiť obrázok? OK | settled | "_s +
-            colour + reopen + u"click Ktoré farby načítať? OK | settled | art 7,7 r"_s);
+    row("edits while Form3 waits", saveColour + u"draw 7,7 r | click Algebra FX 2.0 | "_s + saveOk +
+                                       colour + reopen + loadOk + u"art 7,7 r"_s);
     // Nothing to save: no black cell for the black-and-white formats, none in the
     // ticked colours for the colour .cat.
     row("empty picture not saved",
@@ -174,10 +165,8 @@ void TestFilesWindow::scenario_data() {
         u"said Obrázok nemôžem zapísať do súboru „@gone/p.bmp“! | is colour=3"_s);
     // From outside: on the command line or dropped, no file dialog; where nothing
     // could be read, the picture drawn before is kept or given back by "Naspäť".
-    row("opened from outside",
-        drawnRed +
-            u"open colour.cat | click Ktoré farby načítať? OK | settled | art 1,1 rbg | "
-            u"art 9,9 . | click Naspäť | art 9,9 r"_s);
+    row("opened from outside", drawnRed + u"open colour.cat | "_s + loadOk +
+                                   u"art 1,1 rbg | art 9,9 . | click Naspäť | art 9,9 r"_s);
     row("found by its header",
         u"open mono.txt | shown Ktoré farby načítať? 0 | settled | art 1,1 ...#"_s);
     row("unreadable from outside",
