@@ -184,11 +184,13 @@ class MainWindow {
                             from.y() + int(rows.size()) - 1),
             rows.join(u'\n'));
     }
-    void said(const QString& text) {
-        const QString latest = prompts_->messages.value(prompts_->messages.size() - 1);
-        QVERIFY2(text == u"-" ? prompts_->messages.isEmpty()
-                              : latest.contains(QString(text).replace(u'@', folder + u'/')),
-                 qPrintable(prompts_->messages.join(u'\n')));
+    // The latest message or question holds the text ("@" the folder); "-": there is none.
+    void latest(const QStringList& told, const QString& text) {
+        QVERIFY2(
+            text == u"-"
+                ? told.isEmpty()
+                : told.value(told.size() - 1).contains(QString(text).replace(u'@', folder + u'/')),
+            qPrintable(told.join(u'\n')));
     }
     void asked(const QString& words) {
         QCOMPARE(int(prompts_->dialogs.size()), words.section(u' ', 0, 0).toInt());
@@ -346,15 +348,9 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
              // A window may close from the event loop.
              QTRY_COMPARE(shown.control->isVisible(), shown.rest == u"1");
          }},
-        {u"said"_s, [](D& d, auto& w) { d.said(w); }},
+        {u"said"_s, [](D& d, auto& w) { d.latest(d.prompts_->messages, w); }},
         {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},
-        {u"asks"_s,
-         [](D& d, auto& w) {
-             const QStringList& asked = d.prompts_->questions;
-             const QString text = QString(w).replace(u'@', d.folder + u'/');
-             QVERIFY2(w == u"-" ? asked.isEmpty() : asked.value(asked.size() - 1).contains(text),
-                      qPrintable(asked.join(u'\n')));
-         }},
+        {u"asks"_s, [](D& d, auto& w) { d.latest(d.prompts_->questions, w); }},
         {u"offered"_s,
          [](D& d, auto& w) {
              QCOMPARE(
