@@ -10,10 +10,7 @@
 #include "testfiles.h"
 
 using namespace tavrolin::g1mfile;
-using g1marchive::archive;
-using g1marchive::group;
-using g1marchive::memoryFile;
-using g1marchive::sheet;
+using namespace g1marchive;
 using tavrolin::model::FailureReason;
 using tavrolin::model::PictureGrid;
 

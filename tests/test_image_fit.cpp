@@ -9,10 +9,7 @@
 #include "pictureart.h"
 
 using namespace tavrolin;
-using exchange::FitColours;
-using exchange::FitDither;
-using exchange::FitMode;
-using exchange::FitOptions;
+using namespace tavrolin::exchange;
 using enum FitColours;
 using enum FitDither;
 using enum FitMode;
