@@ -69,6 +69,17 @@ inline PictureGrid pictureOf(const Cells& cells) {
     return picture;
 }
 
+// A failure as "reason@line", the reason by a short name.
+inline QString failureAt(const tavrolin::model::Failure& failure) {
+    using enum tavrolin::model::FailureReason;
+    const QMap<tavrolin::model::FailureReason, const char*> names{
+        {HeaderKeyMismatch, "key"}, {NoPictureFormat, "format"}, {HeaderCutShort, "cut"},
+        {EmptyFile, "empty"},       {NoPictureInside, "none"},   {ProgramInside, "program"}};
+    return QStringLiteral("%1@%2")
+        .arg(QLatin1String(names.value(failure.reason)))
+        .arg(failure.line);
+}
+
 inline LoadColours loadColours(int mask) {
     return {(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0, (mask & 8) != 0};
 }
