@@ -54,7 +54,6 @@ class TestMainWindow : public QObject {
         const auto row = [](const char* name, const QString& steps) {
             QTest::newRow(name) << steps;
         };
-        // Drawing.
         row("pen drag",
             u"press 10,10 | move 12,10 | label stĺpec 12 | label riadok 10 | release 12,10 | "
             u"art 10,10 ..# | is undo=0"_s);
@@ -131,7 +130,6 @@ class TestMainWindow : public QObject {
             u"label aktívny nástroj aktívne: kruh | click Farba: modrá | "
             u"spoken Plátno nástroj: kruh, farba: modrá, hrúbka: 1 | click Pero | "
             u"label aktívny nástroj aktívne: pero"_s);
-        // Text and its arrows.
         row("text arrows",
             u"type Text H | click Doľava | is textx=-1 | click Doprava | click Doprava | "
             u"is textx=1 | click Hore | is texty=-1 | click Dole | click Dole | "
@@ -148,11 +146,11 @@ class TestMainWindow : public QObject {
             u"art 2,3 .# | click Zmaž | is textx=0 undo=1 | art 2,3 .# | type Text H | "
             u"click Text: Vlož | art 2,3 ##"_s);
         // Keys: one of each kind, shown in the tooltips, none while typing into a field.
-        row("tool key",
-            u"click Čiara | key P | label aktívny nástroj aktívne: pero | key C | is tool=4"_s);
-        row("colour keys",
-            u"key 3 | is colour=2 | key 2 | is colour=0 | key Num+4 | is colour=3"_s);
-        row("width keys", u"key + | key = | is width=3 | key - | is width=2"_s);
+        row("keys",
+            u"click Čiara | key P | label aktívny nástroj aktívne: pero | key C | is tool=4 | "
+            u"key 3 | is colour=2 | key 2 | is colour=0 | key Num+4 | is colour=3 | key + | key = "
+            u"| "
+            u"is width=3 | key - | is width=2"_s);
         row("new and undo keys",
             u"click Farba: červená | dab 9,9 | key Ctrl+Z | art 9,9 r | key Ctrl+N | art 9,9 . | "
             u"key Ctrl+Z | art 9,9 r"_s);
