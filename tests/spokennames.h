@@ -39,6 +39,12 @@ inline bool spokenAs(QWidget* widget, const QString& name) {
             (qobject_cast<QLabel*>(widget) && reader->text(QAccessible::Description) == name));
 }
 
+// What a reader says of the widget: its description, or its name where it has none.
+inline QString spokenText(QWidget* widget) {
+    const QString description = accessible(widget)->text(QAccessible::Description);
+    return description.isEmpty() ? accessible(widget)->text(QAccessible::Name) : description;
+}
+
 // Every control in the windows `within` that a reader calls `name`; the visible ones if
 // there are any.
 inline QList<QWidget*> spokenNamed(const QList<QWidget*>& within, const QString& name) {

@@ -198,11 +198,11 @@ class MainWindow {
             QCOMPARE(prompts_->dialogs.back().title, words.section(u' ', 1));
         }
     }
-    void spoken(const QString& words) {
+    // What `read` gives of the named control against the words after its name.
+    template <typename Control, typename Read>
+    void reads(const QString& words, Read read) {
         const Named heard = named(words);
-        QAccessibleInterface* reader = accessible(heard.control);
-        const QString description = reader->text(QAccessible::Description);
-        QCOMPARE(description.isEmpty() ? reader->text(QAccessible::Name) : description, heard.rest);
+        QCOMPARE(std::invoke(read, qobject_cast<Control*>(heard.control)), heard.rest);
     }
 
     // The steps, by their first word.
@@ -326,17 +326,9 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
                  QCOMPARE(u"%1=%2"_s.arg(name).arg(d.value(name)), pair);
              }
          }},
-        {u"label"_s,
-         [](D& d, auto& w) {
-             const Named label = d.named(w);
-             QCOMPARE(qobject_cast<QLabel*>(label.control)->text(), label.rest);
-         }},
-        {u"tip"_s,
-         [](D& d, auto& w) {
-             const Named tipped = d.named(w);
-             QCOMPARE(tipped.control->toolTip(), tipped.rest);
-         }},
-        {u"spoken"_s, [](D& d, auto& w) { d.spoken(w); }},
+        {u"label"_s, [](D& d, auto& w) { d.reads<QLabel>(w, &QLabel::text); }},
+        {u"tip"_s, [](D& d, auto& w) { d.reads<QWidget>(w, &QWidget::toolTip); }},
+        {u"spoken"_s, [](D& d, auto& w) { d.reads<QWidget>(w, spokenText); }},
         {u"focused"_s,
          [](D& d, auto& w) {
              QWidget* expected = d.named(w).control;
