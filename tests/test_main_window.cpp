@@ -17,7 +17,6 @@
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
-using windowdriver::accessible;
 using windowdriver::focusName;
 
 namespace {
@@ -271,7 +270,7 @@ class TestMainWindow : public QObject {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QStringList nameless;
-            collectNameless(accessible(window), QString(), nameless);
+            collectNameless(windowdriver::accessible(window), QString(), nameless);
             QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", ")));
         }
     }

@@ -24,13 +24,12 @@ class TestFilesWindow : public QObject {
     QString path(const QString& name) { return folder_->filePath(name); }
 
   private slots:
-    // test_files_window.cpp: the files every test starts with; .cat files, images and
-    // files from outside.
+    // test_files_window.cpp: each test's files; .cat files, images, files from outside
     void init();
     void cleanup();
     void scenario_data();
     void scenario();
-    // test_files_dialogs.cpp: .g1m files, and the dialogs of fitting and replacing.
+    // test_files_dialogs.cpp: .g1m files, the dialogs of fitting and replacing
     void g1mScenario_data();
     void g1mScenario() { scenario(); }
     void largeImageAsksHowToFit_data();

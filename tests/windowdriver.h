@@ -185,7 +185,7 @@ class MainWindow {
             rows.join(u'\n'));
     }
     // The latest message or question holds the text ("@" the folder); "-": there is none.
-    void latest(const QStringList& told, const QString& text) {
+    void latest(const QStringList& told, const QString& text) const {
         QVERIFY2(
             text == u"-"
                 ? told.isEmpty()
