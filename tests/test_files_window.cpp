@@ -22,12 +22,10 @@ QByteArray g1mFile(std::initializer_list<int> blackColumns, int number) {
 
 }  // namespace
 
-// Each test starts with these files: colour.cat holds "rbg#" from cell (1, 1) and
-// mono.txt its monochrome file, cut.cat the colour file's start, kept.CAT an old text
-// that no row may lose; one.g1m "##", two.g1m Pict 3 "#" and Pict 20 ".#"; images
-// mixed.png (mixedImage()), stripe.jpg (8 white and 8 black columns), small.gif (red,
-// blue, green, black over the reverse), huge.png (a header of 30000 × 30000) and
-// notes.txt, no image.
+// Each test starts with these files: colour.cat holds "rbg#" from cell (1, 1), cut.cat
+// its start, kept.CAT an old text that no row may lose; one.g1m "##", two.g1m Pict 3 "#"
+// and Pict 20 ".#"; images mixed.png (mixedImage()), small.gif (red, blue, green, black
+// over the reverse), huge.png (a header of 30000 × 30000) and notes.txt, no image.
 void TestFilesWindow::init() {
     folder_.emplace();
     QVERIFY(folder_->isValid());
@@ -36,7 +34,6 @@ void TestFilesWindow::init() {
     const auto colourFile = QByteArray::fromStdString(catfile::colourFile(picture, {}));
     writeBytes(path(u"colour.cat"_s), colourFile);
     writeBytes(path(u"cut.cat"_s), colourFile.left(8000));
-    writeBytes(path(u"mono.txt"_s), QByteArray::fromStdString(catfile::monochromeFile(picture)));
     writeBytes(path(u"kept.CAT"_s), "old picture");
     writeBytes(path(u"one.g1m"_s), g1mFile({1, 2}, 1));
     writeBytes(path(u"cut.g1m"_s), g1mFile({1}, 1).chopped(1));
@@ -53,7 +50,6 @@ void TestFilesWindow::init() {
                                    "00002c00000000040002000002070443711cc51005003b"));
     writeBytes(path(u"huge.png"_s), kHugePng);
     writeBytes(path(u"notes.txt"_s), "words\n");
-    QVERIFY(mixedImage().scaled(56, 8).copy(0, 0, 16, 8).save(path(u"stripe.jpg"_s), nullptr, 100));
     prompts_ = ScriptedPrompts();
     QVERIFY(ui_.open(prompts_));
     ui_.folder = folder_->path();
@@ -147,8 +143,6 @@ void TestFilesWindow::scenario_data() {
         u"tick Import obrázka: 23 | click Čiara | click Farba: červená | answer mixed.png | "
         u"click Importuj obrázok | art 1,1 .#.bg.. | label aktívny nástroj aktívne: pero | "
         u"is colour=1 shape=1 undo=1 | click Naspäť | art 1,1 ...."_s);
-    row("jpeg imported",
-        u"answer stripe.jpg | click Importuj obrázok | art 1,1 ........########."_s);
     row("image too large to read",
         u"draw 64,32 # | answer huge.png | click Importuj obrázok | "
         u"said Súbor „@huge.png“ nemôžem načítať ako obrázok!\n\nDôvod: obrázok má 30000 × 30000 "
@@ -167,8 +161,6 @@ void TestFilesWindow::scenario_data() {
     // could be read, the picture drawn before is kept or given back by "Naspäť".
     row("opened from outside", drawnRed + u"open colour.cat | "_s + loadOk +
                                    u"art 1,1 rbg | art 9,9 . | click Naspäť | art 9,9 r"_s);
-    row("found by its header",
-        u"open mono.txt | shown Ktoré farby načítať? 0 | settled | art 1,1 ...#"_s);
     row("unreadable from outside",
         drawnRed +
             u"open kept.CAT | settled | said Súbor nemôžem načítať! | art 9,9 . | "
