@@ -69,13 +69,15 @@ inline PictureGrid pictureOf(const Cells& cells) {
     return picture;
 }
 
-// Every code in every shape of neighbourhood, so a shifted bit shows.
-inline PictureGrid patternPicture() {
-    PictureGrid picture;
-    PictureGrid::forEachUsedCell([&](int x, int y) {
-        picture.at(x, y) = static_cast<std::int16_t>((3 * x + 7 * y + x * y) % 5);
-    });
-    return picture;
+// A failure as "reason@line", the reason by a short name.
+inline QString failureAt(const tavrolin::model::Failure& failure) {
+    using enum tavrolin::model::FailureReason;
+    const QMap<tavrolin::model::FailureReason, const char*> names{
+        {HeaderKeyMismatch, "key"}, {NoPictureFormat, "format"}, {HeaderCutShort, "cut"},
+        {EmptyFile, "empty"},       {NoPictureInside, "none"},   {ProgramInside, "program"}};
+    return QStringLiteral("%1@%2")
+        .arg(QLatin1String(names.value(failure.reason)))
+        .arg(failure.line);
 }
 
 inline LoadColours loadColours(int mask) {

@@ -9,8 +9,9 @@
 // message, as a user at the keyboard would see them.
 class ScriptedPrompts : public tavrolin::ui::Prompts {
   public:
+    using Request = tavrolin::ui::FileDialogRequest;
     QStringList fileNames;  // answers in order; "" cancels
-    std::vector<tavrolin::ui::FileDialogRequest> dialogs;
+    std::vector<Request> dialogs;
     QStringList messages;
     tavrolin::ui::FitAnswer fitAnswer;  // to every fit question; "as is" unless told
     std::vector<tavrolin::exchange::FitOptions> fitQuestions;
@@ -26,12 +27,8 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     QStringList questions;
     QStringList replies;
 
-    QString openFileName(const tavrolin::ui::FileDialogRequest& request) override {
-        return answer(request);
-    }
-    QString saveFileName(const tavrolin::ui::FileDialogRequest& request) override {
-        return answer(request);
-    }
+    QString openFileName(const Request& request) override { return answer(request); }
+    QString saveFileName(const Request& request) override { return answer(request); }
     void message(const QString& text) override { messages << text; }
     tavrolin::ui::FitAnswer askFit(const QImage&,
                                    const tavrolin::exchange::FitOptions& initial) override {
@@ -65,7 +62,7 @@ class ScriptedPrompts : public tavrolin::ui::Prompts {
     }
 
   private:
-    QString answer(const tavrolin::ui::FileDialogRequest& request) {
+    QString answer(const Request& request) {
         dialogs.push_back(request);
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }

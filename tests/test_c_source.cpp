@@ -42,36 +42,28 @@ class TestCSource : public QObject {
     Q_OBJECT
 
   private slots:
+    // Each variant through one compiler: C for the black-and-white arrays, C++ for colour.
     void compiledArraysHoldTheSheets_data() {
-        QTest::addColumn<QString>("compiler");
-        QTest::addColumn<QStringList>("flags");
         QTest::addColumn<int>("variant");
         QTest::addColumn<QByteArray>("expected");
-        const QStringList c{u"-std=c99"_s, u"-x"_s, u"c"_s};
-        const QStringList cxx{u"-std=c++17"_s, u"-x"_s, u"c++"_s};
         // Black at the first and last cell and on both sides of a byte boundary.
-        const QByteArray black =
-            "128 64\n" + sheetHex({{1, 1}, {8, 1}, {9, 1}, {128, 64}, {16, 33}}) + "\n";
-        const QByteArray colour = "128 64\n" + sheetHex({{1, 1}}) + "\n" + sheetHex({{128, 64}}) +
-                                  "\n" + sheetHex({{9, 2}}) + "\n";
         QTest::newRow("black and white, C")
-            << u"cc"_s << c << int(SaveVariant::Monochrome) << black;
-        QTest::newRow("black and white, C++")
-            << QStringLiteral(TAVROLIN_CXX) << cxx << int(SaveVariant::Monochrome) << black;
-        QTest::newRow("colour, C") << u"cc"_s << c << int(SaveVariant::Colour) << colour;
+            << int(SaveVariant::Monochrome)
+            << "128 64\n" + sheetHex({{1, 1}, {8, 1}, {9, 1}, {128, 64}, {16, 33}}) + "\n";
         QTest::newRow("colour, C++")
-            << QStringLiteral(TAVROLIN_CXX) << cxx << int(SaveVariant::Colour) << colour;
+            << int(SaveVariant::Colour)
+            << "128 64\n" + sheetHex({{1, 1}}) + "\n" + sheetHex({{128, 64}}) + "\n" +
+                   sheetHex({{9, 2}}) + "\n";
     }
 
     void compiledArraysHoldTheSheets() {
-        QFETCH(QString, compiler);
-        QFETCH(QStringList, flags);
         QFETCH(int, variant);
         QFETCH(QByteArray, expected);
+        const bool colour = SaveVariant(variant) == SaveVariant::Colour;
         model::PictureGrid picture;
         pictureart::draw(picture, 1, 1, {u"r......##"_s, u"........g"_s});
         picture.at(128, 64) = model::kBlue;
-        if (SaveVariant(variant) == SaveVariant::Monochrome) {
+        if (!colour) {
             picture.at(1, 1) = picture.at(128, 64) = picture.at(16, 33) = model::kBlack;
         }
         QTemporaryDir folder;
@@ -83,8 +75,10 @@ class TestCSource : public QObject {
         main.close();
         QProcess build;
         build.setWorkingDirectory(folder.path());
-        build.start(compiler, flags + QStringList{u"-Wall"_s, u"-Wextra"_s, u"-Wpedantic"_s,
-                                                  u"-Werror"_s, u"main.c"_s, u"-o"_s, u"main"_s});
+        build.start(colour ? QStringLiteral(TAVROLIN_CXX) : u"cc"_s,
+                    {colour ? u"-std=c++17"_s : u"-std=c99"_s, u"-x"_s, colour ? u"c++"_s : u"c"_s,
+                     u"-Wall"_s, u"-Wextra"_s, u"-Wpedantic"_s, u"-Werror"_s, u"main.c"_s, u"-o"_s,
+                     u"main"_s});
         QVERIFY(build.waitForFinished(60000));
         QVERIFY2(build.exitCode() == 0, build.readAllStandardError().constData());
         QProcess run;
@@ -113,12 +107,9 @@ class TestCSource : public QObject {
 
     void namesRefused_data() {
         QTest::addColumn<QByteArray>("name");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("digit first") << QByteArray("1a");
-        QTest::newRow("a dash") << QByteArray("a-b");
-        QTest::newRow("a keyword") << QByteArray("static");
-        QTest::newRow("the compiler's") << QByteArray("_Pict");
-        QTest::newRow("the compiler's too") << QByteArray("__pict");
+        for (const char* name : {"", "1a", "a-b", "static", "_Pict", "__pict"}) {
+            QTest::newRow(name) << QByteArray(name);
+        }
     }
 
     void namesRefused() {

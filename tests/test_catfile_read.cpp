@@ -100,15 +100,7 @@ class TestCatFileRead : public QObject {
         QCOMPARE(int(header.loadFormat), format);
         QCOMPARE(header.loadValid, failure.isEmpty());
         if (!header.loadValid) {
-            static const QMap<tavrolin::model::FailureReason, QString> kNames = {
-                {tavrolin::model::FailureReason::HeaderKeyMismatch, QStringLiteral("key")},
-                {tavrolin::model::FailureReason::NoPictureFormat, QStringLiteral("format")},
-                {tavrolin::model::FailureReason::HeaderCutShort, QStringLiteral("cut")},
-                {tavrolin::model::FailureReason::EmptyFile, QStringLiteral("empty")}};
-            QCOMPARE(QStringLiteral("%1@%2")
-                         .arg(kNames.value(header.failure.reason))
-                         .arg(header.failure.line),
-                     failure);
+            QCOMPARE(failureAt(header.failure), failure);
         }
         const auto next = reader.next();
         QCOMPARE(next ? QByteArray(next->data(), qsizetype(next->size())) : "<end>", nextItem);
@@ -256,12 +248,7 @@ class TestCatFileRead : public QObject {
         QFETCH(QString, expected);
         const auto decoded = decodeCatFile(view(file), loadColours(15), record);
         if (!decoded) {
-            using tavrolin::model::FailureReason;
-            const auto& failure = decoded.failure();
-            const char* kind = failure.reason == FailureReason::NoPictureInside ? "none"
-                               : failure.reason == FailureReason::ProgramInside ? "program"
-                                                                                : "key";
-            QCOMPARE(QStringLiteral("%1@%2").arg(QLatin1String(kind)).arg(failure.line), expected);
+            QCOMPARE(failureAt(decoded.failure()), expected);
             return;
         }
         QVERIFY(!decoded.value().end);

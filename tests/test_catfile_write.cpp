@@ -1,5 +1,6 @@
 // Writing picture files: the planes, the layout of both variants, read back.
 #include "cattext.h"
+#include "pictureart.h"
 
 class TestCatFileWrite : public QObject {
     Q_OBJECT
@@ -62,7 +63,7 @@ class TestCatFileWrite : public QObject {
         QFETCH(QString, header);
         QFETCH(LineTexts, fixed);
         QFETCH(bool, colour);
-        const PictureGrid picture = patternPicture();
+        const PictureGrid picture = pictureart::patternPicture();
         const QByteArray file = bytes(colour ? colourFile(picture, {}) : monochromeFile(picture));
         const QByteArrayList lines = crLfLines(file);
         QCOMPARE(int(lines.size()), colour ? 285 : 140);

@@ -10,10 +10,7 @@
 #include "testfiles.h"
 
 using namespace tavrolin::g1mfile;
-using g1marchive::archive;
-using g1marchive::group;
-using g1marchive::memoryFile;
-using g1marchive::sheet;
+using namespace g1marchive;
 using tavrolin::model::FailureReason;
 using tavrolin::model::PictureGrid;
 
@@ -29,8 +26,7 @@ PictureGrid blackAt(std::initializer_list<QPoint> cells) {
 
 // The memory file "Pict n" as the writer makes it, black at (1, 1).
 QByteArray pictFile(int n) {
-    return g1marchive::file("main", "PICT" + QByteArray::number(n), 0x07,
-                            sheet({{1, 1}}) + sheet({}));
+    return file("main", "PICT" + QByteArray::number(n), 0x07, sheet({{1, 1}}) + sheet({}));
 }
 
 }  // namespace
@@ -97,9 +93,9 @@ class TestG1mFile : public QObject {
         QTest::addColumn<int>("number");
         QTest::addColumn<QByteArray>("after");  // the groups written
         QTest::addColumn<QString>("others");
-        const QByteArray old = g1marchive::file("main", "PICT3", 0x07, sheet({{9, 9}}));
+        const QByteArray old = file("main", "PICT3", 0x07, sheet({{9, 9}}));
         const QByteArray program = memoryFile("PROGRAM", "system", "DRAW", 0x01, "x");
-        const QByteArray list = g1marchive::file("main", "1LIST1", 0x05, QByteArray(7, '\1'));
+        const QByteArray list = file("main", "1LIST1", 0x05, QByteArray(7, '\1'));
         const QByteArray capture = memoryFile("CAPT 1", "@REV2", "CAPT 1", 0x0A, "\0");
         const QByteArray twenty = group("PICTURE 20", {pictFile(20)});
         QTest::newRow("replaced in its group")

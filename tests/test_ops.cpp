@@ -27,25 +27,10 @@ class TestOps : public QObject {
     Q_OBJECT
 
   private slots:
-    void undoAndRedoRepaint() {
-        EditorState state;
-        state.picture = patterned(u"#.r"_s);
-        takeUndoCopy(state);
-        state.picture = patterned(u"gb"_s);
-        repaintCanvas(state);
-        setCurrentColor(state, kRed);
-        undoLastOperation(state);
-        QVERIFY(state.picture.usedCellsEqual(patterned(u"#.r"_s)));
-        QCOMPARE(state.canvas.image(), pictureart::repainted(state));
-        QCOMPARE(state.canvas.drawingColor(), *paletteRgb(kRed));
-        redoUndoneOperation(state);
-        QVERIFY(state.picture.usedCellsEqual(patterned(u"gb"_s)));
-        QCOMPARE(state.canvas.image(), pictureart::repainted(state));
-    }
-
     // Steps on a picture told apart by cell (1, 1): oN an undoable operation that leaves N,
     // pN a pen stroke that leaves N, u "Naspäť", r "Znova". After each step: the cell, then
-    // u while "Naspäť" is enabled and r while "Znova" is.
+    // u while "Naspäť" is enabled and r while "Znova" is. Each of those two repaints the
+    // canvas, in the colour chosen.
     void history_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("after");
@@ -62,6 +47,7 @@ class TestOps : public QObject {
         QFETCH(QString, steps);
         QFETCH(QString, after);
         EditorState state;
+        setCurrentColor(state, kRed);
         QStringList seen;
         for (const QString& step : steps.split(u' ')) {
             const auto value = static_cast<ColorCode>(step.mid(1).toInt());
@@ -72,6 +58,8 @@ class TestOps : public QObject {
                 state.picture.at(1, 1) = value;
             } else {
                 (step[0] == u'u' ? undoLastOperation : redoUndoneOperation)(state);
+                QCOMPARE(state.canvas.image(), pictureart::repainted(state));
+                QCOMPARE(state.canvas.drawingColor(), *paletteRgb(kRed));
             }
             const UndoHistory& history = state.undoHistory;
             seen << QString::number(state.picture.at(1, 1)) + (history.canUndo() ? u"u"_s : u""_s) +

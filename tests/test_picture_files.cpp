@@ -84,14 +84,10 @@ class TestPictureFiles : public QObject {
     void formatForSaving_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("format");
-        for (const auto& [name, format] : {std::pair{"a.g1m", "g1m"},
-                                           {"a.G1M", "g1m"},
-                                           {"a.cat", "cat"},
-                                           {"a", "cat"},
-                                           {"a.bmp", "cat"},
-                                           {"a.g1m.cat", "cat"},
-                                           {"a.cat.g1m", "g1m"}}) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(format);
+        for (const QString& pair :
+             u"a.g1m=g1m a.G1M=g1m a.cat=cat a=cat a.bmp=cat a.g1m.cat=cat "
+             u"a.cat.g1m=g1m"_s.split(u' ')) {
+            QTest::newRow(qPrintable(pair)) << pair.section(u'=', 0, 0) << pair.section(u'=', 1);
         }
     }
     void formatForSaving() {

@@ -250,10 +250,7 @@ class TestTavrolinCat : public QObject {
                    QByteArray::fromStdString(g1mfile::g1mPictureFile({}, 1)));
         writeBytes(filePath(u"cut"_s), fileBytes(filePath(u"in.g1m"_s)).first(5));
         writeBytes(filePath(u"empty.G1R"_s), {});
-        writeBytes(filePath(u"huge.png"_s),  // the header of a 30000 × 30000 colour PNG
-                   QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200007530000075300802"
-                                       "000000e9456fed000000004944415435af061e0000000049454e"
-                                       "44ae426082"));
+        writeBytes(filePath(u"huge.png"_s), kHugePng);
         QVERIFY(QDir(folder_->path()).mkdir(u"out.bmp"_s));
         const Run done = run(arguments);
         QCOMPARE(done.exitCode, status);

@@ -32,11 +32,6 @@ void clickAt(EditorState& state, int cx, int cy) {
     canvasClicked(state);
 }
 
-// Whether the grids agree in every element, row 0 and column 0 included.
-bool sameEverywhere(const PictureGrid& a, const PictureGrid& b) {
-    return std::memcmp(&a, &b, sizeof(PictureGrid)) == 0;
-}
-
 }  // namespace
 
 class TestTools : public QObject {
@@ -102,7 +97,8 @@ class TestTools : public QObject {
             setCurrentColor(state, colour);
             state.penWidth = static_cast<std::int16_t>(width);
             moveTo(state, pointer.x(), pointer.y(), kLeftButton);
-            QVERIFY(sameEverywhere(state.picture, expected));
+            // Every element, row 0 and column 0 included.
+            QVERIFY(std::memcmp(&state.picture, &expected, sizeof(PictureGrid)) == 0);
             QCOMPARE(state.canvas.image(), pictureart::repainted(state));
             QVERIFY(!state.undoHistory.canUndo());
         }

@@ -26,3 +26,8 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
 inline constexpr QFileDevice::Permissions kReadOnlyFolder =
     QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
     QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+
+// The header of a 30000 × 30000 colour PNG, all an image reader needs to refuse it.
+inline const QByteArray kHugePng = QByteArray::fromHex(
+    "89504e470d0a1a0a0000000d4948445200007530000075300802000000e9456fed00000000"
+    "4944415435af061e0000000049454e44ae426082");

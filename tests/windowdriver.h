@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
@@ -20,6 +16,7 @@
 #include "model/canvas.h"
 #include "pictureart.h"
 #include "scriptedprompts.h"
+#include "spokennames.h"
 #include "testfiles.h"
 #include "ui/mainwindow.h"
 #include "ui/views/colourswatch.h"
@@ -30,34 +27,6 @@
 namespace windowdriver {
 
 using namespace Qt::StringLiterals;
-
-// The control called `name` below `parent`; a missing one stops the test naming it.
-template <typename Control = QWidget>
-Control* control(const QObject& parent, QAnyStringView name) {
-    auto* found = parent.findChild<Control*>(name.toString());
-    if (!found) {
-        qFatal("no control %s", qPrintable(name.toString()));
-    }
-    return found;
-}
-
-inline QAccessibleInterface* accessible(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget);
-}
-
-inline QString focusName() {
-    QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-}
-
-// Whether a reader knows the widget by `name`: its name, or, for a label that shows a
-// value, the description that says what the value is.
-inline bool spokenAs(QWidget* widget, const QString& name) {
-    QAccessibleInterface* reader = accessible(widget);
-    return reader &&
-           (reader->text(QAccessible::Name) == name ||
-            (qobject_cast<QLabel*>(widget) && reader->text(QAccessible::Description) == name));
-}
 
 // The main window, shown and with the pointer off the canvas. Canvas pointer actions
 // go through the top-level window, so a press on the canvas grabs the pointer and
@@ -110,67 +79,8 @@ class MainWindow {
     using Step = std::function<void(MainWindow&, const QString&)>;
     using D = MainWindow;
 
-    // The control a step's words begin with, and the words after its name.
-    struct Named {
-        QWidget* control;
-        QString rest;
-    };
-
-    // Every control of the main window and its dialogs that a reader calls `name`; the
-    // visible ones if there are any.
-    static QList<QWidget*> spokenNamed(const QList<QWidget*>& within, const QString& name) {
-        QList<QWidget*> found;
-        QList<QWidget*> visible;
-        for (QWidget* scope : within) {
-            QList<QWidget*> widgets = scope->findChildren<QWidget*>();
-            widgets.prepend(scope);
-            for (QWidget* widget : widgets) {
-                // An editable list is called by the name of its text field.
-                auto* list = qobject_cast<QComboBox*>(widget->parentWidget());
-                QWidget* named = list ? list : widget;
-                if (!found.contains(named) && spokenAs(widget, name)) {
-                    found << named;
-                    visible << (named->isVisible() ? QList<QWidget*>{named} : QList<QWidget*>{});
-                }
-            }
-        }
-        return visible.isEmpty() ? found : visible;
-    }
-
-    // The longest run of the words that names one control, alone or after its frame's or
-    // window's name; else the object name the first word is. None stops the test.
-    Named named(const QString& words) {
-        const QStringList list = words.split(u' ', Qt::SkipEmptyParts);
-        const QList<QWidget*> everywhere = QApplication::topLevelWidgets();
-        for (qsizetype n = list.size(); n >= 1; --n) {
-            const QString rest = list.mid(n).join(u' ');
-            const QList<QWidget*> found = spokenNamed(everywhere, list.first(n).join(u' '));
-            if (found.size() == 1) {
-                return {found.front(), rest};
-            }
-            for (qsizetype k = 1; k < n; ++k) {
-                const QList<QWidget*> scope = spokenNamed(everywhere, list.first(k).join(u' '));
-                const QList<QWidget*> inside =
-                    scope.size() == 1 ? spokenNamed(scope, list.mid(k, n - k).join(u' '))
-                                      : QList<QWidget*>{};
-                if (inside.size() == 1 && inside.front() != scope.front()) {
-                    return {inside.front(), rest};
-                }
-            }
-        }
-        // By object name: "Form3.Command1" is Command1 inside the window Form3.
-        const QString scope = list.value(0).section(u'.', 0, 0);
-        const QString inside = list.value(0).section(u'.', 1);
-        for (QWidget* window : QList<QWidget*>{window_.get()} + everywhere) {
-            QWidget* found =
-                window->objectName() == scope ? window : window->findChild<QWidget*>(scope);
-            found = found && !inside.isEmpty() ? found->findChild<QWidget*>(inside) : found;
-            if (found) {
-                return {found, list.mid(1).join(u' ')};
-            }
-        }
-        qFatal("no control is called %s", qPrintable(words));
-    }
+    // The control the words begin with, and the words after its name.
+    Named named(const QString& words) { return windowdriver::named(words, window_.get()); }
 
     static QPoint cellOf(const QString& text) {
         return {text.section(u',', 0, 0).toInt(), text.section(u',', 1).toInt()};
@@ -274,11 +184,13 @@ class MainWindow {
                             from.y() + int(rows.size()) - 1),
             rows.join(u'\n'));
     }
-    void said(const QString& text) {
-        const QString latest = prompts_->messages.value(prompts_->messages.size() - 1);
-        QVERIFY2(text == u"-" ? prompts_->messages.isEmpty()
-                              : latest.contains(QString(text).replace(u'@', folder + u'/')),
-                 qPrintable(prompts_->messages.join(u'\n')));
+    // The latest message or question holds the text ("@" the folder); "-": there is none.
+    void latest(const QStringList& told, const QString& text) const {
+        QVERIFY2(
+            text == u"-"
+                ? told.isEmpty()
+                : told.value(told.size() - 1).contains(QString(text).replace(u'@', folder + u'/')),
+            qPrintable(told.join(u'\n')));
     }
     void asked(const QString& words) {
         QCOMPARE(int(prompts_->dialogs.size()), words.section(u' ', 0, 0).toInt());
@@ -286,11 +198,11 @@ class MainWindow {
             QCOMPARE(prompts_->dialogs.back().title, words.section(u' ', 1));
         }
     }
-    void spoken(const QString& words) {
+    // What `read` gives of the named control against the words after its name.
+    template <typename Control, typename Read>
+    void reads(const QString& words, Read read) {
         const Named heard = named(words);
-        QAccessibleInterface* reader = accessible(heard.control);
-        const QString description = reader->text(QAccessible::Description);
-        QCOMPARE(description.isEmpty() ? reader->text(QAccessible::Name) : description, heard.rest);
+        QCOMPARE(std::invoke(read, qobject_cast<Control*>(heard.control)), heard.rest);
     }
 
     // The steps, by their first word.
@@ -414,17 +326,9 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
                  QCOMPARE(u"%1=%2"_s.arg(name).arg(d.value(name)), pair);
              }
          }},
-        {u"label"_s,
-         [](D& d, auto& w) {
-             const Named label = d.named(w);
-             QCOMPARE(qobject_cast<QLabel*>(label.control)->text(), label.rest);
-         }},
-        {u"tip"_s,
-         [](D& d, auto& w) {
-             const Named tipped = d.named(w);
-             QCOMPARE(tipped.control->toolTip(), tipped.rest);
-         }},
-        {u"spoken"_s, [](D& d, auto& w) { d.spoken(w); }},
+        {u"label"_s, [](D& d, auto& w) { d.reads<QLabel>(w, &QLabel::text); }},
+        {u"tip"_s, [](D& d, auto& w) { d.reads<QWidget>(w, &QWidget::toolTip); }},
+        {u"spoken"_s, [](D& d, auto& w) { d.reads<QWidget>(w, spokenText); }},
         {u"focused"_s,
          [](D& d, auto& w) {
              QWidget* expected = d.named(w).control;
@@ -436,15 +340,9 @@ inline const std::map<QString, MainWindow::Step>& MainWindow::stepTable() {
              // A window may close from the event loop.
              QTRY_COMPARE(shown.control->isVisible(), shown.rest == u"1");
          }},
-        {u"said"_s, [](D& d, auto& w) { d.said(w); }},
+        {u"said"_s, [](D& d, auto& w) { d.latest(d.prompts_->messages, w); }},
         {u"asked"_s, [](D& d, auto& w) { d.asked(w); }},
-        {u"asks"_s,
-         [](D& d, auto& w) {
-             const QStringList& asked = d.prompts_->questions;
-             const QString text = QString(w).replace(u'@', d.folder + u'/');
-             QVERIFY2(w == u"-" ? asked.isEmpty() : asked.value(asked.size() - 1).contains(text),
-                      qPrintable(asked.join(u'\n')));
-         }},
+        {u"asks"_s, [](D& d, auto& w) { d.latest(d.prompts_->questions, w); }},
         {u"offered"_s,
          [](D& d, auto& w) {
              QCOMPARE(
