@@ -138,8 +138,9 @@ QPixmap titlePicture() {
     small.setBold(false);
     p.setFont(small);
     p.setPen(QColor(40, 40, 60));
+    // Left of the calculator drawing, ending where the drawing does.
     p.drawText(
-        QRect(28, 240, 360, 40), Qt::AlignLeft | Qt::TextWordWrap,
+        QRect(28, 205, 172, 70), Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
         QCoreApplication::translate("tavrolin::ui::icons",
                                     "Obrázky pre kalkulačky Casio Algebra FX 2.0 a CFX-9850"));
     p.end();
