@@ -4,12 +4,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "exchange/fitsource.h"
 #include "exchange/imagescan.h"
+#include "exchange/pictureformats.h"
 #include "testfileswindow.h"
 #include "ui/dialogs/fitdialog.h"
+#include "ui/dialogs/picturefiledialog.h"
 #include "ui/dialogs/qtprompts.h"
 #include "withoutroot.h"
 
@@ -50,8 +54,9 @@ void TestFilesWindow::g1mScenario_data() {
         u"asks (Pict 3, Pict 20, programy: 1). Pridať do neho obrázok Pict 9"_s);
     row(".g1m replacing an archive",
         u"dab 1,1 | number 4 | button Nahradiť celý súbor | answer two.g1m | click Ulož | "
-        u"is proposed=1 | click Nový | answer two.g1m | click Otvor | art 1,1 # | answer two.g1m | "
-        u"click Ulož | is proposed=4"_s);
+        u"is proposed=1 | click Nový | answer two.g1m | click Otvor | art 1,1 # | number 4 | "
+        u"answer two.g1m | click Ulož | is proposed=4 | "
+        u"asks „@two.g1m“ už obsahuje obrázok Pict 4. Nahradiť"_s);
     row(".g1m archive kept by a cancel",
         u"dab 1,1 | reply save | number 1 | answer two.g1m | close Form1 | shown Form1 1 | "
         u"asks Pict 1 a ostatné ponechať? [Pridať/Nahradiť celý súbor/Zrušiť] | "
@@ -181,4 +186,30 @@ void TestFilesWindow::replacementRefusedKeepsTheOldFile() {
     ::chmod(qPrintable(path(u"locked"_s)), 0755);
     ui_.run(after);
     QCOMPARE(fileBytes(old), QByteArray("old picture"));
+}
+
+// Qt's save dialog asks before a file is replaced, but not for a .g1m archive, which the
+// editor asks about itself.
+void TestFilesWindow::saveDialogAsksBeforeReplacing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("asked") << u"old.cat"_s;
+    QTest::newRow("not asked") << u"old.G1M"_s;
+}
+void TestFilesWindow::saveDialogAsksBeforeReplacing() {
+    QFETCH(QString, name);
+    writeBytes(path(name), "old");
+    ui::PictureFileDialog dialog(nullptr, exchange::mergingSavePatterns());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDirectory(folder_->path());
+    dialog.selectFile(name);
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = true;
+            box->defaultButton()->click();  // "No"
+        }
+    });
+    dialog.accept();
+    QCOMPARE(asked, QTest::currentDataTag() == "asked"_ba);
+    QCOMPARE(dialog.result() == QDialog::Accepted, !asked);
 }

@@ -38,6 +38,8 @@ class TestFilesWindow : public QObject {
     void fileDialogListsFilesThatDoNotAnswer();
     void replacementRefusedKeepsTheOldFile_data();
     void replacementRefusedKeepsTheOldFile();
+    void saveDialogAsksBeforeReplacing_data();
+    void saveDialogAsksBeforeReplacing();
 
   private:
     ScriptedPrompts prompts_;

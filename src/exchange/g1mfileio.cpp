@@ -78,8 +78,15 @@ G1mTarget inspectG1mTarget(const QString& path, int number, int count) {
     if (!groups) {
         return {G1mTarget::Kind::Unreadable, {}, groups.failure()};
     }
-    return {
-        G1mTarget::Kind::Archive, g1mfile::itemsBesidePicture(groups.value(), number, count), {}};
+    G1mTarget target;
+    target.kind = G1mTarget::Kind::Archive;
+    target.others = g1mfile::itemsBesidePicture(groups.value(), number, count);
+    std::size_t files = 0;
+    for (const g1mfile::G1mGroup& group : groups.value()) {
+        files += group.files.size();
+    }
+    target.replacesPicture = files > target.others.size();
+    return target;
 }
 
 model::Outcome writeG1mFile(const QString& path, std::span<const model::PictureGrid> pictures,

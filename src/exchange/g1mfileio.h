@@ -26,6 +26,7 @@ struct G1mTarget {
     Kind kind = Kind::Absent;
     std::vector<g1mfile::G1mItem> others;
     model::Failure failure;
+    bool replacesPicture = false;  // an Archive that holds one of the pictures already
 };
 G1mTarget inspectG1mTarget(const QString& path, int number, int count = 1);
 

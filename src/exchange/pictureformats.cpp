@@ -224,4 +224,12 @@ QStringList extendingExportPatterns() {
     return patternsOf(entriesOf(isExported));
 }
 
+QStringList mergingSavePatterns() {
+    return patternsOf(entriesOf([](const PictureFormat& format) {
+               return format.writing == Writing::Entries;
+           }))
+        .join(u' ')
+        .split(u' ');
+}
+
 }  // namespace tavrolin::exchange

@@ -50,5 +50,7 @@ QString extensionOf(const PictureFormat& format);
 // adds its first extension to a bare name.
 QStringList extendingSavePatterns();
 QStringList extendingExportPatterns();
+// The patterns of the files a picture is saved into, keeping what else they hold.
+QStringList mergingSavePatterns();
 
 }  // namespace tavrolin::exchange

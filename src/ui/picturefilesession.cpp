@@ -85,9 +85,10 @@ bool PictureFileSession::chooseFile(const QString& title, bool forSaving) {
     QString& fileName = context_.state.fileName;
     fileName.clear();
     const FileDialogRequest request =
-        forSaving ? FileDialogRequest{title, exchange::saveFilter(), QStringLiteral("save"),
-                                      exchange::extendingSavePatterns()}
-                  : FileDialogRequest{title, exchange::openFilter(), QStringLiteral("open")};
+        forSaving
+            ? FileDialogRequest{title, exchange::saveFilter(), QStringLiteral("save"),
+                                exchange::extendingSavePatterns(), exchange::mergingSavePatterns()}
+            : FileDialogRequest{title, exchange::openFilter(), QStringLiteral("open")};
     fileName =
         forSaving ? context_.prompts.saveFileName(request) : context_.prompts.openFileName(request);
     return !fileName.isEmpty();

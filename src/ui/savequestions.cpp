@@ -47,8 +47,16 @@ std::optional<exchange::G1mWrite> chosenG1mWrite(Prompts& prompts, const QString
         }
         return std::nullopt;
     }
-    if (target.others.empty()) {
+    if (target.others.empty() && !target.replacesPicture) {
         return exchange::G1mWrite::Merge;
+    }
+    if (target.others.empty()) {
+        const QString question = Texts::tr("Súbor „%1“ už obsahuje obrázok Pict %2. Nahradiť ho?")
+                                     .arg(path, QString::number(number));
+        if (prompts.ask(question, {Texts::tr("Nahradiť"), Texts::tr("Zrušiť")}, 1, 1) == 0) {
+            return exchange::G1mWrite::Merge;
+        }
+        return std::nullopt;
     }
     const QString question = Texts::tr(
                                  "Súbor obsahuje aj iné položky (%1). Pridať do neho obrázok "

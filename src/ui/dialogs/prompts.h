@@ -18,6 +18,9 @@ struct FileDialogRequest {
     // The filter's patterns, "*.g1m *.g1r", whose choice in a save dialog adds the first
     // one's extension to a name typed without one.
     QStringList extendingPatterns = {};
+    // The names of files a picture is saved into rather than over ("*.g1m", "*.g1r"):
+    // the editor, not the dialog, asks about such a file that exists.
+    QStringList mergingPatterns = {};
 };
 
 // How the user wants an image that is more than a calculator picture imported: fitted

@@ -11,6 +11,7 @@
 #include "ui/dialogs/filenameiconprovider.h"
 #include "ui/dialogs/fitdialog.h"
 #include "ui/dialogs/picturechoicedialog.h"
+#include "ui/dialogs/picturefiledialog.h"
 #include "ui/dialogs/picturenumberdialog.h"
 
 namespace tavrolin::ui {
@@ -40,7 +41,7 @@ QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
                       QFileDialog::AcceptMode mode) {
     // Outlives the dialog, whose folder model asks it for every file listed.
     FileNameIconProvider iconProvider;
-    QFileDialog dialog(parent);
+    PictureFileDialog dialog(parent, request.mergingPatterns);
     dialog.setIconProvider(&iconProvider);
     QtPrompts::setUpFileDialog(dialog, request, mode);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -73,7 +74,6 @@ void QtPrompts::setUpFileDialog(QFileDialog& dialog, const FileDialogRequest& re
         dialog.selectNameFilter(filters[remembered]);
     }
     dialog.selectFile(QString());
-    // Overwrite confirmation is on by default.
     extendBareNames(dialog, request, dialog.selectedNameFilter());
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
