@@ -1098,6 +1098,10 @@ Reason: %1.</translation>
         <source>Nahradiť celý súbor</source>
         <translation>Replace the whole file</translation>
     </message>
+    <message>
+        <source>Súbor „%1“ už obsahuje obrázok Pict %2. Nahradiť ho?</source>
+        <translation>The file “%1” already holds the picture Pict %2. Replace it?</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::SplashWindow</name>

@@ -1108,6 +1108,10 @@ Raison&#xa0;: %1.</translation>
         <source>Nahradiť celý súbor</source>
         <translation>Remplacer tout le fichier</translation>
     </message>
+    <message>
+        <source>Súbor „%1“ už obsahuje obrázok Pict %2. Nahradiť ho?</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» contient déjà l&apos;image Pict %2. La remplacer&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::SplashWindow</name>
