@@ -12,6 +12,7 @@
 #include "exchange/imagescan.h"
 #include "exchange/pictureformats.h"
 #include "testfileswindow.h"
+#include "ui/dialogs/filenameiconprovider.h"
 #include "ui/dialogs/fitdialog.h"
 #include "ui/dialogs/picturefiledialog.h"
 #include "ui/dialogs/qtprompts.h"
@@ -140,6 +141,14 @@ void TestFilesWindow::fileDialogListsFilesThatDoNotAnswer() {
     });
     ui::QtPrompts().openFileName({u"Otvoriť obrázok"_s, u"(všetky súbory)|*.*"_s});
     QVERIFY(listed);
+}
+
+// Folders and the calculators' files by the editor's own names.
+void TestFilesWindow::fileDialogNamesTypes() {
+    const ui::FileNameIconProvider names;
+    writeBytes(path(u"a.G1R"_s), "x");
+    QCOMPARE(names.type(QFileInfo(folder_->path())), u"Priečinok"_s);
+    QCOMPARE(names.type(QFileInfo(path(u"a.G1R"_s))), u"Obrázok pre kalkulačky (.g1r)"_s);
 }
 
 // A file written but not put in place of the old one: the old file stays, the user

@@ -36,6 +36,7 @@ class TestFilesWindow : public QObject {
     void largeImageAsksHowToFit();
     void fitDialogAnswersAsChosen();
     void fileDialogListsFilesThatDoNotAnswer();
+    void fileDialogNamesTypes();
     void replacementRefusedKeepsTheOldFile_data();
     void replacementRefusedKeepsTheOldFile();
     void saveDialogAsksBeforeReplacing_data();

@@ -224,6 +224,12 @@ QStringList extendingExportPatterns() {
     return patternsOf(entriesOf(isExported));
 }
 
+bool hasPictureFileName(const QString& path) {
+    return std::ranges::any_of(kFormats, [&](const PictureFormat& format) {
+        return isPictureFile(format) && hasNameOf(path, format);
+    });
+}
+
 QStringList mergingSavePatterns() {
     return patternsOf(entriesOf([](const PictureFormat& format) {
                return format.writing == Writing::Entries;

@@ -53,4 +53,7 @@ QStringList extendingExportPatterns();
 // The patterns of the files a picture is saved into, keeping what else they hold.
 QStringList mergingSavePatterns();
 
+// Whether the name is one of the calculators' picture files (.cat, .g1m, .g1r).
+bool hasPictureFileName(const QString& path);
+
 }  // namespace tavrolin::exchange
