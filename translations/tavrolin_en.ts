@@ -679,6 +679,17 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::FileNameIconProvider</name>
+    <message>
+        <source>Priečinok</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Obrázok pre kalkulačky (.%1)</source>
+        <translation>Calculator picture (.%1)</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::FitDialog</name>
     <message>
         <source>Prispôsobiť obrázok</source>

@@ -689,6 +689,17 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
 </context>
 <context>
+    <name>tavrolin::ui::FileNameIconProvider</name>
+    <message>
+        <source>Priečinok</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Obrázok pre kalkulačky (.%1)</source>
+        <translation>Image pour calculatrices (.%1)</translation>
+    </message>
+</context>
+<context>
     <name>tavrolin::ui::FitDialog</name>
     <message>
         <source>Prispôsobiť obrázok</source>
