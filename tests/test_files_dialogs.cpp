@@ -163,8 +163,8 @@ void TestFilesWindow::replacementRefusedKeepsTheOldFile_data() {
         << u"draw 3,3 r# | click CFX 9850 | answer locked/picture | click Ulož | "
            u"shown V akej farbe uložiť obrázok? 1"_s
         << u"click V akej farbe uložiť obrázok? OK | settled"_s
-        << u"shown V akej farbe uložiť obrázok? 0 | asked 1 | said Obrázok nemôžem uložiť do "
-           u"súboru „@locked/picture“! Zapísaný súbor sa nedá dať na miesto | "
+        << u"shown V akej farbe uložiť obrázok? 0 | asked 1 | said Dôvod: zapísaný súbor sa "
+           u"nedá dať na miesto | "
            u"click Algebra FX 2.0 | answer p.cat | click Ulož | settled | "
            u"said Obrázok ukladáte vo formáte pre čiernobiele"_s;
     QTest::newRow(".bmp") << u"click Farba: modrá"_s

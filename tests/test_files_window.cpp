@@ -104,7 +104,8 @@ void TestFilesWindow::scenario_data() {
         u"said Obrázok v súbore je neúplný: súbor „@cut.cat“"_s);
     row("save into a missing folder",
         u"dab 1,1 | click Algebra FX 2.0 | answer gone/p.cat | click Ulož | "
-        u"said Obrázok nemôžem uložiť do súboru „@gone/p.cat“! Súbor sa nedá vytvoriť ("_s);
+        u"said „@gone/p.cat“! Ak súbor s týmto menom už existoval, zostal nezmenený.\n\n"
+        u"Dôvod: súbor sa nedá vytvoriť (priečinok neexistuje)."_s);
     // An opened or saved picture has no unsaved changes; "Uložiť" before closing runs
     // the save with its dialogs, and the window closes only once it is written.
     row("saved before closing",

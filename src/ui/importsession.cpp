@@ -1,12 +1,12 @@
 #include "ui/importsession.h"
 
-#include "exchange/failuretext.h"
 #include "exchange/fitsource.h"
 #include "exchange/fittedimport.h"
 #include "exchange/imageimport.h"
 #include "exchange/pictureformats.h"
 #include "ui/frames/importframe.h"
 #include "ui/frames/toolboxframe.h"
+#include "ui/picturefilemessages.h"
 
 namespace tavrolin::ui {
 
@@ -45,7 +45,7 @@ void ImportSession::tellUnreadableImage(const model::Failure& failure) {
     QString message = tr("Súbor „%1“ nemôžem načítať ako obrázok!").arg(context_.state.fileName);
     message += failure.reason == model::FailureReason::NotAnImage
                    ? tr(" Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.")
-                   : tr("\n\nDôvod: %1.").arg(exchange::failureText(failure));
+                   : reasonParagraph(failure);
     context_.prompts.message(message);
 }
 

@@ -6,21 +6,32 @@
 
 namespace tavrolin::ui {
 
+namespace {
+
+QString paragraphOfReason(const QString& reason) {
+    return QCoreApplication::translate("tavrolin::ui::picturefilemessages", "\n\nDôvod: %1.")
+        .arg(reason);
+}
+
+}  // namespace
+
+QString reasonParagraph(const model::Failure& failure) {
+    return paragraphOfReason(exchange::failureText(failure));
+}
+
 QString loadErrorMessage(const model::Failure& failure) {
     return QCoreApplication::translate(
                "tavrolin::ui::picturefilemessages",
                "Súbor nemôžem načítať! Skontrolujte prosím formát súboru a tiež aj to, či tento "
                "súbor je určený pre kalkulačky typu Algebra FX 2.0 alebo CFX 9850.") +
-           QCoreApplication::translate("tavrolin::ui::picturefilemessages", "\n\nDôvod: %1.")
-               .arg(exchange::failureText(failure));
+           reasonParagraph(failure);
 }
 
 QString g1mLoadErrorMessage(const model::Failure& failure) {
     return QCoreApplication::translate(
                "tavrolin::ui::picturefilemessages",
                "Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!") +
-           QCoreApplication::translate("tavrolin::ui::picturefilemessages", "\n\nDôvod: %1.")
-               .arg(exchange::failureText(failure));
+           reasonParagraph(failure);
 }
 
 QString cutShortMessage(const QString& path, int lastLine) {
@@ -41,11 +52,11 @@ QString monochromeWarning() {
 }
 
 QString saveFailureMessage(const QString& path, const QString& reason) {
-    return QCoreApplication::translate(
-               "tavrolin::ui::picturefilemessages",
-               "Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už "
-               "existoval, zostal nezmenený.")
-        .arg(path, reason);
+    return QCoreApplication::translate("tavrolin::ui::picturefilemessages",
+                                       "Obrázok nemôžem uložiť do súboru „%1“! Ak súbor s týmto "
+                                       "menom už existoval, zostal nezmenený.")
+               .arg(path) +
+           paragraphOfReason(reason);
 }
 
 }  // namespace tavrolin::ui

@@ -215,14 +215,14 @@ void PictureFileSession::showSaveFailure(const model::Failure& failure) {
     QString step;
     switch (save_.failedStep()) {
         case exchange::SaveStep::Create:
-            step = PictureFileSession::tr("Súbor sa nedá vytvoriť");
+            step = PictureFileSession::tr("súbor sa nedá vytvoriť");
             break;
         case exchange::SaveStep::Write:
-            step = PictureFileSession::tr("Do súboru sa nedá zapisovať");
+            step = PictureFileSession::tr("do súboru sa nedá zapisovať");
             break;
         case exchange::SaveStep::Replace:
             step = PictureFileSession::tr(
-                "Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom");
+                "zapísaný súbor sa nedá dať na miesto toho so zvoleným menom");
             break;
     }
     context_.prompts.message(

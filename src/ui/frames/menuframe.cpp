@@ -1,12 +1,12 @@
 #include "ui/frames/menuframe.h"
 
 #include "exchange/bmpexport.h"
-#include "exchange/failuretext.h"
 #include "exchange/pictureformats.h"
 #include "model/newpicture.h"
 #include "ui/controls.h"
 #include "ui/frames/toolboxframe.h"
 #include "ui/importsession.h"
+#include "ui/picturefilemessages.h"
 #include "ui/picturefilesession.h"
 #include "ui/shortcuts.h"
 
@@ -66,7 +66,7 @@ void MenuFrame::exportPicture() {
             tr("Obrázok nemôžem zapísať do súboru „%1“! Skontrolujte prosím, či "
                "priečinok existuje a či doň možno zapisovať.")
                 .arg(state.fileName) +
-            QStringLiteral("\n\n") + exchange::failureText(written.failure()));
+            reasonParagraph(written.failure()));
     }
     context_.changed();
 }
