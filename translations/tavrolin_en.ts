@@ -820,14 +820,6 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
         <translation> Please check that it is a bmp, jpg, gif or png image.</translation>
     </message>
-    <message>
-        <source>
-
-Dôvod: %1.</source>
-        <translation>
-
-Reason: %1.</translation>
-    </message>
 </context>
 <context>
     <name>tavrolin::ui::LoadColoursDialog</name>
@@ -955,16 +947,16 @@ Reason: %1.</translation>
         <translation>Save picture</translation>
     </message>
     <message>
-        <source>Súbor sa nedá vytvoriť</source>
-        <translation>The file cannot be created</translation>
+        <source>súbor sa nedá vytvoriť</source>
+        <translation>the file cannot be created</translation>
     </message>
     <message>
-        <source>Do súboru sa nedá zapisovať</source>
-        <translation>The file cannot be written to</translation>
+        <source>do súboru sa nedá zapisovať</source>
+        <translation>the file cannot be written to</translation>
     </message>
     <message>
-        <source>Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
-        <translation>The written file cannot take the place of the one with the chosen name</translation>
+        <source>zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
+        <translation>the written file cannot take the place of the one with the chosen name</translation>
     </message>
 </context>
 <context>
@@ -1243,16 +1235,16 @@ Reason: %1.</translation>
         <translation>Important: You are saving the picture in the format for black-and-white calculators. If you used colours other than black and white, they will not be saved. Only black and white are saved!</translation>
     </message>
     <message>
-        <source>Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
-        <translation>I cannot save the picture to the file “%1”! %2. If a file of that name already existed, it is unchanged.</translation>
-    </message>
-    <message>
         <source>Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka zostal biely.</source>
         <translation>The picture in the file is incomplete: the file “%1” ends at line %2. The rest of the picture stayed white.</translation>
     </message>
     <message>
         <source>Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
         <translation>I cannot read the file as a picture for the fx-9860G family of calculators!</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem uložiť do súboru „%1“! Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
+        <translation>I cannot save the picture to the file “%1”! If a file of that name already existed, it is unchanged.</translation>
     </message>
 </context>
 </TS>

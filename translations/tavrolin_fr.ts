@@ -830,14 +830,6 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source> Skontrolujte prosím, či je to obrázok bmp, jpg, gif alebo png.</source>
         <translation> Vérifiez qu&apos;il s&apos;agit bien d&apos;une image bmp, jpg, gif ou png.</translation>
     </message>
-    <message>
-        <source>
-
-Dôvod: %1.</source>
-        <translation>
-
-Raison&#xa0;: %1.</translation>
-    </message>
 </context>
 <context>
     <name>tavrolin::ui::LoadColoursDialog</name>
@@ -965,16 +957,16 @@ Raison&#xa0;: %1.</translation>
         <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
-        <source>Súbor sa nedá vytvoriť</source>
-        <translation>Le fichier ne peut pas être créé</translation>
+        <source>súbor sa nedá vytvoriť</source>
+        <translation>le fichier ne peut pas être créé</translation>
     </message>
     <message>
-        <source>Do súboru sa nedá zapisovať</source>
-        <translation>On ne peut pas écrire dans le fichier</translation>
+        <source>do súboru sa nedá zapisovať</source>
+        <translation>on ne peut pas écrire dans le fichier</translation>
     </message>
     <message>
-        <source>Zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
-        <translation>Le fichier écrit ne peut pas remplacer celui du nom choisi</translation>
+        <source>zapísaný súbor sa nedá dať na miesto toho so zvoleným menom</source>
+        <translation>le fichier écrit ne peut pas remplacer celui du nom choisi</translation>
     </message>
 </context>
 <context>
@@ -1253,16 +1245,16 @@ Raison&#xa0;: %1.</translation>
         <translation>Attention&#xa0;: vous enregistrez l&apos;image au format des calculatrices noir et blanc. Si vous avez utilisé d&apos;autres couleurs que le noir et le blanc, elles ne seront pas enregistrées. Seuls le noir et le blanc sont enregistrés&#xa0;!</translation>
     </message>
     <message>
-        <source>Obrázok nemôžem uložiť do súboru „%1“! %2. Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
-        <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! %2. Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
-    </message>
-    <message>
         <source>Obrázok v súbore je neúplný: súbor „%1“ končí na riadku %2. Zvyšok obrázka zostal biely.</source>
         <translation>L&apos;image du fichier est incomplète&#xa0;: le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2. Le reste de l&apos;image est resté blanc.</translation>
     </message>
     <message>
         <source>Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
         <translation>Je ne peux pas lire ce fichier comme une image pour les calculatrices de la famille fx-9860G&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Obrázok nemôžem uložiť do súboru „%1“! Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
+        <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
     </message>
 </context>
 </TS>
