@@ -74,10 +74,10 @@ obsahu, nech sa volá akokoľvek.
   show     Vypíše obrázok ako 64 riadkov po 128 znakov: '.' biela, '#' čierna,
            'R' červená, 'B' modrá, 'G' zelená. --record a --pict ako pri
            decode.
-  list     Vypíše riadok pre každý obrázok v súbore: "Pict 3", "Capture 1" pri
+  list     Vypíše riadok pre každý obrázok v súbore: „Pict 3“, „Capture 1“ pri
            súbore .g1m. Pri súbore .cat riadok pre každý záznam: jeho poradové
-           číslo medzi obrázkami (ako ho berie --record; "-" pri zázname, ktorý
-           nie je obrázok), jeho formát, typ údajov a meno ("1 MCS1 PC PICT1").
+           číslo medzi obrázkami (ako ho berie --record; „-“ pri zázname, ktorý
+           nie je obrázok), jeho formát, typ údajov a meno („1 MCS1 PC PICT1“).
 
 --version vypíše verziu. --lang sk|en|fr zvolí jazyk správ; predvolene je to
 jazyk pracovného prostredia, ako pri editore.
