@@ -95,125 +95,6 @@
        tavrolin-cat --help | --version</translation>
     </message>
     <message>
-        <source>
-
-Prevádza obrázky medzi súbormi .cat programu kalkulačiek na spojenie s PC,
-súbormi .g1m kalkulačiek radu fx-9860G a bežnými obrázkami presne tak, ako ich
-editor Tavrolin otvára, ukladá a importuje. Súbor .g1m alebo .g1r sa pozná podľa
-obsahu, nech sa volá akokoľvek.
-
-  decode   Načíta súbor .cat ktoréhokoľvek variantu ako „Otvor“ a zapíše jeho
-           obrázok 128 x 64 vo farbách palety ako súbor BMP alebo PNG (podľa
-           prípony). --colours vymenúva roviny farebného súboru, ktoré sa
-           použijú, ako keď sa zaškrtnú v dialógu editora; predvolene všetky
-           štyri. Červená maže na bielo tam, kde jej rovina nemá bit; modrá,
-           zelená a biela bunky len nastavujú.
-           Archív .cat z viacerých záznamov (programy, zoznamy, obrázky) dá
-           svoj prvý obrázok, alebo N-tý s --record N. Skrátený súbor dá, čo
-           obsahuje; zvyšok ostane biely a na stderr sa vypíše, kde súbor
-           končí.
-           Zo súboru .g1m: obrázok „Pict N“ s --pict N, inak prvý obrázok alebo
-           snímku v ňom.
-           VÝSTUP.c: polia jazyka C v rozložení listu .g1m, pomenované MENO
-           alebo podľa súboru.
-           PRIEČINOK/: každý obrázok súboru, Pict3.png, record2.png, ...
-  encode   Vezme ľavých horných 128 x 64 pixelov obrázka ako „Importuj
-           obrázok“ so všetkými zaškrtnutými políčkami: presné farby palety
-           a dva blízke varianty (biela 255,252,255, zelená 0,132,0); čokoľvek
-           iné a pixely mimo obrázka sú biele. Súbor zapíše ako „Ulož“: --mono
-           pre Algebra FX 2.0 (len čierne bunky), --colour pre CFX-9850
-           (červená, modrá a zelená; --colours ich obmedzí, čierna sa nikdy
-           neuloží).
-           --fit namiesto toho vezme akýkoľvek obrázok ako dialóg prispôsobenia
-           v editore: zmení jeho veľkosť na obrazovku so zachovaním pomeru
-           strán, celý na bielom (contain, predvolené) alebo tak, že ju vyplní
-           a presah sa oreže (cover), potom ho prevedie na čiernu a bielu
-           (--mono) alebo na červenú, modrú, zelenú a bielu (--colour)
-           rozptylom chyby (predvolené) alebo usporiadaným rastrom, alebo
-           s --dither none podľa jasu: čo je tmavšie ako --threshold (128, ak
-           sa nezadá; samotný prah znamená none), sa stane atramentom.
-           --invert vymení svetlé a tmavé.
-           VÝSTUP končiaci na .g1m: obrázok ako „Pict N“ s --pict N (1 až 20,
-           inak 1), jeho čierne bunky nastavené a všetko ostatné prázdne.
-           Existujúci súbor .g1m alebo .g1r na mieste VÝSTUP si ponechá každú
-           inú položku (programy, obrázky, snímky, ...) a na stderr sa vypíše,
-           koľko ich je; „Pict N“ nahradí svoj starý obrázok. Akýkoľvek iný
-           súbor na mieste VÝSTUP ostane nedotknutý, ak sa nezadá --new, ktoré
-           zapíše nový súbor s tým jediným obrázkom, nech je tam čokoľvek.
-           --fit a jeho voľby ako pri --mono. Viac obrázkov sa stane Pict N,
-           N+1, ...
-  show     Vypíše obrázok ako 64 riadkov po 128 znakov: &apos;.&apos; biela, &apos;#&apos; čierna,
-           &apos;R&apos; červená, &apos;B&apos; modrá, &apos;G&apos; zelená. --record a --pict ako pri
-           decode.
-  list     Vypíše riadok pre každý obrázok v súbore: &quot;Pict 3&quot;, &quot;Capture 1&quot; pri
-           súbore .g1m. Pri súbore .cat riadok pre každý záznam: jeho poradové
-           číslo medzi obrázkami (ako ho berie --record; &quot;-&quot; pri zázname, ktorý
-           nie je obrázok), jeho formát, typ údajov a meno (&quot;1 MCS1 PC PICT1&quot;).
-
---version vypíše verziu. --lang sk|en|fr zvolí jazyk správ; predvolene je to
-jazyk pracovného prostredia, ako pri editore.
-
-Návratový kód: 0 hotovo, 1 súbor sa nedal prečítať alebo zapísať (dôvod sa
-vypíše na stderr; súbor, ktorý už na mieste VÝSTUP bol, ostane, aký bol),
-2 chybné argumenty.
-</source>
-        <translation>
-
-Converts pictures between the .cat files of the calculators&apos; PC link software, the
-.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
-editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
-whatever its name.
-
-  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
-           128 x 64 picture in the palette colours as a BMP or PNG file (by the
-           extension). --colours lists the planes of a colour file to apply, as
-           ticked in the editor&apos;s dialog; all four by default. Red clears to white
-           where its plane has no bit; blue, green and white only set cells.
-           A .cat archive of several records (programs, lists, pictures) gives
-           its first picture, or the N-th with --record N. A file cut short
-           gives what it holds; the rest stays white, and stderr says where it
-           ended.
-           From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
-           or capture in it.
-           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
-           DIR/: every picture of the file, Pict3.png, record2.png, ...
-  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
-           with every box ticked: exact palette colours and the two near variants
-           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
-           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
-           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
-           blue and green; --colours limits them, black is never kept).
-           --fit takes any image instead, as the editor&apos;s fit dialog does:
-           scaled to the screen keeping its proportions, whole on white
-           (contain, the default) or filling it and cut (cover), then turned
-           into black and white (--mono) or red, blue, green and white
-           (--colour) by diffused (the default) or ordered dithering, or with
-           --dither none by brightness: darker than --threshold (128 unless
-           told; a threshold alone means none) becomes ink. --invert swaps
-           light and dark.
-           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
-           else 1), its black cells set and everything else clear. An existing
-           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
-           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
-           one. Any other file at OUT is left alone unless --new is given, which
-           writes a new file of the one picture whatever is there. --fit and its
-           options as for --mono. Several images become Pict N, N+1, ...
-  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
-           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
-           for decode.
-  list     Prints a line for each picture in the file: &quot;Pict 3&quot;, &quot;Capture 1&quot;
-           for a .g1m file. For a .cat file a line for each record: its number
-           among the pictures (as --record takes it; &quot;-&quot; for a record that is
-           no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
-
---version prints the version. --lang sk|en|fr chooses the language of the
-messages; by default it is the desktop&apos;s, as for the editor.
-
-Exit status: 0 done, 1 a file could not be read or written (the reason goes to
-stderr; a file already at OUT is left as it was), 2 wrong arguments.
-</translation>
-    </message>
-    <message>
         <source>--record berie číslo od 1 vyššie</source>
         <translation>--record takes a number from 1 on</translation>
     </message>
@@ -348,6 +229,125 @@ stderr; a file already at OUT is left as it was), 2 wrong arguments.
     <message>
         <source>--threshold patrí k --dither none</source>
         <translation>--threshold goes with --dither none</translation>
+    </message>
+    <message>
+        <source>
+
+Prevádza obrázky medzi súbormi .cat programu kalkulačiek na spojenie s PC,
+súbormi .g1m kalkulačiek radu fx-9860G a bežnými obrázkami presne tak, ako ich
+editor Tavrolin otvára, ukladá a importuje. Súbor .g1m alebo .g1r sa pozná podľa
+obsahu, nech sa volá akokoľvek.
+
+  decode   Načíta súbor .cat ktoréhokoľvek variantu ako „Otvor“ a zapíše jeho
+           obrázok 128 x 64 vo farbách palety ako súbor BMP alebo PNG (podľa
+           prípony). --colours vymenúva roviny farebného súboru, ktoré sa
+           použijú, ako keď sa zaškrtnú v dialógu editora; predvolene všetky
+           štyri. Červená maže na bielo tam, kde jej rovina nemá bit; modrá,
+           zelená a biela bunky len nastavujú.
+           Archív .cat z viacerých záznamov (programy, zoznamy, obrázky) dá
+           svoj prvý obrázok, alebo N-tý s --record N. Skrátený súbor dá, čo
+           obsahuje; zvyšok ostane biely a na stderr sa vypíše, kde súbor
+           končí.
+           Zo súboru .g1m: obrázok „Pict N“ s --pict N, inak prvý obrázok alebo
+           snímku v ňom.
+           VÝSTUP.c: polia jazyka C v rozložení listu .g1m, pomenované MENO
+           alebo podľa súboru.
+           PRIEČINOK/: každý obrázok súboru, Pict3.png, record2.png, ...
+  encode   Vezme ľavých horných 128 x 64 pixelov obrázka ako „Importuj
+           obrázok“ so všetkými zaškrtnutými políčkami: presné farby palety
+           a dva blízke varianty (biela 255,252,255, zelená 0,132,0); čokoľvek
+           iné a pixely mimo obrázka sú biele. Súbor zapíše ako „Ulož“: --mono
+           pre Algebra FX 2.0 (len čierne bunky), --colour pre CFX-9850
+           (červená, modrá a zelená; --colours ich obmedzí, čierna sa nikdy
+           neuloží).
+           --fit namiesto toho vezme akýkoľvek obrázok ako dialóg prispôsobenia
+           v editore: zmení jeho veľkosť na obrazovku so zachovaním pomeru
+           strán, celý na bielom (contain, predvolené) alebo tak, že ju vyplní
+           a presah sa oreže (cover), potom ho prevedie na čiernu a bielu
+           (--mono) alebo na červenú, modrú, zelenú a bielu (--colour)
+           rozptylom chyby (predvolené) alebo usporiadaným rastrom, alebo
+           s --dither none podľa jasu: čo je tmavšie ako --threshold (128, ak
+           sa nezadá; samotný prah znamená none), sa stane atramentom.
+           --invert vymení svetlé a tmavé.
+           VÝSTUP končiaci na .g1m: obrázok ako „Pict N“ s --pict N (1 až 20,
+           inak 1), jeho čierne bunky nastavené a všetko ostatné prázdne.
+           Existujúci súbor .g1m alebo .g1r na mieste VÝSTUP si ponechá každú
+           inú položku (programy, obrázky, snímky, ...) a na stderr sa vypíše,
+           koľko ich je; „Pict N“ nahradí svoj starý obrázok. Akýkoľvek iný
+           súbor na mieste VÝSTUP ostane nedotknutý, ak sa nezadá --new, ktoré
+           zapíše nový súbor s tým jediným obrázkom, nech je tam čokoľvek.
+           --fit a jeho voľby ako pri --mono. Viac obrázkov sa stane Pict N,
+           N+1, ...
+  show     Vypíše obrázok ako 64 riadkov po 128 znakov: &apos;.&apos; biela, &apos;#&apos; čierna,
+           &apos;R&apos; červená, &apos;B&apos; modrá, &apos;G&apos; zelená. --record a --pict ako pri
+           decode.
+  list     Vypíše riadok pre každý obrázok v súbore: „Pict 3“, „Capture 1“ pri
+           súbore .g1m. Pri súbore .cat riadok pre každý záznam: jeho poradové
+           číslo medzi obrázkami (ako ho berie --record; „-“ pri zázname, ktorý
+           nie je obrázok), jeho formát, typ údajov a meno („1 MCS1 PC PICT1“).
+
+--version vypíše verziu. --lang sk|en|fr zvolí jazyk správ; predvolene je to
+jazyk pracovného prostredia, ako pri editore.
+
+Návratový kód: 0 hotovo, 1 súbor sa nedal prečítať alebo zapísať (dôvod sa
+vypíše na stderr; súbor, ktorý už na mieste VÝSTUP bol, ostane, aký bol),
+2 chybné argumenty.
+</source>
+        <translation>
+
+Converts pictures between the .cat files of the calculators&apos; PC link software, the
+.g1m files of the fx-9860G family and ordinary images, exactly as the Tavrolin
+editor opens, saves and imports them. A .g1m or .g1r file is known by its content,
+whatever its name.
+
+  decode   Reads a .cat file of either variant as &quot;Otvor&quot; does and writes its
+           128 x 64 picture in the palette colours as a BMP or PNG file (by the
+           extension). --colours lists the planes of a colour file to apply, as
+           ticked in the editor&apos;s dialog; all four by default. Red clears to white
+           where its plane has no bit; blue, green and white only set cells.
+           A .cat archive of several records (programs, lists, pictures) gives
+           its first picture, or the N-th with --record N. A file cut short
+           gives what it holds; the rest stays white, and stderr says where it
+           ended.
+           From a .g1m file: picture &quot;Pict N&quot; with --pict N, else the first picture
+           or capture in it.
+           OUT.c: C arrays in the .g1m sheet layout, named ID or after the file.
+           DIR/: every picture of the file, Pict3.png, record2.png, ...
+  encode   Takes the image&apos;s top-left 128 x 64 pixels as &quot;Importuj obrázok&quot; does
+           with every box ticked: exact palette colours and the two near variants
+           (255,252,255 white, 0,132,0 green); anything else, and pixels beyond
+           the image, white. Writes the file as &quot;Ulož&quot; does: --mono for the
+           Algebra FX 2.0 (black cells only), --colour for the CFX-9850 (red,
+           blue and green; --colours limits them, black is never kept).
+           --fit takes any image instead, as the editor&apos;s fit dialog does:
+           scaled to the screen keeping its proportions, whole on white
+           (contain, the default) or filling it and cut (cover), then turned
+           into black and white (--mono) or red, blue, green and white
+           (--colour) by diffused (the default) or ordered dithering, or with
+           --dither none by brightness: darker than --threshold (128 unless
+           told; a threshold alone means none) becomes ink. --invert swaps
+           light and dark.
+           OUT ending in .g1m: the picture as &quot;Pict N&quot; with --pict N (1 to 20,
+           else 1), its black cells set and everything else clear. An existing
+           .g1m or .g1r file at OUT keeps every other item (programs, pictures,
+           captures, ...) and stderr says how many; &quot;Pict N&quot; replaces its old
+           one. Any other file at OUT is left alone unless --new is given, which
+           writes a new file of the one picture whatever is there. --fit and its
+           options as for --mono. Several images become Pict N, N+1, ...
+  show     Prints the picture as 64 lines of 128 characters: &apos;.&apos; white,
+           &apos;#&apos; black, &apos;R&apos; red, &apos;B&apos; blue, &apos;G&apos; green. --record and --pict as
+           for decode.
+  list     Prints a line for each picture in the file: &quot;Pict 3&quot;, &quot;Capture 1&quot;
+           for a .g1m file. For a .cat file a line for each record: its number
+           among the pictures (as --record takes it; &quot;-&quot; for a record that is
+           no picture), its format, data type and name (&quot;1 MCS1 PC PICT1&quot;).
+
+--version prints the version. --lang sk|en|fr chooses the language of the
+messages; by default it is the desktop&apos;s, as for the editor.
+
+Exit status: 0 done, 1 a file could not be read or written (the reason goes to
+stderr; a file already at OUT is left as it was), 2 wrong arguments.
+</translation>
     </message>
 </context>
 <context>

@@ -95,133 +95,6 @@
               tavrolin-cat --help | --version</translation>
     </message>
     <message>
-        <source>
-
-Prevádza obrázky medzi súbormi .cat programu kalkulačiek na spojenie s PC,
-súbormi .g1m kalkulačiek radu fx-9860G a bežnými obrázkami presne tak, ako ich
-editor Tavrolin otvára, ukladá a importuje. Súbor .g1m alebo .g1r sa pozná podľa
-obsahu, nech sa volá akokoľvek.
-
-  decode   Načíta súbor .cat ktoréhokoľvek variantu ako „Otvor“ a zapíše jeho
-           obrázok 128 x 64 vo farbách palety ako súbor BMP alebo PNG (podľa
-           prípony). --colours vymenúva roviny farebného súboru, ktoré sa
-           použijú, ako keď sa zaškrtnú v dialógu editora; predvolene všetky
-           štyri. Červená maže na bielo tam, kde jej rovina nemá bit; modrá,
-           zelená a biela bunky len nastavujú.
-           Archív .cat z viacerých záznamov (programy, zoznamy, obrázky) dá
-           svoj prvý obrázok, alebo N-tý s --record N. Skrátený súbor dá, čo
-           obsahuje; zvyšok ostane biely a na stderr sa vypíše, kde súbor
-           končí.
-           Zo súboru .g1m: obrázok „Pict N“ s --pict N, inak prvý obrázok alebo
-           snímku v ňom.
-           VÝSTUP.c: polia jazyka C v rozložení listu .g1m, pomenované MENO
-           alebo podľa súboru.
-           PRIEČINOK/: každý obrázok súboru, Pict3.png, record2.png, ...
-  encode   Vezme ľavých horných 128 x 64 pixelov obrázka ako „Importuj
-           obrázok“ so všetkými zaškrtnutými políčkami: presné farby palety
-           a dva blízke varianty (biela 255,252,255, zelená 0,132,0); čokoľvek
-           iné a pixely mimo obrázka sú biele. Súbor zapíše ako „Ulož“: --mono
-           pre Algebra FX 2.0 (len čierne bunky), --colour pre CFX-9850
-           (červená, modrá a zelená; --colours ich obmedzí, čierna sa nikdy
-           neuloží).
-           --fit namiesto toho vezme akýkoľvek obrázok ako dialóg prispôsobenia
-           v editore: zmení jeho veľkosť na obrazovku so zachovaním pomeru
-           strán, celý na bielom (contain, predvolené) alebo tak, že ju vyplní
-           a presah sa oreže (cover), potom ho prevedie na čiernu a bielu
-           (--mono) alebo na červenú, modrú, zelenú a bielu (--colour)
-           rozptylom chyby (predvolené) alebo usporiadaným rastrom, alebo
-           s --dither none podľa jasu: čo je tmavšie ako --threshold (128, ak
-           sa nezadá; samotný prah znamená none), sa stane atramentom.
-           --invert vymení svetlé a tmavé.
-           VÝSTUP končiaci na .g1m: obrázok ako „Pict N“ s --pict N (1 až 20,
-           inak 1), jeho čierne bunky nastavené a všetko ostatné prázdne.
-           Existujúci súbor .g1m alebo .g1r na mieste VÝSTUP si ponechá každú
-           inú položku (programy, obrázky, snímky, ...) a na stderr sa vypíše,
-           koľko ich je; „Pict N“ nahradí svoj starý obrázok. Akýkoľvek iný
-           súbor na mieste VÝSTUP ostane nedotknutý, ak sa nezadá --new, ktoré
-           zapíše nový súbor s tým jediným obrázkom, nech je tam čokoľvek.
-           --fit a jeho voľby ako pri --mono. Viac obrázkov sa stane Pict N,
-           N+1, ...
-  show     Vypíše obrázok ako 64 riadkov po 128 znakov: &apos;.&apos; biela, &apos;#&apos; čierna,
-           &apos;R&apos; červená, &apos;B&apos; modrá, &apos;G&apos; zelená. --record a --pict ako pri
-           decode.
-  list     Vypíše riadok pre každý obrázok v súbore: &quot;Pict 3&quot;, &quot;Capture 1&quot; pri
-           súbore .g1m. Pri súbore .cat riadok pre každý záznam: jeho poradové
-           číslo medzi obrázkami (ako ho berie --record; &quot;-&quot; pri zázname, ktorý
-           nie je obrázok), jeho formát, typ údajov a meno (&quot;1 MCS1 PC PICT1&quot;).
-
---version vypíše verziu. --lang sk|en|fr zvolí jazyk správ; predvolene je to
-jazyk pracovného prostredia, ako pri editore.
-
-Návratový kód: 0 hotovo, 1 súbor sa nedal prečítať alebo zapísať (dôvod sa
-vypíše na stderr; súbor, ktorý už na mieste VÝSTUP bol, ostane, aký bol),
-2 chybné argumenty.
-</source>
-        <translation>
-
-Convertit les images entre les fichiers .cat du logiciel de liaison PC des
-calculatrices, les fichiers .g1m de la famille fx-9860G et les images ordinaires,
-exactement comme l&apos;éditeur Tavrolin les ouvre, les enregistre et les importe. Un
-fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
-
-  decode   Lit un fichier .cat de l&apos;une ou l&apos;autre variante comme le fait
-           «&#xa0;Ouvrir&#xa0;» et écrit son image de 128 x 64 dans les couleurs de la
-           palette en fichier BMP ou PNG (selon l&apos;extension). --colours donne les
-           plans d&apos;un fichier couleur à appliquer, comme cochés dans la boîte de
-           dialogue de l&apos;éditeur&#xa0;; les quatre par défaut. Le rouge remet en blanc
-           là où son plan n&apos;a pas de bit&#xa0;; le bleu, le vert et le blanc ne font
-           que poser des cases.
-           Une archive .cat de plusieurs enregistrements (programmes, listes,
-           images) donne sa première image, ou la N-ième avec --record N. Un
-           fichier tronqué donne ce qu&apos;il contient&#xa0;; le reste reste blanc, et
-           stderr indique où il s&apos;arrête.
-           D&apos;un fichier .g1m&#xa0;: l&apos;image «&#xa0;Pict N&#xa0;» avec --pict N, sinon la
-           première image ou capture qu&apos;il contient.
-           SORTIE.c&#xa0;: tableaux C au format des feuilles .g1m, nommés ID ou
-           d&apos;après le fichier. DOSSIER/&#xa0;: chaque image du fichier, Pict3.png, record2.png, ...
-  encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
-           le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
-           couleurs exactes de la palette et les deux variantes proches
-           (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
-           au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
-           «&#xa0;Enregistrer&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
-           --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
-           limite, le noir n&apos;est jamais gardé).
-           --fit prend à la place n&apos;importe quelle image, comme la boîte de
-           dialogue d&apos;ajustement de l&apos;éditeur&#xa0;: mise à l&apos;échelle de l&apos;écran en
-           gardant ses proportions, entière sur fond blanc (contain, par défaut)
-           ou le remplissant et rognée (cover), puis rendue en noir et blanc
-           (--mono) ou en rouge, bleu, vert et blanc (--colour) par tramage
-           diffusé (par défaut) ou ordonné, ou avec --dither none selon la
-           luminosité&#xa0;: ce qui est plus sombre que --threshold (128 par défaut&#xa0;;
-           un seuil seul signifie none) devient de l&apos;encre. --invert échange le
-           clair et le sombre.
-           SORTIE finissant par .g1m&#xa0;: l&apos;image en «&#xa0;Pict N&#xa0;» avec --pict N
-           (1 à 20, sinon 1), ses cases noires posées et tout le reste vide. Un
-           fichier .g1m ou .g1r déjà à SORTIE garde tous ses autres éléments
-           (programmes, images, captures, ...) et stderr dit combien&#xa0;;
-           «&#xa0;Pict N&#xa0;» remplace l&apos;ancienne. Tout autre fichier à SORTIE reste
-           tel quel, sauf avec --new, qui écrit un nouveau fichier de la seule
-           image quoi qu&apos;il y ait. --fit et ses options comme
-           pour --mono. Plusieurs images deviennent Pict N, N+1, ...
-  show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
-           &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert. --record et --pict comme
-           pour decode.
-  list     Affiche une ligne par image du fichier&#xa0;: «&#xa0;Pict 3&#xa0;», «&#xa0;Capture 1&#xa0;»
-           pour un fichier .g1m. Pour un fichier .cat, une ligne par
-           enregistrement&#xa0;: son numéro parmi les images (tel que --record le
-           prend&#xa0;; «&#xa0;-&#xa0;» pour un enregistrement qui n&apos;est pas une image), son
-           format, son type de données et son nom («&#xa0;1 MCS1 PC PICT1&#xa0;»).
-
---version affiche la version. --lang sk|en|fr choisit la langue des messages&#xa0;;
-par défaut, c&apos;est celle du bureau, comme pour l&apos;éditeur.
-
-Code de sortie&#xa0;: 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit (la raison
-est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel quel),
-2 arguments incorrects.
-</translation>
-    </message>
-    <message>
         <source>--record berie číslo od 1 vyššie</source>
         <translation>--record attend un nombre à partir de 1</translation>
     </message>
@@ -357,6 +230,133 @@ est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel que
         <source>--threshold patrí k --dither none</source>
         <translation>--threshold va avec --dither none</translation>
     </message>
+    <message>
+        <source>
+
+Prevádza obrázky medzi súbormi .cat programu kalkulačiek na spojenie s PC,
+súbormi .g1m kalkulačiek radu fx-9860G a bežnými obrázkami presne tak, ako ich
+editor Tavrolin otvára, ukladá a importuje. Súbor .g1m alebo .g1r sa pozná podľa
+obsahu, nech sa volá akokoľvek.
+
+  decode   Načíta súbor .cat ktoréhokoľvek variantu ako „Otvor“ a zapíše jeho
+           obrázok 128 x 64 vo farbách palety ako súbor BMP alebo PNG (podľa
+           prípony). --colours vymenúva roviny farebného súboru, ktoré sa
+           použijú, ako keď sa zaškrtnú v dialógu editora; predvolene všetky
+           štyri. Červená maže na bielo tam, kde jej rovina nemá bit; modrá,
+           zelená a biela bunky len nastavujú.
+           Archív .cat z viacerých záznamov (programy, zoznamy, obrázky) dá
+           svoj prvý obrázok, alebo N-tý s --record N. Skrátený súbor dá, čo
+           obsahuje; zvyšok ostane biely a na stderr sa vypíše, kde súbor
+           končí.
+           Zo súboru .g1m: obrázok „Pict N“ s --pict N, inak prvý obrázok alebo
+           snímku v ňom.
+           VÝSTUP.c: polia jazyka C v rozložení listu .g1m, pomenované MENO
+           alebo podľa súboru.
+           PRIEČINOK/: každý obrázok súboru, Pict3.png, record2.png, ...
+  encode   Vezme ľavých horných 128 x 64 pixelov obrázka ako „Importuj
+           obrázok“ so všetkými zaškrtnutými políčkami: presné farby palety
+           a dva blízke varianty (biela 255,252,255, zelená 0,132,0); čokoľvek
+           iné a pixely mimo obrázka sú biele. Súbor zapíše ako „Ulož“: --mono
+           pre Algebra FX 2.0 (len čierne bunky), --colour pre CFX-9850
+           (červená, modrá a zelená; --colours ich obmedzí, čierna sa nikdy
+           neuloží).
+           --fit namiesto toho vezme akýkoľvek obrázok ako dialóg prispôsobenia
+           v editore: zmení jeho veľkosť na obrazovku so zachovaním pomeru
+           strán, celý na bielom (contain, predvolené) alebo tak, že ju vyplní
+           a presah sa oreže (cover), potom ho prevedie na čiernu a bielu
+           (--mono) alebo na červenú, modrú, zelenú a bielu (--colour)
+           rozptylom chyby (predvolené) alebo usporiadaným rastrom, alebo
+           s --dither none podľa jasu: čo je tmavšie ako --threshold (128, ak
+           sa nezadá; samotný prah znamená none), sa stane atramentom.
+           --invert vymení svetlé a tmavé.
+           VÝSTUP končiaci na .g1m: obrázok ako „Pict N“ s --pict N (1 až 20,
+           inak 1), jeho čierne bunky nastavené a všetko ostatné prázdne.
+           Existujúci súbor .g1m alebo .g1r na mieste VÝSTUP si ponechá každú
+           inú položku (programy, obrázky, snímky, ...) a na stderr sa vypíše,
+           koľko ich je; „Pict N“ nahradí svoj starý obrázok. Akýkoľvek iný
+           súbor na mieste VÝSTUP ostane nedotknutý, ak sa nezadá --new, ktoré
+           zapíše nový súbor s tým jediným obrázkom, nech je tam čokoľvek.
+           --fit a jeho voľby ako pri --mono. Viac obrázkov sa stane Pict N,
+           N+1, ...
+  show     Vypíše obrázok ako 64 riadkov po 128 znakov: &apos;.&apos; biela, &apos;#&apos; čierna,
+           &apos;R&apos; červená, &apos;B&apos; modrá, &apos;G&apos; zelená. --record a --pict ako pri
+           decode.
+  list     Vypíše riadok pre každý obrázok v súbore: „Pict 3“, „Capture 1“ pri
+           súbore .g1m. Pri súbore .cat riadok pre každý záznam: jeho poradové
+           číslo medzi obrázkami (ako ho berie --record; „-“ pri zázname, ktorý
+           nie je obrázok), jeho formát, typ údajov a meno („1 MCS1 PC PICT1“).
+
+--version vypíše verziu. --lang sk|en|fr zvolí jazyk správ; predvolene je to
+jazyk pracovného prostredia, ako pri editore.
+
+Návratový kód: 0 hotovo, 1 súbor sa nedal prečítať alebo zapísať (dôvod sa
+vypíše na stderr; súbor, ktorý už na mieste VÝSTUP bol, ostane, aký bol),
+2 chybné argumenty.
+</source>
+        <translation>
+
+Convertit les images entre les fichiers .cat du logiciel de liaison PC des
+calculatrices, les fichiers .g1m de la famille fx-9860G et les images ordinaires,
+exactement comme l&apos;éditeur Tavrolin les ouvre, les enregistre et les importe. Un
+fichier .g1m ou .g1r est reconnu à son contenu, quel que soit son nom.
+
+  decode   Lit un fichier .cat de l&apos;une ou l&apos;autre variante comme le fait
+           «&#xa0;Ouvrir&#xa0;» et écrit son image de 128 x 64 dans les couleurs de la
+           palette en fichier BMP ou PNG (selon l&apos;extension). --colours donne les
+           plans d&apos;un fichier couleur à appliquer, comme cochés dans la boîte de
+           dialogue de l&apos;éditeur&#xa0;; les quatre par défaut. Le rouge remet en blanc
+           là où son plan n&apos;a pas de bit&#xa0;; le bleu, le vert et le blanc ne font
+           que poser des cases.
+           Une archive .cat de plusieurs enregistrements (programmes, listes,
+           images) donne sa première image, ou la N-ième avec --record N. Un
+           fichier tronqué donne ce qu&apos;il contient&#xa0;; le reste reste blanc, et
+           stderr indique où il s&apos;arrête.
+           D&apos;un fichier .g1m&#xa0;: l&apos;image «&#xa0;Pict N&#xa0;» avec --pict N, sinon la
+           première image ou capture qu&apos;il contient.
+           SORTIE.c&#xa0;: tableaux C au format des feuilles .g1m, nommés ID ou
+           d&apos;après le fichier. DOSSIER/&#xa0;: chaque image du fichier, Pict3.png, record2.png, ...
+  encode   Prend les 128 x 64 pixels du coin supérieur gauche de l&apos;image comme
+           le fait «&#xa0;Importer une image&#xa0;» avec toutes les cases cochées&#xa0;: les
+           couleurs exactes de la palette et les deux variantes proches
+           (255,252,255 blanc, 0,132,0 vert)&#xa0;; tout le reste, et les pixels
+           au-delà de l&apos;image, en blanc. Écrit le fichier comme le fait
+           «&#xa0;Enregistrer&#xa0;»&#xa0;: --mono pour l&apos;Algebra FX 2.0 (cases noires seulement),
+           --colour pour la CFX-9850 (rouge, bleu et vert&#xa0;; --colours les
+           limite, le noir n&apos;est jamais gardé).
+           --fit prend à la place n&apos;importe quelle image, comme la boîte de
+           dialogue d&apos;ajustement de l&apos;éditeur&#xa0;: mise à l&apos;échelle de l&apos;écran en
+           gardant ses proportions, entière sur fond blanc (contain, par défaut)
+           ou le remplissant et rognée (cover), puis rendue en noir et blanc
+           (--mono) ou en rouge, bleu, vert et blanc (--colour) par tramage
+           diffusé (par défaut) ou ordonné, ou avec --dither none selon la
+           luminosité&#xa0;: ce qui est plus sombre que --threshold (128 par défaut&#xa0;;
+           un seuil seul signifie none) devient de l&apos;encre. --invert échange le
+           clair et le sombre.
+           SORTIE finissant par .g1m&#xa0;: l&apos;image en «&#xa0;Pict N&#xa0;» avec --pict N
+           (1 à 20, sinon 1), ses cases noires posées et tout le reste vide. Un
+           fichier .g1m ou .g1r déjà à SORTIE garde tous ses autres éléments
+           (programmes, images, captures, ...) et stderr dit combien&#xa0;;
+           «&#xa0;Pict N&#xa0;» remplace l&apos;ancienne. Tout autre fichier à SORTIE reste
+           tel quel, sauf avec --new, qui écrit un nouveau fichier de la seule
+           image quoi qu&apos;il y ait. --fit et ses options comme
+           pour --mono. Plusieurs images deviennent Pict N, N+1, ...
+  show     Affiche l&apos;image en 64 lignes de 128 caractères&#xa0;: &apos;.&apos; blanc,
+           &apos;#&apos; noir, &apos;R&apos; rouge, &apos;B&apos; bleu, &apos;G&apos; vert. --record et --pict comme
+           pour decode.
+  list     Affiche une ligne par image du fichier&#xa0;: «&#xa0;Pict 3&#xa0;», «&#xa0;Capture 1&#xa0;»
+           pour un fichier .g1m. Pour un fichier .cat, une ligne par
+           enregistrement&#xa0;: son numéro parmi les images (tel que --record le
+           prend&#xa0;; «&#xa0;-&#xa0;» pour un enregistrement qui n&apos;est pas une image), son
+           format, son type de données et son nom («&#xa0;1 MCS1 PC PICT1&#xa0;»).
+
+--version affiche la version. --lang sk|en|fr choisit la langue des messages&#xa0;;
+par défaut, c&apos;est celle du bureau, comme pour l&apos;éditeur.
+
+Code de sortie&#xa0;: 0 terminé, 1 un fichier n&apos;a pas pu être lu ou écrit (la raison
+est écrite sur stderr&#xa0;; un fichier déjà présent en SORTIE reste tel quel),
+2 arguments incorrects.
+</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::app::EditorRequest</name>
@@ -406,7 +406,8 @@ image (bmp, jpg, gif, png) comme l&apos;importe «&#xa0;Importer une image&#xa0;
                  n&apos;est définie)
   -h, --help     affiche ce texte et quitte
   --version      affiche la version et quitte
-  --             tout argument qui suit est un fichier, même s&apos;il commence par «&#xa0;-&#xa0;»
+  --             tout argument qui suit est un fichier, même s&apos;il commence
+                 par «&#xa0;-&#xa0;»
 
 Les options propres à Qt (-platform, -style, ...) sont acceptées aussi.
 Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments incorrects.
@@ -662,7 +663,7 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
     </message>
     <message>
         <source>Otvorí návod k programu v prehliadači</source>
-        <translation>Ouvre le mode d&apos;emploi dans le navigateur</translation>
+        <translation>Ouvre le guide du programme dans le navigateur</translation>
     </message>
     <message>
         <source>Otvorí text licencie</source>
