@@ -31,7 +31,7 @@ int chosenEntry(Prompts& prompts, const std::vector<g1mfile::G1mEntry>& entries)
 void openG1mFile(EditorContext& context, const QString& path) {
     const auto entries = exchange::readG1mFile(path);
     if (!entries) {
-        context.prompts.message(g1mLoadErrorMessage(entries.failure()));
+        context.prompts.message(g1mLoadErrorMessage(path, entries.failure()));
         return;
     }
     const int chosen = chosenEntry(context.prompts, entries.value());

@@ -27,10 +27,11 @@ QString loadErrorMessage(const model::Failure& failure) {
            reasonParagraph(failure);
 }
 
-QString g1mLoadErrorMessage(const model::Failure& failure) {
+QString g1mLoadErrorMessage(const QString& path, const model::Failure& failure) {
     return QCoreApplication::translate(
                "tavrolin::ui::picturefilemessages",
-               "Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!") +
+               "Súbor „%1“ nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!")
+               .arg(path) +
            reasonParagraph(failure);
 }
 

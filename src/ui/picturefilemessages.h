@@ -15,7 +15,7 @@ QString reasonParagraph(const model::Failure& failure);
 // The load error message, then why the file could not be read.
 QString loadErrorMessage(const model::Failure& failure);
 // A .g1m or .g1r file that could not be read, for the fx-9860G family, then why.
-QString g1mLoadErrorMessage(const model::Failure& failure);
+QString g1mLoadErrorMessage(const QString& path, const model::Failure& failure);
 // A file cut short opened with what it holds: where it ended.
 QString cutShortMessage(const QString& path, int lastLine);
 QString monochromeWarning();
