@@ -1239,12 +1239,12 @@ Reason: %1.</translation>
         <translation>The picture in the file is incomplete: the file “%1” ends at line %2. The rest of the picture stayed white.</translation>
     </message>
     <message>
-        <source>Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
-        <translation>I cannot read the file as a picture for the fx-9860G family of calculators!</translation>
-    </message>
-    <message>
         <source>Obrázok nemôžem uložiť do súboru „%1“! Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
         <translation>I cannot save the picture to the file “%1”! If a file of that name already existed, it is unchanged.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
+        <translation>I cannot load the file “%1” as a picture for the fx-9860G family of calculators!</translation>
     </message>
 </context>
 </TS>

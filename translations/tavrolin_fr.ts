@@ -1250,12 +1250,12 @@ Raison&#xa0;: %1.</translation>
         <translation>L&apos;image du fichier est incomplète&#xa0;: le fichier «&#xa0;%1&#xa0;» s&apos;arrête à la ligne %2. Le reste de l&apos;image est resté blanc.</translation>
     </message>
     <message>
-        <source>Súbor nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
-        <translation>Je ne peux pas lire ce fichier comme une image pour les calculatrices de la famille fx-9860G&#xa0;!</translation>
-    </message>
-    <message>
         <source>Obrázok nemôžem uložiť do súboru „%1“! Ak súbor s týmto menom už existoval, zostal nezmenený.</source>
         <translation>Je ne peux pas enregistrer l&apos;image dans le fichier «&#xa0;%1&#xa0;»&#xa0;! Si un fichier de ce nom existait déjà, il est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>Súbor „%1“ nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
+        <translation>Je ne peux pas lire le fichier «&#xa0;%1&#xa0;» comme une image pour les calculatrices de la famille fx-9860G&#xa0;!</translation>
     </message>
 </context>
 </TS>
