@@ -26,7 +26,7 @@ QString commandLineProblem(const QCommandLineParser& parser) {
     static const QRegularExpression missingValue(QStringLiteral("^Missing value after '(.*)'\\.$"));
     static const QRegularExpression unexpectedValue(
         QStringLiteral("^Unexpected value after '(.*)'\\.$"));
-    const QString said = parser.errorText();
+    QString said = parser.errorText();
     if (const QRegularExpressionMatch match = missingValue.match(said); match.hasMatch()) {
         return translated(QT_TRANSLATE_NOOP("tavrolin::language", "za %1 chýba hodnota"))
             .arg(match.captured(1));

@@ -43,7 +43,7 @@ QUrl guideDocument() {
 }
 
 // A label that opens its document when clicked and reports pointer moves; its tooltip
-// says what it opens. Without a document it is plain text.
+// says what it opens. Without a document, a click says that it is missing.
 class LinkLabel : public QLabel {
   public:
     LinkLabel(const QString& text, QUrl url, const QString& tooltip, Prompts& prompts,
@@ -58,7 +58,11 @@ class LinkLabel : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent*) override {
-        if (!url_.isEmpty() && !QDesktopServices::openUrl(url_)) {
+        if (url_.isEmpty()) {
+            prompts_.message(
+                ContactFrame::tr("Tento dokument sa s programom na tento počítač "
+                                 "nenainštaloval."));
+        } else if (!QDesktopServices::openUrl(url_)) {
             prompts_.message(ContactFrame::tr("Dokument „%1“ sa nepodarilo otvoriť: v počítači "
                                               "nie je program, ktorý by ho zobrazil.")
                                  .arg(url_.toLocalFile()));
