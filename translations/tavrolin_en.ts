@@ -662,6 +662,10 @@ Exit status: 0 when the editor closes, 2 for wrong arguments.
         <source>Kalkulačka</source>
         <translation>Calculator</translation>
     </message>
+    <message>
+        <source>Tento dokument sa s programom na tento počítač nenainštaloval.</source>
+        <translation>This document was not installed on this computer with the program.</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::CoordinatesFrame</name>

@@ -673,6 +673,10 @@ Code de sortie&#xa0;: 0 à la fermeture de l&apos;éditeur, 2 pour des arguments
         <source>Kalkulačka</source>
         <translation>Calculatrice</translation>
     </message>
+    <message>
+        <source>Tento dokument sa s programom na tento počítač nenainštaloval.</source>
+        <translation>Ce document n&apos;a pas été installé sur cet ordinateur avec le programme.</translation>
+    </message>
 </context>
 <context>
     <name>tavrolin::ui::CoordinatesFrame</name>
