@@ -219,6 +219,8 @@ class TestTavrolinCat : public QObject {
             << "encode huge.png o.cat --mono --fit" << 1 << "huge.png: obrázok má 30000 × 30000";
         QTest::newRow("missing folder") << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: ";
         QTest::newRow("folder as output") << "encode in.png out.bmp --mono" << 1 << "out.bmp: ";
+        QTest::newRow("folder of no files")
+            << "encode in.png /proc/o.cat --mono" << 1 << "/proc/o.cat: nemáte povolenie";
         QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;
         QTest::newRow("colour g1m") << "encode in.png o.g1m --colour" << 2 << usage;
         QTest::newRow("no such pict") << "show in.g1m --pict 2" << 1 << "„Pict 2“";

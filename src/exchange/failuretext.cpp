@@ -134,11 +134,13 @@ model::Failure fileFailure(const QString& path, const QFileDevice& file, FileUse
     if (info.isDir() || systemError == EISDIR) {
         return {model::FailureReason::IsFolder, 0, {}};
     }
-    if (const auto known = reasonOfSystemError(systemError, use)) {
-        return {*known, 0, {}};
-    }
     // A file is written beside itself and put in place, so its folder must be writable.
     const QFileInfo folder(info.absolutePath());
+    if (const auto known = reasonOfSystemError(systemError, use)) {
+        // A folder that is there yet makes no file (/proc, even for root) refuses it.
+        const bool refused = *known == model::FailureReason::FolderMissing && folder.isDir();
+        return {refused ? model::FailureReason::NoPermission : *known, 0, {}};
+    }
     const bool refused = use == FileUse::Read ? info.exists() && !info.isReadable()
                                               : folder.isDir() && !folder.isWritable();
     if (file.error() == QFileDevice::PermissionsError || refused) {
