@@ -212,7 +212,7 @@ void TestFilesWindow::saveDialogAsksBeforeReplacing() {
     dialog.setDirectory(folder_->path());
     dialog.selectFile(name);
     bool asked = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &dialog, [&] {  // gone with the dialog when nothing asks
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             asked = true;
             box->defaultButton()->click();  // "No"
