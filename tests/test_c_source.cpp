@@ -94,6 +94,7 @@ class TestCSource : public QObject {
         QTest::newRow("others become underscores") << u"my-pict 1.h"_s << u"my_pict_1"_s;
         QTest::newRow("leading digit") << u"3d.c"_s << u"picture_3d"_s;
         QTest::newRow("keyword") << u"int.c"_s << u"int_picture"_s;
+        QTest::newRow("reserved") << u"_Pict.c"_s << u"picture_Pict"_s;
         QTest::newRow("no name") << u".c"_s << u"picture"_s;
     }
 

@@ -211,14 +211,16 @@ class TestTavrolinCat : public QObject {
             << "patrí k --dither none";
         QTest::newRow("colours without list") << "decode in.cat o.bmp --colours" << 2 << usage;
         QTest::newRow("unknown option") << "show in.cat -x" << 2 << usage;
-        QTest::newRow("missing cat") << "show none.cat" << 1 << "none.cat: ";
+        QTest::newRow("missing cat") << "show none.cat" << 1 << "none.cat: súbor neexistuje";
         QTest::newRow("not a cat") << "show in.png" << 1 << "in.png:1: ";
         QTest::newRow("not an image")
             << "encode in.cat o.cat --mono" << 1 << "in.cat: nie je to obrázok";
         QTest::newRow("too large")
             << "encode huge.png o.cat --mono --fit" << 1 << "huge.png: obrázok má 30000 × 30000";
-        QTest::newRow("missing folder") << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: ";
-        QTest::newRow("folder as output") << "encode in.png out.bmp --mono" << 1 << "out.bmp: ";
+        QTest::newRow("missing folder")
+            << "encode in.png no/o.cat --mono" << 1 << "no/o.cat: priečinok neexistuje";
+        QTest::newRow("folder as output")
+            << "encode in.png out.bmp --mono" << 1 << "out.bmp: je to priečinok";
         QTest::newRow("folder of no files")
             << "encode in.png /proc/o.cat --mono" << 1 << "/proc/o.cat: nemáte povolenie";
         QTest::newRow("pict 21") << "show in.g1m --pict 21" << 2 << usage;

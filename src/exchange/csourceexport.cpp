@@ -1,14 +1,12 @@
 #include "exchange/csourceexport.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <iterator>
 #include <span>
 
-#include "exchange/failuretext.h"
 #include "exchange/savefilecommit.h"
 #include "g1mfile/g1mlayout.h"
 #include "g1mfile/g1msheet.h"
@@ -99,6 +97,10 @@ std::string identifierFromFileName(const QString& path) {
     if (isKeyword(name)) {
         name += "_picture";
     }
+    // What is still no identifier is one the compiler keeps for itself: "_Pict", "__x".
+    if (!isCIdentifier(name)) {
+        name.insert(0, "picture");
+    }
     return name;
 }
 
@@ -120,13 +122,7 @@ std::string pictureAsCSource(const model::PictureGrid& picture, std::string_view
 
 model::Outcome writeCSource(const model::PictureGrid& picture, const QString& path,
                             std::string_view identifier, SaveVariant variant) {
-    const std::string text = pictureAsCSource(picture, identifier, variant);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-        return fileFailure(path, file, FileUse::Write);
-    }
-    return commitSaveFile(path, file);
+    return saveBytes(path, pictureAsCSource(picture, identifier, variant));
 }
 
 }  // namespace tavrolin::exchange

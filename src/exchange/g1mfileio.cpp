@@ -1,10 +1,8 @@
 #include "exchange/g1mfileio.h"
 
-#include <QSaveFile>
 #include <optional>
 #include <string>
 
-#include "exchange/failuretext.h"
 #include "exchange/picturefilebytes.h"
 #include "exchange/savefilecommit.h"
 #include "g1mfile/g1mgroups.h"
@@ -95,13 +93,7 @@ model::Outcome writeG1mFile(const QString& path, std::span<const model::PictureG
     if (!bytes) {
         return bytes.failure();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.value().data(), qint64(bytes.value().size())) !=
-            qint64(bytes.value().size())) {
-        return fileFailure(path, file, FileUse::Write);
-    }
-    return commitSaveFile(path, file);
+    return saveBytes(path, bytes.value());
 }
 
 }  // namespace tavrolin::exchange

@@ -40,6 +40,6 @@ enum class G1mWrite {
 // other memory file of the archive and fails, writing nothing, where inspectG1mTarget()
 // finds it Unreadable.
 model::Outcome writeG1mFile(const QString& path, std::span<const model::PictureGrid> pictures,
-                            int firstNumber, G1mWrite mode = G1mWrite::Merge);
+                            int firstNumber, G1mWrite mode);
 
 }  // namespace tavrolin::exchange

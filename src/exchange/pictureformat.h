@@ -30,9 +30,9 @@ struct PictureFormat {
     // Whether a file's first bytes show it is of the format; nullptr for a format told
     // by its name only.
     bool (*knownByContent)(std::string_view firstBytes);
-    // Whether a file whose content shows no format is taken as this one by its name (and
-    // its first bytes); nullptr for a format never known so.
-    bool (*knownByName)(const QString& path, std::string_view firstBytes);
+    // Whether a file whose content shows no format is taken as this one when its name
+    // matches `pattern`: a damaged .cat or .g1m is then refused by its own reader.
+    bool knownByName;
     Reading reading;
     Writing writing;
     // Written only when the name chosen says so; choosing it in the save dialog adds its

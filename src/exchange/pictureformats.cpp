@@ -25,29 +25,15 @@ bool startsAsCatFile(std::string_view start) {
     return first && catfile::startsWithKey(*first, catfile::kHeaderRecordLine);
 }
 
-// A .cat file is known by its name too, so that a file whose first line is damaged
-// still opens as one and its reader can say what is wrong.
-bool namedAsCatFile(const QString& path, std::string_view /*start*/) {
-    return path.endsWith(QStringLiteral(".cat"), Qt::CaseInsensitive);
-}
-
-// A .g1m or .g1r file by its name when its content shows no format, so that an empty,
-// cut-short or damaged one is refused by the .g1m reader, saying why.
-bool namedAsG1mFile(const QString& path, std::string_view /*start*/) {
-    return path.endsWith(QStringLiteral(".g1m"), Qt::CaseInsensitive) ||
-           path.endsWith(QStringLiteral(".g1r"), Qt::CaseInsensitive);
-}
-
 constexpr std::array kFormats{
-    PictureFormat{"cat", "*.cat", startsAsCatFile, namedAsCatFile, Reading::Records,
-                  Writing::Records, false},
-    PictureFormat{"g1m", "*.g1m *.g1r", g1mfile::startsAsG1mFile, namedAsG1mFile, Reading::Entries,
+    PictureFormat{"cat", "*.cat", startsAsCatFile, true, Reading::Records, Writing::Records, false},
+    PictureFormat{"g1m", "*.g1m *.g1r", g1mfile::startsAsG1mFile, true, Reading::Entries,
                   Writing::Entries, true},
-    PictureFormat{"bmp", "*.bmp", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
-    PictureFormat{"jpg", "*.jpg *.jpeg", nullptr, nullptr, Reading::Image, Writing::None, false},
-    PictureFormat{"gif", "*.gif", nullptr, nullptr, Reading::Image, Writing::None, false},
-    PictureFormat{"png", "*.png", nullptr, nullptr, Reading::Image, Writing::Bitmap, false},
-    PictureFormat{"c", "*.c *.h", nullptr, nullptr, Reading::None, Writing::CSource, false,
+    PictureFormat{"bmp", "*.bmp", nullptr, false, Reading::Image, Writing::Bitmap, false},
+    PictureFormat{"jpg", "*.jpg *.jpeg", nullptr, false, Reading::Image, Writing::None, false},
+    PictureFormat{"gif", "*.gif", nullptr, false, Reading::Image, Writing::None, false},
+    PictureFormat{"png", "*.png", nullptr, false, Reading::Image, Writing::Bitmap, false},
+    PictureFormat{"c", "*.c *.h", nullptr, false, Reading::None, Writing::CSource, false,
                   QT_TRANSLATE_NOOP("tavrolin::exchange::PictureFormats", "Zdrojový kód C")},
 };
 
@@ -121,10 +107,6 @@ QStringList everyFile() {
 
 }  // namespace
 
-std::span<const PictureFormat> pictureFormats() {
-    return kFormats;
-}
-
 const PictureFormat& formatOfFile(const QString& path) {
     QByteArray start;
     if (const auto file = openReadableFile(path)) {
@@ -137,7 +119,7 @@ const PictureFormat& formatOfFile(const QString& path) {
         }
     }
     for (const PictureFormat& format : kFormats) {
-        if (format.knownByName && format.knownByName(path, bytes)) {
+        if (format.knownByName && hasNameOf(path, format)) {
             return format;
         }
     }

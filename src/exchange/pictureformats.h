@@ -2,20 +2,18 @@
 
 #include <QString>
 #include <QStringList>
-#include <span>
 
 #include "exchange/pictureformat.h"
 
 namespace tavrolin::exchange {
 
-// Every format the editor and the converter know, in the order the file dialogs offer
-// them. Every rule of which file is which lives here: code above this folder asks the
-// table and never compares formats itself.
-std::span<const PictureFormat> pictureFormats();
+// Every format the editor and the converter know is a row of the table in
+// pictureformats.cpp, in the order the file dialogs offer them. Every rule of which file
+// is which lives there: code above this folder asks through these functions and never
+// compares formats itself.
 
-// What an existing file is: the first format its first bytes show; else the first whose
-// name it has (a .g1m or .g1r only when it is too short to show its content); else an
-// image to import, readable or not.
+// What an existing file is: the first format its first bytes show; else the first known
+// by its name (.cat, .g1m, .g1r); else an image to import, readable or not.
 const PictureFormat& formatOfFile(const QString& path);
 
 // The format "Otvor" reads a file as: the picture file it is, or for any other file the

@@ -21,4 +21,13 @@ model::Outcome commitSaveFile(const QString& path, QSaveFile& file) {
     return model::Done{};
 }
 
+model::Outcome saveBytes(const QString& path, std::string_view bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        return fileFailure(path, file, FileUse::Write);
+    }
+    return commitSaveFile(path, file);
+}
+
 }  // namespace tavrolin::exchange

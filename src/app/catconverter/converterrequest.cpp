@@ -69,7 +69,6 @@ std::optional<int> numberFrom(const QString& text, int last) {
     return isNumber && number >= 1 && number <= last ? std::optional(number) : std::nullopt;
 }
 
-// The option as the user wrote it, for messages: "-x", "--colours".
 // --record and --pict: the picture of a file read, each for its own format.
 std::optional<Failure> readPictureNumbers(const QCommandLineParser& parser, const Options& options,
                                           ConverterRequest& request) {
