@@ -1259,7 +1259,7 @@ Raison&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Súbor „%1“ nemôžem načítať ako obrázok pre kalkulačky radu fx-9860G!</source>
-        <translation>Je ne peux pas lire le fichier «&#xa0;%1&#xa0;» comme une image pour les calculatrices de la famille fx-9860G&#xa0;!</translation>
+        <translation>Je ne peux pas charger le fichier «&#xa0;%1&#xa0;» comme une image pour les calculatrices de la famille fx-9860G&#xa0;!</translation>
     </message>
 </context>
 </TS>
