@@ -32,19 +32,23 @@ void report(std::FILE* err, const QString& path, const model::Failure& failure) 
     std::fprintf(err, "tavrolin-cat: %s\n", qUtf8Printable(exchange::failureAt(path, failure)));
 }
 
-// The n-th picture record of a .cat file as the editor opens it, or nothing when it
-// cannot be read. A file cut short gives what it holds, and a note of where it ended.
-std::optional<catfile::DecodedCatFile> readCatFile(const QString& path,
-                                                   catfile::LoadColours colours, int record,
-                                                   std::FILE* err) {
-    const model::Result<std::string> bytes =
+// The bytes of a .cat file, or nothing when it cannot be read.
+std::optional<std::string> readCatBytes(const QString& path, std::FILE* err) {
+    model::Result<std::string> bytes =
         exchange::readPictureFileBytes(path, catfile::kMaxCatFileBytes);
     if (!bytes) {
         report(err, path, bytes.failure());
         return std::nullopt;
     }
-    model::Result<catfile::DecodedCatFile> decoded =
-        catfile::decodeCatFile(bytes.value(), colours, record);
+    return std::move(bytes).value();
+}
+
+// The n-th picture record of a .cat file's bytes as the editor opens it, or nothing when
+// it cannot be read. A file cut short gives what it holds, and a note of where it ended.
+std::optional<catfile::DecodedCatFile> decodeCatBytes(const QString& path, const std::string& bytes,
+                                                      catfile::LoadColours colours, int record,
+                                                      std::FILE* err) {
+    model::Result<catfile::DecodedCatFile> decoded = catfile::decodeCatFile(bytes, colours, record);
     if (!decoded) {
         report(err, path, decoded.failure());
         return std::nullopt;
@@ -79,9 +83,9 @@ bool isG1mFile(const QString& path) {
     return exchange::formatToOpen(path).reading == exchange::Reading::Entries;
 }
 
-std::optional<FoundPicture> readCatPicture(const ConverterRequest& request, int record,
-                                           std::FILE* err) {
-    auto decoded = readCatFile(request.input, request.loadColours, record, err);
+std::optional<FoundPicture> readCatPicture(const ConverterRequest& request,
+                                           const std::string& bytes, int record, std::FILE* err) {
+    auto decoded = decodeCatBytes(request.input, bytes, request.loadColours, record, err);
     if (!decoded) {
         return std::nullopt;
     }
@@ -100,7 +104,9 @@ FoundPicture foundEntry(const g1mfile::G1mEntry& entry) {
 // the one picture of a .cat file.
 std::optional<FoundPicture> readPicture(const ConverterRequest& request, std::FILE* err) {
     if (!isG1mFile(request.input)) {
-        return readCatPicture(request, std::max(request.record, 1), err);
+        const auto bytes = readCatBytes(request.input, err);
+        return bytes ? readCatPicture(request, *bytes, std::max(request.record, 1), err)
+                     : std::nullopt;
     }
     const auto entries = readG1mEntries(request.input, err);
     if (!entries) {
@@ -129,14 +135,16 @@ std::optional<std::vector<FoundPicture>> readEveryPicture(const ConverterRequest
         std::ranges::transform(*entries, std::back_inserter(found), foundEntry);
         return found;
     }
-    const model::Result<std::string> bytes =
-        exchange::readPictureFileBytes(request.input, catfile::kMaxCatFileBytes);
+    const auto bytes = readCatBytes(request.input, err);
+    if (!bytes) {
+        return std::nullopt;
+    }
     const auto pictures =
-        bytes ? std::ranges::count_if(catfile::splitCatRecords(bytes.value()),
-                                      [](const catfile::CatRecord& r) { return r.isPicture(); })
-              : 0;
+        std::ranges::count_if(catfile::splitCatRecords(*bytes),
+                              [](const catfile::CatRecord& record) { return record.isPicture(); });
+    // A file of no picture record fails as its first record's decoding says.
     for (int record = 1; record <= std::max<std::ptrdiff_t>(pictures, 1); ++record) {
-        auto picture = readCatPicture(request, record, err);
+        auto picture = readCatPicture(request, *bytes, record, err);
         if (!picture) {
             return std::nullopt;
         }
@@ -149,16 +157,14 @@ std::optional<std::vector<FoundPicture>> readEveryPicture(const ConverterRequest
 // record), format, data type and name. A file none of whose records names a format is
 // no picture file: it fails as decode fails on it.
 int listCatFile(const QString& path, std::FILE* out, std::FILE* err) {
-    const model::Result<std::string> bytes =
-        exchange::readPictureFileBytes(path, catfile::kMaxCatFileBytes);
+    const auto bytes = readCatBytes(path, err);
     if (!bytes) {
-        report(err, path, bytes.failure());
         return kFileFailed;
     }
-    const std::vector<catfile::CatRecord> records = catfile::splitCatRecords(bytes.value());
+    const std::vector<catfile::CatRecord> records = catfile::splitCatRecords(*bytes);
     if (std::ranges::all_of(
             records, [](const catfile::CatRecord& record) { return record.formatName.empty(); })) {
-        const auto decoded = catfile::decodeCatFile(bytes.value(), {});
+        const auto decoded = catfile::decodeCatFile(*bytes, {});
         report(err, path,
                decoded ? model::Failure{model::FailureReason::NoPictureFormat, 2, {}}
                        : decoded.failure());
@@ -175,7 +181,7 @@ int listCatFile(const QString& path, std::FILE* out, std::FILE* err) {
 }
 
 int list(const QString& path, std::FILE* out, std::FILE* err) {
-    if (exchange::formatToOpen(path).reading != exchange::Reading::Entries) {
+    if (!isG1mFile(path)) {
         return listCatFile(path, out, err);
     }
     const auto entries = readG1mEntries(path, err);
